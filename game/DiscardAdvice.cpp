@@ -1,0 +1,3 @@
+#include "DiscardAdvice.h"
+
+std::string BuildAdvice(CCardDistributionManager&) { return std::string(); }

@@ -1,0 +1,183 @@
+#include "BruteForce.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+int AceHighRank(int card)
+{
+    const int rank = card % 13;
+    return rank == 0 ? 12 : rank - 1;
+}
+
+} // namespace
+
+TPlainHand ClassifyPlain(const int cards[5])
+{
+    TPlainHand h;
+    int count[13] = {};
+    int suits[4] = {};
+    for (int i = 0; i < 5; ++i) {
+        ++count[AceHighRank(cards[i])];
+        ++suits[cards[i] / 13];
+    }
+    h.m_bFlush = std::find(suits, suits + 4, 5) != suits + 4;
+
+    std::vector<int> singles, pairs;
+    for (int r = 12; r >= 0; --r) {
+        if (count[r] == 1) singles.push_back(r);
+        if (count[r] == 2) pairs.push_back(r);
+        if (count[r] == 3) h.m_nTriple = r;
+        if (count[r] == 4) h.m_nQuad = r;
+        if (count[r] > 0 && h.m_nTopCard < 0) h.m_nTopCard = r;
+    }
+    if (singles.size() == 5) {
+        if (singles[0] - singles[4] == 4) {
+            h.m_bStraight = true;
+            h.m_nStraightTop = singles[0];
+        } else if (singles[0] == 12 && singles[1] == 3 && singles[4] == 0) {
+            h.m_bStraight = true;  // the wheel, Ace to Five
+            h.m_nStraightTop = 3;
+        }
+    }
+    h.m_kickers = singles;
+
+    if (h.m_bStraight && h.m_bFlush) h.m_nCategory = pcStraightFlush;
+    else if (h.m_nQuad >= 0) h.m_nCategory = pcFourOfAKind;
+    else if (h.m_nTriple >= 0 && pairs.size() == 1) h.m_nCategory = pcFullHouse;
+    else if (h.m_bFlush) h.m_nCategory = pcFlush;
+    else if (h.m_bStraight) h.m_nCategory = pcStraight;
+    else if (h.m_nTriple >= 0) h.m_nCategory = pcThreeOfAKind;
+    else if (pairs.size() == 2) {
+        h.m_nCategory = pcTwoPair;
+        h.m_nHighPair = pairs[0];
+        h.m_nLowPair = pairs[1];
+    } else if (pairs.size() == 1) {
+        h.m_nCategory = pcOnePair;
+        h.m_nPair = pairs[0];
+    }
+    return h;
+}
+
+bool Beats(const TPlainHand& o, const TPlainHand& p)
+{
+    if (p.m_nCategory == pcHighCard)
+        return o.m_nCategory != pcHighCard;
+    if (o.m_nCategory != p.m_nCategory)
+        return o.m_nCategory > p.m_nCategory;
+    switch (p.m_nCategory) {
+    case pcOnePair:
+        return o.m_nPair > p.m_nPair || (o.m_nPair == p.m_nPair && o.m_kickers[0] > p.m_kickers[0]);
+    case pcTwoPair:
+        if (o.m_nHighPair != p.m_nHighPair) return o.m_nHighPair > p.m_nHighPair;
+        if (o.m_nLowPair != p.m_nLowPair) return o.m_nLowPair > p.m_nLowPair;
+        return o.m_kickers[0] > p.m_kickers[0];
+    case pcThreeOfAKind:
+    case pcFullHouse:
+        return o.m_nTriple > p.m_nTriple;
+    case pcFourOfAKind:
+        return o.m_nQuad > p.m_nQuad;
+    case pcStraight:
+    case pcStraightFlush:
+        return o.m_nStraightTop > p.m_nStraightTop;
+    case pcFlush:
+        return o.m_nTopCard > p.m_nTopCard;
+    default:
+        return false;
+    }
+}
+
+TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand)
+{
+    bool isKnown[52] = {};
+    for (int c : known) isKnown[c] = true;
+    std::vector<int> unseen;
+    for (int c = 0; c < 52; ++c)
+        if (!isKnown[c]) unseen.push_back(c);
+
+    const bool havePlayer = hand.size() == 5;
+    TPlainHand player;
+    if (havePlayer) player = ClassifyPlain(hand.data());
+
+    TBruteForceCounts n;
+    const int u = static_cast<int>(unseen.size());
+    int cards[5];
+    for (int a = 0; a < u; ++a)
+    for (int b = a + 1; b < u; ++b)
+    for (int c = b + 1; c < u; ++c)
+    for (int d = c + 1; d < u; ++d)
+    for (int e = d + 1; e < u; ++e) {
+        cards[0] = unseen[a]; cards[1] = unseen[b]; cards[2] = unseen[c];
+        cards[3] = unseen[d]; cards[4] = unseen[e];
+        const TPlainHand o = ClassifyPlain(cards);
+        n.m_dTotal += 1;
+        switch (o.m_nCategory) {
+        case pcOnePair: n.m_dOnePair += 1; break;
+        case pcTwoPair: n.m_dTwoPair += 1; break;
+        case pcThreeOfAKind: n.m_dThreeOfAKind += 1; break;
+        case pcFullHouse: n.m_dFullHouse += 1; break;
+        case pcFourOfAKind: n.m_dFourOfAKind += 1; break;
+        case pcStraightFlush: n.m_dStraightFlush += 1; break;
+        default: break;
+        }
+        if (o.m_bStraight) n.m_dStraight += 1;
+        if (o.m_bFlush) n.m_dFlush += 1;
+        if (!havePlayer) continue;
+
+        const bool beats = Beats(o, player);
+        if (beats) n.m_dBeatsPlayer += 1;
+        switch (player.m_nCategory) {
+        case pcOnePair:
+            if (o.m_nCategory == pcOnePair && beats) n.m_dHigherPair += 1;
+            break;
+        case pcTwoPair:
+            if (o.m_nCategory == pcTwoPair && beats) n.m_dHigherTwoPair += 1;
+            break;
+        case pcThreeOfAKind:
+            if (o.m_nCategory == pcThreeOfAKind && beats) n.m_dHigherThreeOfAKind += 1;
+            break;
+        case pcStraight:
+            if (o.m_bStraight && o.m_nStraightTop > player.m_nStraightTop) n.m_dHigherStraight += 1;
+            break;
+        case pcFlush:
+            if (o.m_bFlush && o.m_nTopCard > player.m_nTopCard) n.m_dHigherFlush += 1;
+            break;
+        case pcFullHouse:
+            if (o.m_nCategory == pcFullHouse && beats) n.m_dHigherFullHouse += 1;
+            break;
+        case pcFourOfAKind:
+            if (o.m_nCategory == pcFourOfAKind && beats) n.m_dHigherFourOfAKind += 1;
+            break;
+        case pcStraightFlush:
+            if (o.m_nCategory == pcStraightFlush && beats) n.m_dHigherStraightFlush += 1;
+            break;
+        default:
+            break;
+        }
+    }
+    return n;
+}
+
+std::vector<int> Cards(const std::string& text)
+{
+    static const std::string ranks = "A23456789TJQK";
+    static const std::string suits = "cdhs";
+    std::vector<int> out;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) {
+        const size_t r = word.size() == 2 ? ranks.find(static_cast<char>(std::toupper(static_cast<unsigned char>(word[0]))))
+                                          : std::string::npos;
+        const size_t s = word.size() == 2 ? suits.find(word[1]) : std::string::npos;
+        if (r == std::string::npos || s == std::string::npos) {
+            std::fprintf(stderr, "test card typo: %s\n", word.c_str());
+            std::abort();
+        }
+        out.push_back(static_cast<int>(13 * s + r));
+    }
+    return out;
+}

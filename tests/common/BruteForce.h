@@ -1,0 +1,65 @@
+#pragma once
+
+// An independent, plain enumeration of every opponent hand, written for the
+// tests only. Ranks here are Ace-high (0 Two .. 12 Ace); cards are the
+// engine's card indices (13 x suit + rank, rank 0 the Ace).
+
+#include <string>
+#include <vector>
+
+enum EPlainCategory {
+    pcHighCard = 0,
+    pcOnePair,
+    pcTwoPair,
+    pcThreeOfAKind,
+    pcStraight,
+    pcFlush,
+    pcFullHouse,
+    pcFourOfAKind,
+    pcStraightFlush  // royal flushes included
+};
+
+struct TPlainHand {
+    int m_nCategory = pcHighCard;
+    bool m_bStraight = false;   // five consecutive ranks, any suits
+    bool m_bFlush = false;      // five cards of one suit
+    int m_nStraightTop = -1;    // Ace-high top of a straight; 3 (the Five) for the wheel
+    int m_nTopCard = -1;        // highest card, Ace highest
+    int m_nPair = -1;           // one pair: its rank
+    int m_nHighPair = -1;       // two pair
+    int m_nLowPair = -1;
+    int m_nTriple = -1;         // three of a kind or full house
+    int m_nQuad = -1;
+    std::vector<int> m_kickers; // unpaired ranks, highest first
+};
+
+TPlainHand ClassifyPlain(const int cards[5]);
+
+// True when the opponent's hand beats the player's under the program's own
+// rules: a higher category, or the same category and higher as the results
+// tables define it (pairs by pair and top kicker only, two pair by both pairs
+// and the fifth card, triples, full houses and quads by the triple or quad,
+// straights and straight flushes by their top, flushes by their top card). A
+// player with no made formation is beaten by any pair or better.
+bool Beats(const TPlainHand& opponent, const TPlainHand& player);
+
+struct TBruteForceCounts {
+    double m_dTotal = 0;
+    // Plain formation counts; straight and flush include straight flushes.
+    double m_dOnePair = 0, m_dTwoPair = 0, m_dThreeOfAKind = 0, m_dStraight = 0, m_dFlush = 0,
+           m_dFullHouse = 0, m_dFourOfAKind = 0, m_dStraightFlush = 0;
+    // Higher counts of the player's own kind (0 for the other kinds).
+    double m_dHigherPair = 0, m_dHigherTwoPair = 0, m_dHigherThreeOfAKind = 0, m_dHigherStraight = 0,
+           m_dHigherFlush = 0, m_dHigherFullHouse = 0, m_dHigherFourOfAKind = 0, m_dHigherStraightFlush = 0;
+    // Opponent hands that beat the player.
+    double m_dBeatsPlayer = 0;
+};
+
+// Every five-card hand of the cards outside `known`. `hand` is the player's
+// current five cards (a subset of `known`); it may be empty, in which case the
+// higher counts and m_dBeatsPlayer stay 0.
+TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand);
+
+// Parses "As Kd 7c" (ranks 2-9, T, J, Q, K, A; suits c d h s) into card
+// indices; aborts the test program on a typo.
+std::vector<int> Cards(const std::string& text);
