@@ -1,0 +1,65 @@
+#pragma once
+
+// Category of a five-card hand by ordinary poker rules, by table lookup.
+//
+// A hand is split into a rank part and a suit part that combine across
+// partial hands: the rank key of a set of cards is the sum of their rank
+// codes, the suit part the AND of their suit bits. The draw analysis keeps
+// both for the cards held and for the cards drawn so far, and pays one
+// addition, one AND and one table read per complete hand.
+
+#include <cstdint>
+#include <vector>
+
+// Final-hand categories, exclusive and ascending in value.
+enum EHandCategory {
+    hcNothing = 0,        // no pair or better
+    hcOnePair,
+    hcTwoPair,
+    hcThreeOfAKind,
+    hcStraight,
+    hcFlush,
+    hcFullHouse,
+    hcFourOfAKind,
+    hcStraightFlush,      // royal flush excluded
+    hcRoyalFlush,
+    hcCategoryCount
+};
+
+// Machine-readable name of a category: "nothing", "one_pair", ...,
+// "royal_flush"; an empty string outside 0..hcCategoryCount - 1.
+const char* HandCategoryKey(int category);
+
+class CHandEvaluator {
+public:
+    // Suit part of an empty set of cards: every suit still possible.
+    static constexpr unsigned kAnySuit = 0xFu;
+
+    // The tables are built once, on first use.
+    static const CHandEvaluator& Instance();
+
+    // Rank code of a card index 0..51. The codes of five cards sum to a key
+    // unique to their multiset of ranks.
+    static int RankCode(int card);
+    // Bit of the card's suit (1 << suit).
+    static unsigned SuitBit(int card) { return 1u << (card / 13); }
+
+    // Category of five distinct cards from their rank key and the AND of
+    // their suit bits (not zero exactly when all five share a suit).
+    int Category(int rankKey, unsigned suitBits) const
+    {
+        const unsigned entry = m_pTable[rankKey];
+        return static_cast<int>(suitBits != 0 ? entry >> 4 : entry & 0xFu);
+    }
+
+    // Category of five cards; -1 when a card is outside 0..51 or repeated.
+    int Evaluate(const int cards[5]) const;
+
+private:
+    CHandEvaluator();
+
+    // Per rank key: the category without a flush in the low nibble, with
+    // one in the high nibble.
+    std::vector<std::uint8_t> m_arrTable;
+    const std::uint8_t* m_pTable = nullptr;
+};
