@@ -1,0 +1,17 @@
+#include "HigherPairFamilyFormulas.h"
+
+#include "CardDistribution.h"
+#include "FormulaTerms.h"
+
+using namespace FormulaTerms;
+
+double CQuadsAgainstQuadsFormula::Evaluate(const CCardDistribution& dist)
+{
+    const auto& player = static_cast<const CCardDistributionWM&>(dist);
+    const int ranks = static_cast<int>(dist.m_nCounts);
+    const int known = static_cast<int>(dist.m_nKnownCards);
+    double sum = 0.0;
+    for (int r = player.m_nCard + 1; r < ranks; ++r)
+        sum += QuadsTerm(dist.m_pCounts[r], known);
+    return sum / 24.0;
+}
