@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CardDistributionManager.h"
+
+#include <string>
+#include <vector>
+
+struct TOddsOptions;
+
+// Everything the command line reports for one hand.
+struct TOddsAnalysis {
+    std::vector<int> m_arrHand;   // the hand analysed; replacements take the discards' places
+    std::vector<int> m_arrKnown;  // the dealt cards, then the replacements
+    bool m_bFinal = false;
+    unsigned m_nOpponents = 1;
+    int m_nKnownCards = 0;
+    int m_nFormation = 0;
+    int m_nDrawCode = 0;
+    CCardDistributionManager::TRows m_arrOneOpponent;
+    CCardDistributionManager::TRows m_arrAtLeastOne;
+    std::string m_strDescription;  // as the game shows it, "\r\n" line breaks included
+    std::string m_strAdvice;       // empty for a final hand
+};
+
+// Runs the game's own pipeline on checked options: the known and discarded
+// cards go into a fresh manager, then the analysis, both tables and the texts,
+// in the order the desktop program uses.
+TOddsAnalysis AnalyseOdds(const TOddsOptions& options);

@@ -1,0 +1,245 @@
+#include "OddsOptions.h"
+
+#include "CardText.h"
+
+#include <algorithm>
+#include <cstdio>
+
+const char kOddsUsage[] =
+    "Usage: quintara-odds [--opponents N] [--discard LIST] [--draw LIST] [--json] C1 C2 C3 C4 C5\n"
+    "\n"
+    "Exact odds of five-card draw poker over the cards you have not seen.\n"
+    "\n"
+    "  C1 .. C5          the five cards you were dealt\n"
+    "  --opponents N     number of opponents, 1 to 5 (default 1)\n"
+    "  --discard LIST    cards of your hand you threw away, comma-separated\n"
+    "  --draw LIST       the cards you drew for them, as many as you discarded\n"
+    "  --json            print one JSON object instead of text\n"
+    "  -h, --help        print this help and exit\n"
+    "  --version         print the version and exit\n"
+    "\n"
+    "A card is a rank 2 to 9, T (or 10), J, Q, K or A followed by a suit\n"
+    "c, d, h or s, in either case: Th, 10h, qs. Without --discard the dealt\n"
+    "hand is analysed as your initial hand; with it, your final hand.\n"
+    "\n"
+    "Exit status: 0 on success, 2 on bad input.\n";
+
+namespace {
+
+const size_t kQuotedLimit = 40;
+
+bool Fail(std::string& error, const std::string& message)
+{
+    error = message;
+    return false;
+}
+
+std::string Plural(size_t n, const char* noun)
+{
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
+std::string Trim(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool ParseOpponents(const std::string& text, unsigned& opponents, std::string& error)
+{
+    const size_t digitsFrom = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const bool numeric = text.size() > digitsFrom &&
+                         std::all_of(text.begin() + static_cast<long>(digitsFrom), text.end(),
+                                     [](char c) { return c >= '0' && c <= '9'; });
+    if (!numeric)
+        return Fail(error, "number of opponents " + QuoteArgument(text) + " is not a number (1 to 5)");
+    // Anything but a plain 1..5 (leading zeros allowed) is out of range; the
+    // digits are never converted, so no length can overflow.
+    const size_t firstNonZero = text.find_first_not_of('0', digitsFrom);
+    const bool inRange = digitsFrom == 0 && firstNonZero != std::string::npos &&
+                         firstNonZero == text.size() - 1 && text.back() >= '1' && text.back() <= '5';
+    if (!inRange)
+        return Fail(error, "number of opponents " + QuoteArgument(text) + " is out of range (1 to 5)");
+    opponents = static_cast<unsigned>(text.back() - '0');
+    return true;
+}
+
+bool ParseOneCard(const std::string& text, int& card, std::string& error)
+{
+    card = ParseCard(text);
+    if (card < 0)
+        return Fail(error, "unknown card " + QuoteArgument(text) +
+                               " (a card is a rank 2-9, T, J, Q, K or A and a suit c, d, h or s)");
+    return true;
+}
+
+bool Contains(const std::vector<int>& cards, int card)
+{
+    return std::find(cards.begin(), cards.end(), card) != cards.end();
+}
+
+// Splits a comma-separated LIST into parsed cards.
+bool ParseCardList(const std::string& option, const std::string& list, std::vector<int>& cards,
+                   std::vector<std::string>& texts, std::string& error)
+{
+    if (Trim(list).empty())
+        return Fail(error, option + " needs at least one card, got " + QuoteArgument(list));
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        const std::string item = Trim(list.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        if (item.empty())
+            return Fail(error, "empty card in the " + option + " list " + QuoteArgument(list));
+        int card = -1;
+        if (!ParseOneCard(item, card, error))
+            return false;
+        if (Contains(cards, card))
+            return Fail(error, "card " + QuoteArgument(item) + " is given twice in " + option);
+        cards.push_back(card);
+        texts.push_back(item);
+        if (comma == std::string::npos)
+            return true;
+        from = comma + 1;
+    }
+}
+
+std::string JoinArguments(const std::vector<std::string>& words)
+{
+    std::string joined;
+    for (const std::string& word : words)
+        joined += (joined.empty() ? "" : " ") + word;
+    return joined;
+}
+
+} // namespace
+
+std::string QuoteArgument(const std::string& text)
+{
+    std::string quoted = "'";
+    size_t shown = 0;
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        const bool continuation = (c & 0xC0) == 0x80;
+        if (!continuation && shown == kQuotedLimit) {
+            quoted += "...";
+            break;
+        }
+        if (c < 0x20 || c == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            quoted += escaped;
+        } else {
+            quoted += ch;
+        }
+        if (!continuation)
+            ++shown;
+    }
+    return quoted + "'";
+}
+
+bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& options, std::string& error)
+{
+    options = TOddsOptions();
+    std::vector<std::string> positional;
+    std::string opponentsText, discardText, drawText;
+    bool opponentsGiven = false, discardGiven = false, drawGiven = false;
+    bool optionsEnded = false;
+
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, equals);
+        const bool inlineValue = equals != std::string::npos;
+
+        if (name == "--help" || name == "-h" || name == "--version" || name == "--json") {
+            if (inlineValue)
+                return Fail(error, "option " + name + " takes no value, got " + QuoteArgument(arg));
+            if (name == "--json") {
+                options.m_bJson = true;
+                continue;
+            }
+            options.m_nAction = name == "--version" ? TOddsOptions::acVersion : TOddsOptions::acHelp;
+            return true;
+        }
+
+        std::string* value = nullptr;
+        bool* given = nullptr;
+        if (name == "--opponents") {
+            value = &opponentsText;
+            given = &opponentsGiven;
+        } else if (name == "--discard") {
+            value = &discardText;
+            given = &discardGiven;
+        } else if (name == "--draw") {
+            value = &drawText;
+            given = &drawGiven;
+        } else {
+            return Fail(error, "unknown option " + QuoteArgument(arg) + " (see --help)");
+        }
+        if (*given)
+            return Fail(error, "option " + name + " is given twice");
+        *given = true;
+        if (inlineValue) {
+            *value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            *value = args[++i];
+        } else {
+            return Fail(error, "option " + name + " needs a value");
+        }
+    }
+
+    if (opponentsGiven && !ParseOpponents(opponentsText, options.m_nOpponents, error))
+        return false;
+
+    for (const std::string& text : positional) {
+        int card = -1;
+        if (!ParseOneCard(text, card, error))
+            return false;
+        if (Contains(options.m_arrDealt, card))
+            return Fail(error, "card " + QuoteArgument(text) + " is given twice");
+        options.m_arrDealt.push_back(card);
+    }
+    if (positional.size() != 5) {
+        if (positional.empty())
+            return Fail(error, "no cards given: expected the five dealt cards (see --help)");
+        return Fail(error, "expected five cards, got " + std::to_string(positional.size()) + ": " +
+                               QuoteArgument(JoinArguments(positional)));
+    }
+
+    std::vector<std::string> discardItems, drawItems;
+    if (discardGiven) {
+        if (!ParseCardList("--discard", discardText, options.m_arrDiscards, discardItems, error))
+            return false;
+        for (size_t i = 0; i < options.m_arrDiscards.size(); ++i)
+            if (!Contains(options.m_arrDealt, options.m_arrDiscards[i]))
+                return Fail(error, "discard " + QuoteArgument(discardItems[i]) + " is not in the hand");
+    }
+    if (drawGiven) {
+        if (!ParseCardList("--draw", drawText, options.m_arrDraws, drawItems, error))
+            return false;
+        for (size_t i = 0; i < options.m_arrDraws.size(); ++i)
+            if (Contains(options.m_arrDealt, options.m_arrDraws[i]))
+                return Fail(error, "replacement " + QuoteArgument(drawItems[i]) + " is already known");
+    }
+    if (discardGiven && !drawGiven)
+        return Fail(error, "--discard " + QuoteArgument(discardText) +
+                               " needs --draw with as many replacement cards");
+    if (drawGiven && !discardGiven)
+        return Fail(error, "--draw " + QuoteArgument(drawText) + " needs --discard with the cards it replaces");
+    if (options.m_arrDraws.size() != options.m_arrDiscards.size())
+        return Fail(error, "--draw " + QuoteArgument(drawText) + " names " +
+                               Plural(options.m_arrDraws.size(), "card") + " but --discard " +
+                               QuoteArgument(discardText) + " names " + std::to_string(options.m_arrDiscards.size()));
+    return true;
+}

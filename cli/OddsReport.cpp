@@ -1,0 +1,178 @@
+#include "OddsReport.h"
+
+#include "CardText.h"
+#include "Cards.h"
+#include "OddsAnalysis.h"
+#include "StringTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const unsigned kOneOpponentHeading = 130;
+const unsigned kAtLeastOneHeading = 131;
+const unsigned kFormationColumn = 132;
+const unsigned kProbabilityColumn = 133;
+const unsigned kOddsColumn = 134;
+const unsigned kProbabilityFormat = 135;
+const unsigned kOddsFormat = 136;
+const unsigned kInitialHandCaption = 102;
+const unsigned kFinalHandCaption = 106;
+const unsigned kSuggestionsHeading = 149;
+
+struct TTextRow {
+    std::string m_strLabel, m_strProbability, m_strOdds;
+};
+
+// The cells exactly as the results lists fill them.
+TTextRow MakeTextRow(const CCardDistributionManager::TProbabilitityDisplayInfo& row)
+{
+    TTextRow text;
+    text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nFormationNameId));
+    text.m_strProbability = FormatString(LoadString(kProbabilityFormat).c_str(), row.m_dProbability * 100.0);
+    if (row.m_dOdds >= 0.0)
+        text.m_strOdds = FormatString(LoadString(kOddsFormat).c_str(), row.m_dOdds);
+    return text;
+}
+
+std::string PadRight(const std::string& text, size_t width)
+{
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+std::string PadLeft(const std::string& text, size_t width)
+{
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+std::string TableLine(const TTextRow& row, const TTextRow& widths)
+{
+    std::string line = PadRight(row.m_strLabel, widths.m_strLabel.size()) + "  " +
+                       PadLeft(row.m_strProbability, widths.m_strProbability.size()) + "  " +
+                       PadLeft(row.m_strOdds, widths.m_strOdds.size());
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line + "\n";
+}
+
+// The game's texts break lines with "\r\n"; a terminal wants "\n".
+std::string TerminalLines(std::string text)
+{
+    std::string lines;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            lines += text[i];
+    if (!lines.empty() && lines.back() != '\n')
+        lines += '\n';
+    return lines;
+}
+
+std::string CardList(const std::vector<int>& cards, const char* separator, bool json)
+{
+    std::string list;
+    for (size_t i = 0; i < cards.size(); ++i)
+        list += (i ? separator : "") + (json ? JsonString(CardText(cards[i])) : CardText(cards[i]));
+    return list;
+}
+
+std::string JsonRows(const CCardDistributionManager::TRows& rows)
+{
+    std::string json = "[";
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const auto& row = rows[i];
+        json += std::string(i ? ", " : "") + "{\"id\": " + std::to_string(row.m_nFormationNameId) +
+                ", \"label\": " + JsonString(LoadString(static_cast<unsigned>(row.m_nFormationNameId))) +
+                ", \"probability\": " + JsonNumber(row.m_dProbability) +
+                ", \"odds\": " + JsonNumber(row.m_dProbability == 0.0 ? -1.0 : row.m_dOdds) + "}";
+    }
+    return json + "]";
+}
+
+} // namespace
+
+std::string JsonString(const std::string& text)
+{
+    std::string json = "\"";
+    for (const char ch : text) {
+        switch (ch) {
+        case '"': json += "\\\""; break;
+        case '\\': json += "\\\\"; break;
+        case '\b': json += "\\b"; break;
+        case '\f': json += "\\f"; break;
+        case '\n': json += "\\n"; break;
+        case '\r': json += "\\r"; break;
+        case '\t': json += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(ch) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(ch));
+                json += escaped;
+            } else {
+                json += ch;
+            }
+        }
+    }
+    return json + "\"";
+}
+
+std::string JsonNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string FormatOddsText(const TOddsAnalysis& analysis)
+{
+    std::string text = LoadString(analysis.m_bFinal ? kFinalHandCaption : kInitialHandCaption) + " " +
+                       CardList(analysis.m_arrHand, " ", false) + " (" +
+                       LoadString(static_cast<unsigned>(FormationNameId(analysis.m_nFormation))) + ")\n";
+    text += TerminalLines(analysis.m_strDescription);
+    if (!analysis.m_strAdvice.empty())
+        text += "\n" + LoadString(kSuggestionsHeading) + "\n" + TerminalLines(analysis.m_strAdvice);
+
+    // Both tables share their column widths so they read as one.
+    const TTextRow header{LoadString(kFormationColumn), LoadString(kProbabilityColumn), LoadString(kOddsColumn)};
+    std::vector<TTextRow> oneOpponent, atLeastOne;
+    for (const auto& row : analysis.m_arrOneOpponent)
+        oneOpponent.push_back(MakeTextRow(row));
+    for (const auto& row : analysis.m_arrAtLeastOne)
+        atLeastOne.push_back(MakeTextRow(row));
+    TTextRow widths = header;
+    for (const auto* table : {&oneOpponent, &atLeastOne})
+        for (const TTextRow& row : *table) {
+            if (row.m_strLabel.size() > widths.m_strLabel.size())
+                widths.m_strLabel = row.m_strLabel;
+            if (row.m_strProbability.size() > widths.m_strProbability.size())
+                widths.m_strProbability = row.m_strProbability;
+            if (row.m_strOdds.size() > widths.m_strOdds.size())
+                widths.m_strOdds = row.m_strOdds;
+        }
+
+    const std::pair<unsigned, const std::vector<TTextRow>*> tables[] = {{kOneOpponentHeading, &oneOpponent},
+                                                                        {kAtLeastOneHeading, &atLeastOne}};
+    for (const auto& table : tables) {
+        text += "\n" + LoadString(table.first) + "\n" + TableLine(header, widths);
+        for (const TTextRow& row : *table.second)
+            text += TableLine(row, widths);
+    }
+    return text;
+}
+
+std::string FormatOddsJson(const TOddsAnalysis& analysis)
+{
+    return "{\"hand\": [" + CardList(analysis.m_arrHand, ", ", true) + "], \"known\": [" +
+           CardList(analysis.m_arrKnown, ", ", true) + "], \"final\": " + (analysis.m_bFinal ? "true" : "false") +
+           ", \"opponents\": " + std::to_string(analysis.m_nOpponents) +
+           ", \"known_count\": " + std::to_string(analysis.m_nKnownCards) +
+           ", \"formation\": " + std::to_string(analysis.m_nFormation) +
+           ", \"draw_code\": " + std::to_string(analysis.m_nDrawCode) +
+           ", \"one_opponent\": " + JsonRows(analysis.m_arrOneOpponent) +
+           ", \"at_least_one\": " + JsonRows(analysis.m_arrAtLeastOne) +
+           ", \"description\": " + JsonString(analysis.m_strDescription) +
+           ", \"advice\": " + JsonString(analysis.m_strAdvice) + "}\n";
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+struct TOddsAnalysis;
+
+// The terminal report: the hand and its formation, the description and the
+// advice, then both tables with the columns the desktop program shows.
+std::string FormatOddsText(const TOddsAnalysis& analysis);
+
+// One JSON object with the same content, numbers to 17 significant digits.
+std::string FormatOddsJson(const TOddsAnalysis& analysis);
+
+// A JSON string literal, quotes included.
+std::string JsonString(const std::string& text);
+
+// A JSON number that reads back as the same double; null when not finite.
+std::string JsonNumber(double value);

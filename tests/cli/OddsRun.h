@@ -1,0 +1,38 @@
+#pragma once
+
+// Runs quintara-odds in-process and keeps both streams apart.
+
+#include "OddsCommand.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+struct TOddsRun {
+    int m_nStatus = -1;
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+// `args` are the arguments after the program name.
+inline TOddsRun RunOdds(const std::vector<std::string>& args)
+{
+    std::vector<std::string> argv{"quintara-odds"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::ostringstream out, err;
+    TOddsRun run;
+    run.m_nStatus = RunOddsCommand(argv, out, err);
+    run.m_strOut = out.str();
+    run.m_strErr = err.str();
+    return run;
+}
+
+// Splits "a\nb\n" into {"a", "b"}.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}

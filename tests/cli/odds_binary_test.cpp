@@ -1,0 +1,85 @@
+// The installed program itself: exit status and the split between stdout and
+// stderr, which in-process runs cannot show.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct TProcess {
+    int m_nStatus = -1;
+    std::string m_strOut, m_strErr;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// `arguments` is shell text; stdout goes to `stdoutPath` unless given.
+TProcess RunBinary(const std::string& arguments, std::string stdoutPath = std::string())
+{
+    // Tests may run in parallel: each gets its own files.
+    const std::string stem = testing::TempDir() + "quintara_odds_" + std::to_string(getpid()) + "_" +
+                             testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string outPath = stem + ".out";
+    const std::string errPath = stem + ".err";
+    if (stdoutPath.empty())
+        stdoutPath = outPath;
+    const std::string command =
+        std::string("'") + QUINTARA_ODDS_BINARY + "' " + arguments + " >'" + stdoutPath + "' 2>'" + errPath + "'";
+    const int status = std::system(command.c_str());
+    TProcess process;
+    process.m_nStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    process.m_strOut = ReadFile(outPath);
+    process.m_strErr = ReadFile(errPath);
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    return process;
+}
+
+TEST(Binary, ReportGoesToStdoutAlone)
+{
+    const TProcess process = RunBinary("--opponents 3 2c 4s 7d 9c Qh");
+    EXPECT_EQ(process.m_nStatus, 0);
+    EXPECT_NE(process.m_strOut.find("One opponent holding:"), std::string::npos);
+    EXPECT_EQ(process.m_strErr, "");
+}
+
+TEST(Binary, BadInputGoesToStderrAloneWithStatusTwo)
+{
+    const TProcess process = RunBinary("--opponents 3 2c 4s 7d 9c 1x");
+    EXPECT_EQ(process.m_nStatus, 2);
+    EXPECT_EQ(process.m_strOut, "");
+    EXPECT_EQ(std::count(process.m_strErr.begin(), process.m_strErr.end(), '\n'), 1);
+    EXPECT_NE(process.m_strErr.find("'1x'"), std::string::npos) << process.m_strErr;
+}
+
+TEST(Binary, VersionSucceeds)
+{
+    const TProcess process = RunBinary("--version");
+    EXPECT_EQ(process.m_nStatus, 0);
+    EXPECT_EQ(process.m_strOut, "quintara-odds 1.1\n");
+}
+
+TEST(Binary, FullDiskIsAFailureNotASuccess)
+{
+    if (!std::ifstream("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const TProcess process = RunBinary("2c 4s 7d 9c Qh", "/dev/full");
+    EXPECT_EQ(process.m_nStatus, 1);
+    EXPECT_NE(process.m_strErr.find("cannot write"), std::string::npos) << process.m_strErr;
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+// What quintara-odds accepts on its command line, and how it refuses the rest.
+#include "OddsRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> kHand{"2c", "4s", "7d", "9c", "Qh"};
+
+std::vector<std::string> WithHand(std::vector<std::string> options)
+{
+    options.insert(options.end(), kHand.begin(), kHand.end());
+    return options;
+}
+
+struct TBadInput {
+    const char* m_pName;
+    std::vector<std::string> m_args;
+    const char* m_pProblem;    // words the message must contain
+    const char* m_pOffending;  // the offending text as quoted in the message
+};
+
+void PrintTo(const TBadInput& input, std::ostream* os) { *os << input.m_pName; }
+
+class BadInput : public testing::TestWithParam<TBadInput> {};
+
+// Every refusal is one line on stderr naming the problem and the text, exit
+// status 2, and nothing at all on stdout.
+TEST_P(BadInput, IsRefusedWithOneLineNamingProblemAndText)
+{
+    const TBadInput& input = GetParam();
+    const TOddsRun run = RunOdds(input.m_args);
+    EXPECT_EQ(run.m_nStatus, 2);
+    EXPECT_EQ(run.m_strOut, "");
+    EXPECT_EQ(std::count(run.m_strErr.begin(), run.m_strErr.end(), '\n'), 1) << run.m_strErr;
+    ASSERT_FALSE(run.m_strErr.empty());
+    EXPECT_EQ(run.m_strErr.back(), '\n');
+    EXPECT_EQ(run.m_strErr.rfind("quintara-odds: ", 0), 0u) << run.m_strErr;
+    EXPECT_NE(run.m_strErr.find(input.m_pProblem), std::string::npos) << run.m_strErr;
+    EXPECT_NE(run.m_strErr.find(input.m_pOffending), std::string::npos) << run.m_strErr;
+}
+
+const TBadInput kBadInputs[] = {
+    // Cards.
+    {"UnknownCard", {"1x", "4s", "7d", "9c", "Qh"}, "unknown card", "'1x'"},
+    {"UnknownSuit", {"2c", "4s", "7d", "9c", "Qz"}, "unknown card", "'Qz'"},
+    {"ElevenIsNoRank", {"2c", "4s", "7d", "9c", "11h"}, "unknown card", "'11h'"},
+    {"EmptyCard", {"2c", "4s", "7d", "9c", ""}, "unknown card", "''"},
+    {"CardGivenTwice", {"2c", "4s", "7d", "9c", "2C"}, "given twice", "'2C'"},
+    {"FourCards", {"2c", "4s", "7d", "9c"}, "expected five cards, got 4", "'2c 4s 7d 9c'"},
+    {"SixCards", {"2c", "4s", "7d", "9c", "Qh", "Kh"}, "expected five cards, got 6", "'2c 4s 7d 9c Qh Kh'"},
+    {"NoCards", {}, "no cards given", "five"},
+    {"NoCardsOnlyJson", {"--json"}, "no cards given", "five"},
+    // Discards and replacements.
+    {"UnknownDiscard", WithHand({"--discard", "1x", "--draw", "Kd"}), "unknown card", "'1x'"},
+    {"UnknownReplacement", WithHand({"--discard", "2c", "--draw", "Kx"}), "unknown card", "'Kx'"},
+    {"DiscardNotInHand", WithHand({"--discard", "As", "--draw", "Kd"}), "not in the hand", "'As'"},
+    {"DiscardGivenTwice", WithHand({"--discard", "2c,2C", "--draw", "Kd,Ks"}), "given twice", "'2C'"},
+    {"ReplacementIsDealtCard", WithHand({"--discard", "2c", "--draw", "4s"}), "already known", "'4s'"},
+    {"ReplacementIsTheDiscard", WithHand({"--discard", "2c", "--draw", "2c"}), "already known", "'2c'"},
+    {"ReplacementGivenTwice", WithHand({"--discard", "2c,4s", "--draw", "Kd,kd"}), "given twice", "'kd'"},
+    {"MoreReplacementsThanDiscards", WithHand({"--discard", "2c", "--draw", "Kd,Ks"}), "names 2 cards",
+     "'Kd,Ks'"},
+    {"FewerReplacementsThanDiscards", WithHand({"--discard", "2c,4s", "--draw", "Kd"}), "names 1 card",
+     "'2c,4s'"},
+    {"DiscardWithoutReplacements", WithHand({"--discard", "2c"}), "needs --draw", "'2c'"},
+    {"ReplacementsWithoutDiscard", WithHand({"--draw", "Kd"}), "needs --discard", "'Kd'"},
+    {"EmptyDiscardList", WithHand({"--discard", "", "--draw", "Kd"}), "at least one card", "''"},
+    {"EmptyItemInList", WithHand({"--discard", "2c,,4s", "--draw", "Kd,Ks"}), "empty card", "'2c,,4s'"},
+    {"TrailingComma", WithHand({"--discard", "2c,", "--draw", "Kd"}), "empty card", "'2c,'"},
+    // Opponents.
+    {"OpponentsNotANumber", WithHand({"--opponents", "3x"}), "not a number", "'3x'"},
+    {"OpponentsEmpty", WithHand({"--opponents", ""}), "not a number", "''"},
+    {"OpponentsZero", WithHand({"--opponents", "0"}), "out of range", "'0'"},
+    {"OpponentsSix", WithHand({"--opponents", "6"}), "out of range", "'6'"},
+    {"OpponentsNegative", WithHand({"--opponents", "-1"}), "out of range", "'-1'"},
+    {"OpponentsHuge", WithHand({"--opponents", "99999999999999999999999"}), "out of range", "'9999"},
+    {"OpponentsFraction", WithHand({"--opponents", "2.5"}), "not a number", "'2.5'"},
+    {"OpponentsEqualsEmpty", WithHand({"--opponents="}), "not a number", "''"},
+    // Options.
+    {"UnknownOption", WithHand({"--foo"}), "unknown option", "'--foo'"},
+    {"MisspelledOption", WithHand({"--opponent", "3"}), "unknown option", "'--opponent'"},
+    {"SingleDash", WithHand({"-"}), "unknown option", "'-'"},
+    {"OpponentsWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--opponents"}, "needs a value", "--opponents"},
+    {"DiscardWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--discard"}, "needs a value", "--discard"},
+    {"DrawWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--draw"}, "needs a value", "--draw"},
+    {"OptionGivenTwice", WithHand({"--opponents", "2", "--opponents", "3"}), "given twice", "--opponents"},
+    {"FlagWithValue", WithHand({"--json=yes"}), "takes no value", "'--json=yes'"},
+    // Text that would break the one-line promise is escaped, long text cut.
+    {"LineBreakInCard", {"2c", "4s", "7d", "9c", "Q\nh"}, "unknown card", "'Q\\x0ah'"},
+    {"CarriageReturnInOption", WithHand({"--x\r"}), "unknown option", "'--x\\x0d'"},
+    {"VeryLongCard", {"2c", "4s", "7d", "9c", std::string(5000, 'Q')}, "unknown card", "QQQ...'"},
+};
+
+INSTANTIATE_TEST_SUITE_P(QuintaraOdds, BadInput, testing::ValuesIn(kBadInputs),
+                         [](const testing::TestParamInfo<TBadInput>& info) { return info.param.m_pName; });
+
+// A refused command line reports nothing but the one line, even under --json.
+TEST(BadInputUnderJson, StillPrintsOneLineAndNoJson)
+{
+    const TOddsRun run = RunOdds(WithHand({"--json", "--opponents", "7"}));
+    EXPECT_EQ(run.m_nStatus, 2);
+    EXPECT_EQ(run.m_strOut, "");
+    EXPECT_EQ(std::count(run.m_strErr.begin(), run.m_strErr.end(), '\n'), 1);
+}
+
+TEST(BadInputMessage, KeepsLongTextShortAndWholeCharacters)
+{
+    // Forty characters shown, then an ellipsis; a multi-byte character is
+    // never cut in half.
+    std::string card;
+    for (int i = 0; i < 60; ++i)
+        card += "\xE2\x99\xA0";  // a spade symbol
+    const TOddsRun run = RunOdds({"2c", "4s", "7d", "9c", card});
+    std::string shown;
+    for (int i = 0; i < 40; ++i)
+        shown += "\xE2\x99\xA0";
+    EXPECT_NE(run.m_strErr.find("'" + shown + "...'"), std::string::npos) << run.m_strErr;
+}
+
+TEST(ArgumentVector, WithoutEvenAProgramNameIsRefusedNotCrashed)
+{
+    std::ostringstream out, err;
+    EXPECT_EQ(RunOddsCommand({}, out, err), 2);
+    EXPECT_EQ(out.str(), "");
+    const std::string message = err.str();
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
+}
+
+// Equivalent spellings give the very same report.
+class AcceptedForms : public testing::Test {
+protected:
+    static std::string Report(const std::vector<std::string>& args)
+    {
+        const TOddsRun run = RunOdds(args);
+        EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+        EXPECT_EQ(run.m_strErr, "");
+        return run.m_strOut;
+    }
+};
+
+TEST_F(AcceptedForms, OptionWithEqualsSignMatchesSeparateValue)
+{
+    EXPECT_EQ(Report(WithHand({"--opponents=3", "--discard=2c,4s", "--draw=Kd,Ks"})),
+              Report(WithHand({"--opponents", "3", "--discard", "2c,4s", "--draw", "Kd,Ks"})));
+}
+
+TEST_F(AcceptedForms, OptionsMayFollowOrSurroundTheCards)
+{
+    EXPECT_EQ(Report({"2c", "4s", "--opponents", "2", "7d", "9c", "Qh", "--json"}),
+              Report(WithHand({"--json", "--opponents", "2"})));
+}
+
+TEST_F(AcceptedForms, CardsIgnoreCaseAndTenMayBeWrittenTen)
+{
+    EXPECT_EQ(Report({"qs", "10h", "2C", "3d", "4H", "--discard", "10H, qS", "--draw", "tc,KD"}),
+              Report({"Qs", "Th", "2c", "3d", "4h", "--discard", "Th,Qs", "--draw", "Tc,Kd"}));
+}
+
+TEST_F(AcceptedForms, DoubleDashEndsTheOptions)
+{
+    EXPECT_EQ(Report({"--opponents", "2", "--", "2c", "4s", "7d", "9c", "Qh"}),
+              Report(WithHand({"--opponents", "2"})));
+}
+
+TEST_F(AcceptedForms, OpponentsOneIsTheDefault)
+{
+    EXPECT_EQ(Report(WithHand({"--opponents", "1"})), Report(kHand));
+    EXPECT_EQ(Report(WithHand({"--opponents", "05"})), Report(WithHand({"--opponents", "5"})));
+}
+
+TEST(HelpAndVersion, HelpPrintsUsageOnStdoutAndSucceeds)
+{
+    for (const char* flag : {"--help", "-h"}) {
+        const TOddsRun run = RunOdds({flag});
+        EXPECT_EQ(run.m_nStatus, 0) << flag;
+        EXPECT_EQ(run.m_strErr, "") << flag;
+        EXPECT_EQ(run.m_strOut.rfind("Usage: quintara-odds [--opponents N] [--discard LIST] [--draw LIST] "
+                                     "[--json] C1 C2 C3 C4 C5\n",
+                                     0),
+                  0u)
+            << flag;
+    }
+}
+
+TEST(HelpAndVersion, HelpWinsOverAnIncompleteCommandLine)
+{
+    const TOddsRun run = RunOdds({"2c", "--help", "1x"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strOut.rfind("Usage: ", 0), 0u);
+}
+
+TEST(HelpAndVersion, VersionPrintsNameAndVersion)
+{
+    const TOddsRun run = RunOdds({"--version"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strOut, "quintara-odds 1.1\n");
+    EXPECT_EQ(run.m_strErr, "");
+}
+
+TEST(OutputFailure, UnwritableOutputIsReportedAsFailure)
+{
+    std::ostream out(nullptr);  // every write fails
+    std::ostringstream err;
+    EXPECT_EQ(RunOddsCommand({"quintara-odds", "2c", "4s", "7d", "9c", "Qh"}, out, err), 1);
+    EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+}
+
+} // namespace
