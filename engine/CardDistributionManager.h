@@ -86,4 +86,14 @@ public:
     int m_anCardCounts[4][13];
     bool m_abDiscarded[4][13];
     int m_nStraightFlushDraws;
+
+private:
+    // Table-building steps shared by both tables. A null total appends the
+    // rows without summing them.
+    void AppendHigherFormationRow(TRows& rows, unsigned n, double* total);
+    // Returns the part of the rows' sum that counts straight flushes again.
+    double AppendFormationRowsAbove(TRows& rows, unsigned n, double* total);
+    // One opponent: straight flushes that the higher straight or higher flush
+    // row holds beside the straight-flush row.
+    double GetStraightFlushesInHigherRowProbability();
 };

@@ -1,0 +1,306 @@
+#include "CardDistribution.h"
+#include "CardDistributionManager.h"
+#include "Cards.h"
+#include "HigherPairFamilyFormulas.h"
+#include "HigherStraightFlushFormulas.h"
+#include "PairFamilyFormulas.h"
+#include "StraightFlushFormulas.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+// Row labels (string ids).
+constexpr int kOnePairId = 109;
+constexpr int kTwoPairId = 207;
+constexpr int kThreeOfAKindId = 111;
+constexpr int kStraightId = 112;
+constexpr int kFlushId = 113;
+constexpr int kFullHouseId = 114;
+constexpr int kFourOfAKindId = 115;
+constexpr int kStraightFlushId = 116;
+constexpr int kHigherPairId = 120;
+constexpr int kHigherTwoPairId = 121;
+constexpr int kHigherThreeOfAKindId = 122;
+constexpr int kHigherStraightId = 123;
+constexpr int kHigherFlushId = 124;
+constexpr int kHigherFullHouseId = 125;
+constexpr int kHigherFourOfAKindId = 126;
+constexpr int kHigherStraightFlushId = 127;
+constexpr int kHigherFormationId = 147;
+
+// A player holding nothing or one pair gets the longest tables.
+constexpr std::size_t kMostRows = 9;
+
+// One formula over one distribution, as the chance for n opponents.
+template <class TFormula>
+double RowProbability(unsigned n, const CCardDistribution& dist)
+{
+    TFormula formula;
+    const double favourable = formula.Evaluate(dist);
+    return formula.GetProbabilityForOpponents(n, dist, favourable);
+}
+
+// The higher-formation rows index the formulas' rank arrays with the rank
+// fields; a field that holds no rank (the hand is not of that kind) must not
+// reach them.
+bool IsRank(int rank)
+{
+    return rank >= 0 && rank < kRankCount;
+}
+
+// Straight and straight-flush tops: the Ace (0) or Five to King. Lower ranks
+// top no straight and would start the formulas' windows before the first rank.
+bool IsStraightTop(int rank)
+{
+    return rank == 0 || (rank >= 4 && rank < kRankCount);
+}
+
+// Straight flushes Ace to Five of the unseen cards: the ones whose top card as
+// a flush (the Ace) lies above any other flush top.
+double CountUnseenWheelStraightFlushes(const int (&cardCounts)[4][13])
+{
+    double count = 0.0;
+    for (int s = 0; s < kSuitCount; ++s) {
+        int product = 1;
+        for (int r = 0; r <= 4; ++r)
+            product *= 1 - cardCounts[s][r];
+        count += product;
+    }
+    return count;
+}
+
+void AppendRow(CCardDistributionManager::TRows& rows, int id, double p)
+{
+    rows.push_back({id, p, CCardDistributionManager::GetOdds(p)});
+}
+
+} // namespace
+
+double CCardDistributionManager::GetOnePairProbability(unsigned n)
+{
+    return RowProbability<COnePairFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13));
+}
+
+double CCardDistributionManager::GetTwoPairProbability(unsigned n)
+{
+    return RowProbability<CTwoPairsFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13));
+}
+
+double CCardDistributionManager::GetThreeOfAKindProbability(unsigned n)
+{
+    return RowProbability<CThreePiecesFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13));
+}
+
+double CCardDistributionManager::GetStraightProbability(unsigned n)
+{
+    return RowProbability<CStraightFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13));
+}
+
+double CCardDistributionManager::GetFlushProbability(unsigned n)
+{
+    return RowProbability<CFlushFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownSuitCounts, 4));
+}
+
+double CCardDistributionManager::GetFullHouseProbability(unsigned n)
+{
+    return RowProbability<CFullFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13));
+}
+
+double CCardDistributionManager::GetFourOfAKindProbability(unsigned n)
+{
+    return RowProbability<CQuadsFormula>(
+        n, CCardDistribution(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13));
+}
+
+double CCardDistributionManager::GetStraightFlushProbability(unsigned n)
+{
+    return RowProbability<CStraightFlushFormula>(
+        n, C2IndexesCardDistribution(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0]));
+}
+
+double CCardDistributionManager::GetHigherPairProbability(unsigned n)
+{
+    if (!IsRank(m_nHighCard) || !IsRank(m_nPairRank))
+        return 0.0;
+    return RowProbability<COnePairAgainstOnePairFormula>(
+        n, CCardDistributionWHighCardAndPairCard(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh,
+                                                 13, AceHigh(m_nHighCard), AceHigh(m_nPairRank)));
+}
+
+double CCardDistributionManager::GetHigherTwoPairProbability(unsigned n)
+{
+    if (!IsRank(m_nHighCard) || !IsRank(m_nFirstPair) || !IsRank(m_nSecondPair))
+        return 0.0;
+    const int first = AceHigh(m_nFirstPair);
+    const int second = AceHigh(m_nSecondPair);
+    return RowProbability<CTwoPairAgainstTwoPairFormula>(
+        n, CCardDistributionWHighCardAnd2PairCards(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh,
+                                                   13, AceHigh(m_nHighCard), std::min(first, second),
+                                                   std::max(first, second)));
+}
+
+double CCardDistributionManager::GetHigherThreeOfAKindProbability(unsigned n)
+{
+    if (!IsRank(m_nMainRank))
+        return 0.0;
+    return RowProbability<CThreePiecesAgainstThreePiecesFormula>(
+        n, CCardDistributionWM(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh, 13,
+                               AceHigh(m_nMainRank)));
+}
+
+double CCardDistributionManager::GetHigherStraightProbability(unsigned n)
+{
+    if (!IsStraightTop(m_nHighCard))
+        return 0.0;
+    return RowProbability<CStraightAgainstStraightFormula>(
+        n, CCardDistributionWHighCard(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13, m_nHighCard));
+}
+
+double CCardDistributionManager::GetHigherFlushProbability(unsigned n)
+{
+    if (!IsRank(m_nHighCard))
+        return 0.0;
+    return RowProbability<CFlushAgainstFlushFormula>(
+        n, C2IndexesCardDistributionWHighCard(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0],
+                                              m_nHighCard));
+}
+
+double CCardDistributionManager::GetHigherFullHouseProbability(unsigned n)
+{
+    if (!IsRank(m_nMainRank))
+        return 0.0;
+    return RowProbability<CFullAgainstFullFormula>(
+        n, CCardDistributionWM(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh, 13,
+                               AceHigh(m_nMainRank)));
+}
+
+double CCardDistributionManager::GetHigherFourOfAKindProbability(unsigned n)
+{
+    if (!IsRank(m_nMainRank))
+        return 0.0;
+    return RowProbability<CQuadsAgainstQuadsFormula>(
+        n, CCardDistributionWM(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh, 13,
+                               AceHigh(m_nMainRank)));
+}
+
+double CCardDistributionManager::GetHigherStraightFlushProbability(unsigned n)
+{
+    if (!IsStraightTop(m_nHighCard))
+        return 0.0;
+    return RowProbability<CStraightFlushAgainstStraightFlushFormula>(
+        n, C2IndexesCardDistributionWHighCard(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0],
+                                              m_nHighCard));
+}
+
+void CCardDistributionManager::AppendHigherFormationRow(TRows& rows, unsigned n, double* total)
+{
+    int id = 0;
+    double p = 0.0;
+    switch (m_nFormation) {
+    case fmOnePair: id = kHigherPairId; p = GetHigherPairProbability(n); break;
+    case fmTwoPairs: id = kHigherTwoPairId; p = GetHigherTwoPairProbability(n); break;
+    case fmThreeOfAKind: id = kHigherThreeOfAKindId; p = GetHigherThreeOfAKindProbability(n); break;
+    case fmStraight: id = kHigherStraightId; p = GetHigherStraightProbability(n); break;
+    case fmFlush: id = kHigherFlushId; p = GetHigherFlushProbability(n); break;
+    case fmFullHouse: id = kHigherFullHouseId; p = GetHigherFullHouseProbability(n); break;
+    case fmFourOfAKind: id = kHigherFourOfAKindId; p = GetHigherFourOfAKindProbability(n); break;
+    case fmStraightFlush:
+    case fmRoyalFlush: id = kHigherStraightFlushId; p = GetHigherStraightFlushProbability(n); break;
+    default: return;
+    }
+    if (total)
+        *total += p;
+    AppendRow(rows, id, p);
+}
+
+double CCardDistributionManager::AppendFormationRowsAbove(TRows& rows, unsigned n, double* total)
+{
+    const int f = m_nFormation;
+    auto append = [&](int id, double p) {
+        if (total)
+            *total += p;
+        AppendRow(rows, id, p);
+    };
+    int nStraightFlushCarriers = 1;  // the straight-flush row itself
+    if (f <= fmOpenEndedStraight)
+        append(kOnePairId, GetOnePairProbability(n));
+    if (f <= fmOnePair)
+        append(kTwoPairId, GetTwoPairProbability(n));
+    if (f <= fmTwoPairs)
+        append(kThreeOfAKindId, GetThreeOfAKindProbability(n));
+    if (f <= fmThreeOfAKind) {
+        append(kStraightId, GetStraightProbability(n));
+        ++nStraightFlushCarriers;
+    }
+    if (f <= fmStraight) {
+        append(kFlushId, GetFlushProbability(n));
+        ++nStraightFlushCarriers;
+    }
+    if (f <= fmFlush)
+        append(kFullHouseId, GetFullHouseProbability(n));
+    if (f <= fmFullHouse)
+        append(kFourOfAKindId, GetFourOfAKindProbability(n));
+    const double pStraightFlush = GetStraightFlushProbability(n);
+    append(kStraightFlushId, pStraightFlush);
+    // The straight and flush rows hold the straight flushes as well.
+    return (nStraightFlushCarriers - 1) * pStraightFlush;
+}
+
+double CCardDistributionManager::GetStraightFlushesInHigherRowProbability()
+{
+    // The higher straight row holds the straight flushes topped above the
+    // player's straight; the higher flush row holds those whose top card as a
+    // flush lies above his, and as a flush the Ace-to-Five one is Ace-high.
+    if (m_nFormation != fmStraight && m_nFormation != fmFlush)
+        return 0.0;
+    if (!IsStraightTop(m_nHighCard))
+        return 0.0;
+    const C2IndexesCardDistributionWHighCard dist(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0],
+                                                  m_nHighCard);
+    CStraightFlushAgainstStraightFlushFormula formula;
+    double count = formula.Evaluate(dist);
+    if (m_nFormation == fmFlush && m_nHighCard != 0)
+        count += CountUnseenWheelStraightFlushes(m_anCardCounts);
+    return formula.GetProbabilityForOpponents(1, dist, count);
+}
+
+void CCardDistributionManager::BuildOneOpponentTable(TRows& rows)
+{
+    // clear() keeps the caller's storage for the next build; a new array gets
+    // all its room at once.
+    rows.clear();
+    rows.reserve(kMostRows);
+    double total = 0.0;
+    const int f = m_nFormation;
+    if (f >= fmOnePair && f <= fmRoyalFlush)
+        AppendHigherFormationRow(rows, 1, &total);
+    if (f >= fmNothing && f <= fmFourOfAKind) {
+        const double countedAgain = AppendFormationRowsAbove(rows, 1, &total);
+        total -= countedAgain;
+        // Straight flushes that the higher-formation row holds too.
+        total -= GetStraightFlushesInHigherRowProbability();
+    }
+    AppendRow(rows, kHigherFormationId, total);
+}
+
+void CCardDistributionManager::BuildAtLeastOneOpponentTable(TRows& rows, unsigned nOpponents, double pHigherForOne)
+{
+    rows.clear();
+    rows.reserve(kMostRows);
+    const int f = m_nFormation;
+    if (f >= fmOnePair && f <= fmRoyalFlush)
+        AppendHigherFormationRow(rows, nOpponents, nullptr);
+    if (f >= fmNothing && f <= fmFourOfAKind)
+        AppendFormationRowsAbove(rows, nOpponents, nullptr);
+    CAtLeastOneOpponent2AchieveEventFormula atLeastOne;
+    AppendRow(rows, kHigherFormationId,
+              atLeastOne.GetAtLeastOneProbability(static_cast<unsigned>(m_nKnownCards), nOpponents, pHigherForOne));
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+// Loads cards into a manager the way the card picker and the playing scene
+// do, and keeps the same cards in the enumerator's form.
+
+#include "BruteForce.h"
+#include "CardDistributionManager.h"
+#include "CardText.h"
+#include "Cards.h"
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct TDrawState {
+    std::vector<int> m_dealt;
+    std::vector<int> m_discards;      // a subset of the dealt cards
+    std::vector<int> m_replacements;  // as many as discards, none known before
+
+    // Every card the player has seen: the dealt five and the replacements.
+    std::vector<int> Known() const
+    {
+        std::vector<int> known = m_dealt;
+        known.insert(known.end(), m_replacements.begin(), m_replacements.end());
+        return known;
+    }
+
+    // The five cards he now holds.
+    std::vector<int> Hand() const
+    {
+        std::vector<int> hand;
+        for (int c : m_dealt)
+            if (std::find(m_discards.begin(), m_discards.end(), c) == m_discards.end())
+                hand.push_back(c);
+        hand.insert(hand.end(), m_replacements.begin(), m_replacements.end());
+        return hand;
+    }
+
+    std::string Describe() const
+    {
+        std::string text = "dealt";
+        for (int c : m_dealt) text += " " + CardText(c);
+        text += "  discards";
+        for (int c : m_discards) text += " " + CardText(c);
+        text += "  replacements";
+        for (int c : m_replacements) text += " " + CardText(c);
+        return text;
+    }
+};
+
+// Lets test output name the cards of a parameter.
+inline void PrintTo(const TDrawState& state, std::ostream* out)
+{
+    *out << state.Describe();
+}
+
+// The card picker confirms cards by marking them known.
+inline void ConfirmCards(CCardDistributionManager& manager, const std::vector<int>& cards)
+{
+    for (int c : cards)
+        manager.m_anCardCounts[CardSuit(c)][CardRank(c)] = 1;
+}
+
+// The playing scene flags the cards thrown away.
+inline void DiscardCards(CCardDistributionManager& manager, const std::vector<int>& cards)
+{
+    for (int c : cards)
+        manager.m_abDiscarded[CardSuit(c)][CardRank(c)] = true;
+}
+
+// One game up to the analysis of the current hand.
+inline void PlayAndAnalyze(CCardDistributionManager& manager, const TDrawState& state)
+{
+    ConfirmCards(manager, state.m_dealt);
+    DiscardCards(manager, state.m_discards);
+    ConfirmCards(manager, state.m_replacements);
+    manager.AnalyzeHand();
+}
+
+// A fresh manager that has analysed the five dealt cards given as "As Kd ...".
+inline CCardDistributionManager AnalyzedHand(const std::string& dealt)
+{
+    CCardDistributionManager manager;
+    PlayAndAnalyze(manager, TDrawState{Cards(dealt), {}, {}});
+    return manager;
+}
