@@ -30,6 +30,9 @@ double CAbstractFormula::GetProbabilityForOpponents(unsigned nOpponents, const C
 {
     if (favourable == 0.0)
         return 0.0;
+    // For one opponent the sum below is C(x, 1) C(N - x, 0) / C(N, 1) = x / N.
+    if (nOpponents == 1)
+        return favourable / Binomial(5.0, UnseenCards(dist));
     const double unfavourable = GetComplementCount(dist, favourable);
     double sum = 0.0;
     for (unsigned i = 1; i <= nOpponents; ++i) {
