@@ -48,5 +48,11 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     }
     result.m_arrKnown = options.m_arrDealt;
     result.m_arrKnown.insert(result.m_arrKnown.end(), options.m_arrDraws.begin(), options.m_arrDraws.end());
+
+    result.m_bHolds = options.m_bHolds;
+    if (options.m_bHolds && options.m_arrDealt.size() == kHandSize) {
+        result.m_arrHolds = AnalyzeDraws(options.m_arrDealt.data(), nullptr);
+        SortHoldsBestFirst(result.m_arrHolds);
+    }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CardDistributionManager.h"
+#include "DrawAnalysis.h"
 
 #include <string>
 #include <vector>
@@ -20,9 +21,12 @@ struct TOddsAnalysis {
     CCardDistributionManager::TRows m_arrAtLeastOne;
     std::string m_strDescription;  // as the game shows it, "\r\n" line breaks included
     std::string m_strAdvice;       // empty for a final hand
+    bool m_bHolds = false;                  // the holds were asked for
+    std::vector<TDrawOutcome> m_arrHolds;  // every way to keep cards, best first
 };
 
 // Runs the game's own pipeline on checked options: the known and discarded
 // cards go into a fresh manager, then the analysis, both tables and the texts,
-// in the order the desktop program uses.
+// in the order the desktop program uses. When asked, every hold of the dealt
+// hand is analysed over the 47 cards not dealt.
 TOddsAnalysis AnalyseOdds(const TOddsOptions& options);

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 const char kOddsUsage[] =
-    "Usage: quintara-odds [--opponents N] [--discard LIST] [--draw LIST] [--json] C1 C2 C3 C4 C5\n"
+    "Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds] [--json] C1 C2 C3 C4 C5\n"
     "\n"
     "Exact odds of five-card draw poker over the cards you have not seen.\n"
     "\n"
@@ -14,6 +14,8 @@ const char kOddsUsage[] =
     "  --opponents N     number of opponents, 1 to 5 (default 1)\n"
     "  --discard LIST    cards of your hand you threw away, comma-separated\n"
     "  --draw LIST       the cards you drew for them, as many as you discarded\n"
+    "  --holds           also list all 32 ways to keep cards from the dealt hand,\n"
+    "                    best first, with the exact chance of each hand it ends in\n"
     "  --json            print one JSON object instead of text\n"
     "  -h, --help        print this help and exit\n"
     "  --version         print the version and exit\n"
@@ -162,11 +164,15 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         const std::string name = arg.substr(0, equals);
         const bool inlineValue = equals != std::string::npos;
 
-        if (name == "--help" || name == "-h" || name == "--version" || name == "--json") {
+        if (name == "--help" || name == "-h" || name == "--version" || name == "--json" || name == "--holds") {
             if (inlineValue)
                 return Fail(error, "option " + name + " takes no value, got " + QuoteArgument(arg));
             if (name == "--json") {
                 options.m_bJson = true;
+                continue;
+            }
+            if (name == "--holds") {
+                options.m_bHolds = true;
                 continue;
             }
             options.m_nAction = name == "--version" ? TOddsOptions::acVersion : TOddsOptions::acHelp;
@@ -198,6 +204,13 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
             return Fail(error, "option " + name + " needs a value");
         }
     }
+
+    // The holds are those of the dealt hand; after a discard there is nothing
+    // left to choose.
+    if (options.m_bHolds && (discardGiven || drawGiven))
+        return Fail(error, std::string("--holds analyses the dealt hand and cannot be combined with ") +
+                               (discardGiven ? "--discard " + QuoteArgument(discardText)
+                                             : "--draw " + QuoteArgument(drawText)));
 
     if (opponentsGiven && !ParseOpponents(opponentsText, options.m_nOpponents, error))
         return false;

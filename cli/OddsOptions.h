@@ -11,6 +11,7 @@ struct TOddsOptions {
     EAction m_nAction = acAnalyse;
     unsigned m_nOpponents = 1;
     bool m_bJson = false;
+    bool m_bHolds = false;           // also analyse every way to keep cards
     std::vector<int> m_arrDealt;     // the five dealt cards, in the order given
     std::vector<int> m_arrDiscards;  // cards of the dealt hand thrown away
     std::vector<int> m_arrDraws;     // their replacements, as many as the discards

@@ -2,12 +2,14 @@
 
 #include "CardText.h"
 #include "Cards.h"
+#include "DrawAnalysis.h"
 #include "OddsAnalysis.h"
 #include "StringTable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -90,6 +92,85 @@ std::string JsonRows(const CCardDistributionManager::TRows& rows)
     return json + "]";
 }
 
+// The kept and the thrown cards of a hold, in hand order.
+std::vector<int> KeptCards(const TDrawOutcome& hold)
+{
+    return std::vector<int>(hold.m_anKept, hold.m_anKept + hold.m_nKeptCount);
+}
+
+std::vector<int> DiscardedCards(const TDrawOutcome& hold)
+{
+    return std::vector<int>(hold.m_anDiscarded, hold.m_anDiscarded + (kHandSize - hold.m_nKeptCount));
+}
+
+std::string Percent(double probability)
+{
+    return FormatString("%.3f%%", probability * 100.0);
+}
+
+// Column heads of the holds table, one per final category, short enough to
+// keep the table near 150 columns.
+const char* const kCategoryHeads[hcCategoryCount] = {"No pair",  "One pair", "Two pair",   "Trips",
+                                                     "Straight", "Flush",    "Full house", "Quads",
+                                                     "St. flush", "Royal"};
+// The category held now, as the note under the table names it.
+const char* const kCategoryNames[hcCategoryCount] = {"no pair",    "one pair",       "two pair",
+                                                     "three of a kind", "a straight", "a flush",
+                                                     "a full house", "four of a kind", "a straight flush",
+                                                     "a royal flush"};
+
+std::string HoldsTable(const TOddsAnalysis& analysis)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> head{"Keep", "Discard"};
+    head.insert(head.end(), std::begin(kCategoryHeads), std::end(kCategoryHeads));
+    head.push_back("Improve");
+    head.push_back("At least");
+    rows.push_back(head);
+    for (const TDrawOutcome& hold : analysis.m_arrHolds) {
+        const std::vector<int> kept = KeptCards(hold), discarded = DiscardedCards(hold);
+        std::vector<std::string> row{kept.empty() ? "(none)" : CardList(kept, " ", false),
+                                     discarded.empty() ? "(none)" : CardList(discarded, " ", false)};
+        for (const double p : hold.m_adProbability)
+            row.push_back(Percent(p));
+        row.push_back(Percent(hold.m_dImprove));
+        row.push_back(Percent(hold.m_dAtLeastCurrent));
+        rows.push_back(row);
+    }
+
+    std::vector<size_t> widths(head.size(), 0);
+    for (const auto& row : rows)
+        for (size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+
+    // The cards read left to right, the figures line up on their right edge.
+    std::string table = "\nEvery way to keep cards, best first, drawing from the " +
+                        std::to_string(kCardCount - kHandSize) + " cards not dealt:\n";
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i)
+            line += (i ? "  " : "") + (i < 2 ? PadRight(row[i], widths[i]) : PadLeft(row[i], widths[i]));
+        line.erase(line.find_last_not_of(' ') + 1);
+        table += line + "\n";
+    }
+    if (!analysis.m_arrHolds.empty()) {
+        const int current = analysis.m_arrHolds.front().m_nCurrentCategory;
+        const std::string name = current >= 0 && current < hcCategoryCount ? kCategoryNames[current] : "";
+        table += "Improve: ending better than " + name + ". At least: ending at " + name + " or better.\n";
+    }
+    return table;
+}
+
+std::string JsonHold(const TDrawOutcome& hold)
+{
+    std::string json = "{\"keep\": [" + CardList(KeptCards(hold), ", ", true) + "], \"discard\": [" +
+                       CardList(DiscardedCards(hold), ", ", true) + "], \"probabilities\": {";
+    for (int c = 0; c < hcCategoryCount; ++c)
+        json += std::string(c ? ", " : "") + JsonString(HandCategoryKey(c)) + ": " + JsonNumber(hold.m_adProbability[c]);
+    return json + "}, \"improve\": " + JsonNumber(hold.m_dImprove) +
+           ", \"at_least_current\": " + JsonNumber(hold.m_dAtLeastCurrent) + "}";
+}
+
 } // namespace
 
 std::string JsonString(const std::string& text)
@@ -160,11 +241,20 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
         for (const TTextRow& row : *table.second)
             text += TableLine(row, widths);
     }
+    if (analysis.m_bHolds)
+        text += HoldsTable(analysis);
     return text;
 }
 
 std::string FormatOddsJson(const TOddsAnalysis& analysis)
 {
+    std::string holds;
+    if (analysis.m_bHolds) {
+        holds = ", \"holds\": [";
+        for (size_t i = 0; i < analysis.m_arrHolds.size(); ++i)
+            holds += (i ? ", " : "") + JsonHold(analysis.m_arrHolds[i]);
+        holds += "]";
+    }
     return "{\"hand\": [" + CardList(analysis.m_arrHand, ", ", true) + "], \"known\": [" +
            CardList(analysis.m_arrKnown, ", ", true) + "], \"final\": " + (analysis.m_bFinal ? "true" : "false") +
            ", \"opponents\": " + std::to_string(analysis.m_nOpponents) +
@@ -174,5 +264,5 @@ std::string FormatOddsJson(const TOddsAnalysis& analysis)
            ", \"one_opponent\": " + JsonRows(analysis.m_arrOneOpponent) +
            ", \"at_least_one\": " + JsonRows(analysis.m_arrAtLeastOne) +
            ", \"description\": " + JsonString(analysis.m_strDescription) +
-           ", \"advice\": " + JsonString(analysis.m_strAdvice) + "}\n";
+           ", \"advice\": " + JsonString(analysis.m_strAdvice) + holds + "}\n";
 }

@@ -5,10 +5,12 @@
 struct TOddsAnalysis;
 
 // The terminal report: the hand and its formation, the description and the
-// advice, then both tables with the columns the desktop program shows.
+// advice, then both tables with the columns the desktop program shows; when
+// asked, the table of holds after them.
 std::string FormatOddsText(const TOddsAnalysis& analysis);
 
-// One JSON object with the same content, numbers to 17 significant digits.
+// One JSON object with the same content, numbers to 17 significant digits;
+// the holds, when asked, close it as the "holds" array.
 std::string FormatOddsJson(const TOddsAnalysis& analysis);
 
 // A JSON string literal, quotes included.

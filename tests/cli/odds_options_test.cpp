@@ -91,6 +91,13 @@ const TBadInput kBadInputs[] = {
     {"DrawWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--draw"}, "needs a value", "--draw"},
     {"OptionGivenTwice", WithHand({"--opponents", "2", "--opponents", "3"}), "given twice", "--opponents"},
     {"FlagWithValue", WithHand({"--json=yes"}), "takes no value", "'--json=yes'"},
+    // The holds are those of the dealt hand, never of a final one.
+    {"HoldsWithDiscard", WithHand({"--holds", "--discard", "2c", "--draw", "Kd"}), "cannot be combined",
+     "--discard '2c'"},
+    {"HoldsWithDiscardUnderJson", WithHand({"--json", "--discard=2c,4s", "--draw=Kd,Ks", "--holds"}),
+     "cannot be combined", "--discard '2c,4s'"},
+    {"HoldsWithDrawAlone", WithHand({"--holds", "--draw", "Kd"}), "cannot be combined", "--draw 'Kd'"},
+    {"HoldsWithValue", WithHand({"--holds=all"}), "takes no value", "'--holds=all'"},
     // Text that would break the one-line promise is escaped, long text cut.
     {"LineBreakInCard", {"2c", "4s", "7d", "9c", "Q\nh"}, "unknown card", "'Q\\x0ah'"},
     {"CarriageReturnInOption", WithHand({"--x\r"}), "unknown option", "'--x\\x0d'"},
@@ -180,7 +187,7 @@ TEST(HelpAndVersion, HelpPrintsUsageOnStdoutAndSucceeds)
         const TOddsRun run = RunOdds({flag});
         EXPECT_EQ(run.m_nStatus, 0) << flag;
         EXPECT_EQ(run.m_strErr, "") << flag;
-        EXPECT_EQ(run.m_strOut.rfind("Usage: quintara-odds [--opponents N] [--discard LIST] [--draw LIST] "
+        EXPECT_EQ(run.m_strOut.rfind("Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds] "
                                      "[--json] C1 C2 C3 C4 C5\n",
                                      0),
                   0u)
