@@ -1,0 +1,53 @@
+#include "AboutDlg.h"
+
+#include "NoOfOpponentsDlg.h"
+#include "StringTable.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+enum : unsigned {
+    kIdsAboutTitle = 101,
+    kIdsVersion = 104,
+    kIdsOk = 105,
+};
+
+QString Text(unsigned id)
+{
+    return QString::fromStdString(LoadString(id));
+}
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(Text(kIdsAboutTitle));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("iconLabel"));
+    const QRect iconRect = MapDialogRect(*this, QRect(11, 15, 20, 20));
+    icon->setGeometry(iconRect);
+    icon->setPixmap(QIcon(QStringLiteral(":/images/icon128.png")).pixmap(iconRect.size()));
+
+    auto* version = new QLabel(Text(kIdsVersion), this);
+    version->setObjectName(QStringLiteral("versionLabel"));
+    version->setTextFormat(Qt::PlainText);
+    version->setGeometry(MapDialogRect(*this, QRect(40, 10, 217, 8)));
+
+    auto* ok = new QPushButton(Text(kIdsOk), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    ok->setGeometry(MapDialogRect(*this, QRect(110, 38, 50, 16)));
+    connect(ok, &QPushButton::clicked, this, &CAboutDlg::accept);
+
+    setFixedSize(MapDialogRect(*this, QRect(0, 0, 271, 62)).size());
+}
+
+int CAboutDlg::DoModal()
+{
+    return exec();
+}

@@ -1,0 +1,50 @@
+#include "HelpWindow.h"
+
+#include "StringTable.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QUrl>
+
+namespace {
+
+enum : unsigned { kIdsHelpTitle = 139 };
+
+} // namespace
+
+CHelpWindow::CHelpWindow(QWidget* parent)
+    : QTextBrowser(parent)
+{
+    setWindowFlags(Qt::Window);
+    setWindowTitle(QString::fromStdString(LoadString(kIdsHelpTitle)));
+    setOpenExternalLinks(true);
+    resize(640, 600);
+}
+
+bool CHelpWindow::ShowTopic(const QString& file, int contextId)
+{
+    // The browser itself would only warn and show an empty page.
+    QFile probe(file);
+    if (!probe.open(QIODevice::ReadOnly))
+        return false;
+    probe.close();
+
+    QUrl url = QUrl::fromLocalFile(file);
+    url.setFragment(QString::number(contextId));
+    setSource(url);
+    // Asked again for the topic on show, after the reader scrolled away.
+    scrollToAnchor(url.fragment());
+    m_nTopic = contextId;
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+QString DefaultHelpFilePath()
+{
+    QString path = QCoreApplication::applicationFilePath();
+    if (path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
+        path.chop(4);
+    return path + QStringLiteral(".html");
+}
