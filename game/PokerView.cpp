@@ -2,6 +2,7 @@
 
 #include "Colours.h"
 #include "DiscardAdvice.h"
+#include "DrawAnalysisDlg.h"
 #include "HandDescription.h"
 #include "HelpWindow.h"
 #include "PokerDoc.h"
@@ -106,7 +107,7 @@ void CPokerView::OnUpdate(int hint)
     switch (hint) {
     case kHintNewGame:
     case kHintOpponentsSet:
-        m_nStage = 3;
+        SetStage(3);
         if (hint == kHintOpponentsSet)
             m_playingScene.SetOpponents(m_pDocument ? m_pDocument->m_nOpponents : 1);
         else
@@ -126,7 +127,7 @@ void CPokerView::OnUpdate(int hint)
         m_bFinalHand = false;
         break;
     case kHintInitialHand:
-        m_nStage = 4;
+        SetStage(4);
         m_playingScene.ShowInitialHand();
         m_resultsScene.m_shown = 1;
         m_resultsScene.m_suggestionsShown = 1;
@@ -136,7 +137,7 @@ void CPokerView::OnUpdate(int hint)
         InvalidateScene(m_resultsScene.m_rect);
         break;
     case kHintFinalHand:
-        m_nStage = 7;
+        SetStage(7);
         m_playingScene.ShowFinalHand();
         m_resultsScene.m_shown = 1;
         m_resultsScene.m_suggestionsShown = 0;
@@ -203,7 +204,28 @@ void CPokerView::OnDiscard()
     m_resultsScene.m_suggestionsBox->hide();
     InvalidateScene(m_resultsScene.m_rect);
 
-    m_nStage = 6;
+    SetStage(6);
+}
+
+void CPokerView::OnDrawAnalysis()
+{
+    // Offered only while the initial hand is shown; a call at any other
+    // stage changes nothing.
+    if (!m_pDocument || (m_nStage != 4 && m_nStage != 5))
+        return;
+    int hand[5];
+    if (!m_playingScene.GetHandCards(hand))
+        return;
+    const CCardDistributionManager& manager = m_pDocument->m_manager;
+    bool known[52];
+    for (int card = 0; card < 52; ++card)
+        known[card] = manager.m_anCardCounts[card / 13][card % 13] != 0;
+
+    CDrawAnalysisDlg dialog(hand, known, this);
+    if (dialog.DoModal() != QDialog::Accepted)
+        return;
+    if (m_playingScene.MarkDiscards(dialog.m_nDiscardMask))
+        SetStage(4 + (m_playingScene.m_discardCount > 0 ? 1 : 0));
 }
 
 std::string CPokerView::BuildAdvice()
@@ -227,7 +249,7 @@ void CPokerView::OnLButtonDown(const QPoint& point)
     if (m_cardsScene.OnClick(point.x(), point.y(), scroll.x(), scroll.y()))
         return;
     if (m_playingScene.OnClick(point.x(), point.y(), scroll.x(), scroll.y()))
-        m_nStage = 4 + (m_playingScene.m_discardCount > 0 ? 1 : 0);
+        SetStage(4 + (m_playingScene.m_discardCount > 0 ? 1 : 0));
 }
 
 void CPokerView::OnMouseMove(const QPoint& point)
@@ -295,6 +317,12 @@ void CPokerView::scrollContentsBy(int, int)
 {
     // The scenes place their controls from the scroll position while drawing.
     viewport()->update();
+}
+
+void CPokerView::SetStage(int stage)
+{
+    m_nStage = stage;
+    emit DrawAnalysisAvailable(stage == 4 || stage == 5);
 }
 
 void CPokerView::UpdateScrollBars()

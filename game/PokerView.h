@@ -68,9 +68,16 @@ public:
 public slots:
     void OnCardsConfirmed();
     void OnDiscard();
+    // Shows every way to keep cards from the initial hand (stages 4 and 5);
+    // the hold the player chooses there gets its discards marked here.
+    void OnDrawAnalysis();
     // Help on the current stage (F1) and the overview (Shift+F1).
     void OnHelpContext();
     void OnOverview();
+
+signals:
+    // After every change of stage: whether the draw analysis can be shown now.
+    void DrawAnalysisAvailable(bool available);
 
 protected:
     void OnLButtonDown(const QPoint& point);
@@ -84,6 +91,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void SetStage(int stage);
     void UpdateScrollBars();
     void InvalidateScene(const QRect& pageRect);
     void OpenHelp(int contextId);

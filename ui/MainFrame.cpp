@@ -16,6 +16,7 @@ enum : unsigned {
     kIdsHelpMenu = 148,
     kIdsNew = 57600,
     kIdsChangeOpponents = 32772,
+    kIdsDrawAnalysis = 32777,
     kIdsExit = 57665,
     kIdsOverview = 32776,
     kIdsHelp = 57670,
@@ -39,6 +40,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_gameMenu = menuBar()->addMenu(Text(kIdsGameMenu));
     m_newAction = AddCommand(m_gameMenu, kIdsNew, QKeySequence(Qt::CTRL | Qt::Key_N));
     m_changeOpponentsAction = AddCommand(m_gameMenu, kIdsChangeOpponents, QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_drawAnalysisAction = AddCommand(m_gameMenu, kIdsDrawAnalysis, QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_drawAnalysisAction->setEnabled(false);
     m_gameMenu->addSeparator();
     m_exitAction = AddCommand(m_gameMenu, kIdsExit, QKeySequence());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);

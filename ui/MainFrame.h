@@ -20,6 +20,8 @@ public:
     QMenu* m_helpMenu = nullptr;
     QAction* m_newAction = nullptr;
     QAction* m_changeOpponentsAction = nullptr;
+    // Offered only while the initial hand is shown; disabled at start.
+    QAction* m_drawAnalysisAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_overviewAction = nullptr;
     QAction* m_helpAction = nullptr;

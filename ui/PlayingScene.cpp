@@ -242,6 +242,39 @@ bool CPlayingScene::OnClick(int x, int y, int scrollX, int scrollY)
     return false;
 }
 
+bool CPlayingScene::GetHandCards(int cards[5]) const
+{
+    if (!m_discardPhase)
+        return false;
+    for (int place = 0; place < 5; ++place) {
+        const unsigned id = m_hand[place].m_bitmapId;
+        if (!IsCardBitmap(id))
+            return false;
+        cards[place] = static_cast<int>(id - kBitmapFirstCard);
+    }
+    return true;
+}
+
+bool CPlayingScene::MarkDiscards(unsigned placeMask)
+{
+    if (!m_discardPhase)
+        return false;
+    m_discardCount = 0;
+    for (int place = 0; place < 5; ++place) {
+        CGraphicObject& card = m_hand[place];
+        const bool marked = (placeMask >> place & 1u) != 0;
+        if (card.m_selected != marked) {
+            card.m_selected = marked;
+            if (m_pView)
+                m_pView->InvalidatePageRect(card.Rect(), false);
+        }
+        m_discardCount += marked ? 1 : 0;
+    }
+    if (m_discardButton)
+        m_discardButton->setEnabled(m_discardCount > 0);
+    return true;
+}
+
 int CPlayingScene::Discard()
 {
     CCardDistributionManager* manager = ManagerOf(m_pView);

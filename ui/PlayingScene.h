@@ -42,6 +42,13 @@ public:
     bool OnClick(int x, int y, int scrollX, int scrollY);
     // Page point over a hand card that can be marked now.
     bool IsOverHandCard(int x, int y) const;
+    // The cards in the five places, left to right, while they can be marked;
+    // false otherwise.
+    bool GetHandCards(int cards[5]) const;
+    // Marks exactly the places whose bit is set (bit i for place i) and
+    // unmarks the others, as the player's own clicks would; false outside
+    // the discard phase.
+    bool MarkDiscards(unsigned placeMask);
     // Turns the marked cards face down and records them as discarded.
     int Discard();
     // Fills the emptied places with the replacements; kept cards stay put.

@@ -33,6 +33,8 @@ bool CPokerApp::InitInstance()
     connect(m_frame->m_newAction, &QAction::triggered, this, &CPokerApp::OnFileNew);
     connect(m_frame->m_changeOpponentsAction, &QAction::triggered, this,
             [document] { document->OnChangeOpponents(); });
+    connect(m_frame->m_drawAnalysisAction, &QAction::triggered, view, &CPokerView::OnDrawAnalysis);
+    connect(view, &CPokerView::DrawAnalysisAvailable, m_frame->m_drawAnalysisAction, &QAction::setEnabled);
     connect(m_frame->m_overviewAction, &QAction::triggered, view, &CPokerView::OnOverview);
     connect(m_frame->m_helpAction, &QAction::triggered, view, &CPokerView::OnHelpContext);
     connect(m_frame->m_aboutAction, &QAction::triggered, this, &CPokerApp::OnAppAbout);

@@ -90,7 +90,8 @@ TEST_F(MainFrame, MenusOfferTheGameAndHelpCommandsWithTheirShortcuts)
     EXPECT_EQ(menus[0]->text().toStdString(), "&Game");
     EXPECT_EQ(menus[1]->text().toStdString(), "&Help");
     EXPECT_EQ(Entries(menus[0]->menu()),
-              (std::vector<std::string>{"&New [Ctrl+N]", "Change number of &opponents [Ctrl+O]", "-", "E&xit []"}));
+              (std::vector<std::string>{"&New [Ctrl+N]", "Change number of &opponents [Ctrl+O]",
+                                        "&Exact draw analysis... [Ctrl+E]", "-", "E&xit []"}));
     EXPECT_EQ(Entries(menus[1]->menu()),
               (std::vector<std::string>{"Quintara &Overview [Shift+F1]", "Quintara &Help [F1]",
                                         "&About Quintara... []"}));

@@ -1,0 +1,267 @@
+#include "DrawAnalysisDlg.h"
+
+#include "CardDistributionManager.h"
+#include "CardText.h"
+#include "Colours.h"
+#include "StringTable.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+enum : unsigned {
+    kIdsProbabilityFormat = 135,
+    kIdsOddsFormat = 136,
+    kIdsTitle = 220,
+    kIdsExplanation = 221,
+    kIdsFirstHeading = 222,  // one per column, in column order
+    kIdsNoCards = 237,
+    kIdsMarkDiscards = 238,
+    kIdsClose = 239,
+};
+
+// Where each row keeps the figure it sorts by, and which hold it shows.
+constexpr int kSortKeyRole = Qt::UserRole;
+constexpr int kHoldIndexRole = Qt::UserRole + 1;
+
+// Never wider or taller than the main window may be.
+constexpr int kMaxWidth = 1024;
+constexpr int kMaxHeight = 768;
+
+QString Text(unsigned id)
+{
+    return QString::fromStdString(LoadString(id));
+}
+
+// Rows compare by the figure of the sorted column, not by its text, so that
+// "10.000%" follows "9.000%"; equal figures keep the best-first order
+// whichever way the column is sorted.
+class CHoldItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const QTreeWidget* list = treeWidget();
+        const int column = list ? list->sortColumn() : 0;
+        const double mine = data(column, kSortKeyRole).toDouble();
+        const double theirs = other.data(column, kSortKeyRole).toDouble();
+        if (mine != theirs)
+            return mine < theirs;
+        const bool earlier = data(0, kHoldIndexRole).toInt() < other.data(0, kHoldIndexRole).toInt();
+        const bool descending = list && list->header()->sortIndicatorOrder() == Qt::DescendingOrder;
+        return descending ? !earlier : earlier;
+    }
+};
+
+QString KeptCardsText(const TDrawOutcome& hold)
+{
+    if (hold.m_nKeptCount == 0)
+        return Text(kIdsNoCards);
+    QStringList cards;
+    for (int i = 0; i < hold.m_nKeptCount; ++i)
+        cards << QString::fromStdString(CardSymbolText(hold.m_anKept[i]));
+    return cards.join(QLatin1Char(' '));
+}
+
+void GoldOnFelt(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase})
+        palette.setColor(role, kFeltGreen);
+    palette.setColor(QPalette::WindowText, kGold);
+    palette.setColor(QPalette::Text, kGold);
+    // A chosen row shows inverted, as a card marked for discarding does.
+    palette.setColor(QPalette::Highlight, kGold);
+    palette.setColor(QPalette::HighlightedText, kFeltGreen);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(Text(kIdsTitle));
+    setAutoFillBackground(true);
+    GoldOnFelt(this);
+
+    m_arrHolds = AnalyzeDraws(hand, known);
+    SortHoldsBestFirst(m_arrHolds);
+
+    bool seen[52] = {};
+    if (known)
+        std::copy(known, known + 52, seen);
+    for (int i = 0; i < 5; ++i) {
+        if (hand[i] >= 0 && hand[i] < 52)
+            seen[hand[i]] = true;
+    }
+    const int unseen = static_cast<int>(std::count(seen, seen + 52, false));
+
+    auto* explanation = new QLabel(
+        QString::fromStdString(FormatString(LoadString(kIdsExplanation).c_str(), unseen)), this);
+    explanation->setObjectName(QStringLiteral("explanationLabel"));
+    explanation->setTextFormat(Qt::PlainText);
+    explanation->setWordWrap(true);
+
+    m_holdsList = new QTreeWidget(this);
+    m_holdsList->setObjectName(QStringLiteral("holdsList"));
+    m_holdsList->setColumnCount(kColumnCount);
+    m_holdsList->setRootIsDecorated(false);
+    m_holdsList->setItemsExpandable(false);
+    m_holdsList->setUniformRowHeights(true);
+    m_holdsList->setAllColumnsShowFocus(true);
+    m_holdsList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_holdsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_holdsList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GoldOnFelt(m_holdsList);
+    // The face of the results tables, small enough for fifteen columns.
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    m_holdsList->setFont(font);
+
+    auto* header = new QTreeWidgetItem();
+    for (int column = 0; column < kColumnCount; ++column) {
+        header->setText(column, Text(kIdsFirstHeading + static_cast<unsigned>(column)));
+        header->setTextAlignment(column, column == kColumnKeep ? Qt::AlignLeft | Qt::AlignVCenter
+                                                               : Qt::AlignRight | Qt::AlignVCenter);
+        // A first click shows the most likely outcomes first, the most cards
+        // kept first and the shortest odds first.
+        const bool bestIsHighest = column != kColumnRank && column != kColumnOdds;
+        header->setData(column, Qt::InitialSortOrderRole,
+                        static_cast<int>(bestIsHighest ? Qt::DescendingOrder : Qt::AscendingOrder));
+    }
+    m_holdsList->setHeaderItem(header);
+    m_holdsList->header()->setSectionsMovable(false);
+    m_holdsList->header()->setStretchLastSection(false);
+    FillList();
+
+    m_markButton = new QPushButton(Text(kIdsMarkDiscards), this);
+    m_markButton->setObjectName(QStringLiteral("markButton"));
+    m_markButton->setDefault(true);
+    m_markButton->setEnabled(false);
+    m_closeButton = new QPushButton(Text(kIdsClose), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAutoDefault(false);
+    // The buttons keep the desktop's face; only their surround is felt.
+    for (QPushButton* button : {m_markButton, m_closeButton})
+        button->setPalette(QPalette());
+
+    connect(m_holdsList, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_markButton->setEnabled(!m_holdsList->selectedItems().isEmpty()); });
+    connect(m_markButton, &QPushButton::clicked, this, &CDrawAnalysisDlg::OnMarkDiscards);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_markButton);
+    buttons->addWidget(m_closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanation);
+    layout->addWidget(m_holdsList, 1);
+    layout->addLayout(buttons);
+
+    FitToTable();
+    m_holdsList->setFocus();
+}
+
+void CDrawAnalysisDlg::FillList()
+{
+    const std::string probabilityFormat = LoadString(kIdsProbabilityFormat);
+    const std::string oddsFormat = LoadString(kIdsOddsFormat);
+    auto percent = [&](double p) {
+        return QString::fromStdString(FormatString(probabilityFormat.c_str(), p * 100.0));
+    };
+
+    for (std::size_t i = 0; i < m_arrHolds.size(); ++i) {
+        const TDrawOutcome& hold = m_arrHolds[i];
+        auto* item = new CHoldItem(m_holdsList);
+        item->setData(0, kHoldIndexRole, static_cast<int>(i));
+
+        item->setText(kColumnRank, QString::number(i + 1));
+        item->setData(kColumnRank, kSortKeyRole, static_cast<double>(i + 1));
+        item->setText(kColumnKeep, KeptCardsText(hold));
+        item->setData(kColumnKeep, kSortKeyRole, static_cast<double>(hold.m_nKeptCount));
+        for (int category = 0; category < hcCategoryCount; ++category) {
+            const int column = kColumnFirstCategory + category;
+            item->setText(column, percent(hold.m_adProbability[category]));
+            item->setData(column, kSortKeyRole, hold.m_adProbability[category]);
+        }
+        item->setText(kColumnImprove, percent(hold.m_dImprove));
+        item->setData(kColumnImprove, kSortKeyRole, hold.m_dImprove);
+        item->setText(kColumnAtLeastCurrent, percent(hold.m_dAtLeastCurrent));
+        item->setData(kColumnAtLeastCurrent, kSortKeyRole, hold.m_dAtLeastCurrent);
+
+        // No odds against what cannot happen; such rows sort after every other.
+        const double odds = CCardDistributionManager::GetOdds(hold.m_dImprove);
+        item->setText(kColumnOdds, odds >= 0.0 ? QString::fromStdString(FormatString(oddsFormat.c_str(), odds))
+                                               : QString());
+        item->setData(kColumnOdds, kSortKeyRole,
+                      odds >= 0.0 ? odds : std::numeric_limits<double>::infinity());
+
+        for (int column = 0; column < kColumnCount; ++column)
+            item->setTextAlignment(column, column == kColumnKeep ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                 : Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    m_holdsList->setSortingEnabled(true);
+    m_holdsList->sortByColumn(kColumnRank, Qt::AscendingOrder);
+
+    // The style would reserve room for the sort arrow in every heading, which
+    // makes fifteen columns too wide for the screen; room is kept for one
+    // arrow beside each heading's text instead.
+    QHeaderView* header = m_holdsList->header();
+    header->setSortIndicatorShown(false);
+    const int arrowRoom = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header)
+                          + style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < kColumnCount; ++column) {
+        m_holdsList->resizeColumnToContents(column);
+        const int width = std::max(m_holdsList->columnWidth(column), header->sectionSizeHint(column) + arrowRoom);
+        m_holdsList->setColumnWidth(column, width);
+    }
+    header->setSortIndicatorShown(true);
+}
+
+void CDrawAnalysisDlg::FitToTable()
+{
+    // Every row and column in view, within the main window's largest size;
+    // a smaller dialog scrolls the table.
+    int width = 2 * m_holdsList->frameWidth() + m_holdsList->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumnCount; ++column)
+        width += m_holdsList->columnWidth(column);
+    const QTreeWidgetItem* first = m_holdsList->topLevelItem(0);
+    const int rowHeight = first ? m_holdsList->visualItemRect(first).height() : 0;
+    const int height = 2 * m_holdsList->frameWidth() + m_holdsList->header()->sizeHint().height()
+                       + rowHeight * m_holdsList->topLevelItemCount();
+    m_holdsList->setMinimumSize(width, height);
+    const QSize wanted = sizeHint();
+    m_holdsList->setMinimumSize(0, 0);
+    resize(wanted.boundedTo(QSize(kMaxWidth, kMaxHeight)));
+}
+
+int CDrawAnalysisDlg::DoModal()
+{
+    return exec();
+}
+
+void CDrawAnalysisDlg::OnMarkDiscards()
+{
+    const QList<QTreeWidgetItem*> chosen = m_holdsList->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    const int index = chosen.front()->data(0, kHoldIndexRole).toInt();
+    if (index < 0 || static_cast<std::size_t>(index) >= m_arrHolds.size())
+        return;
+    m_nDiscardMask = ~m_arrHolds[static_cast<std::size_t>(index)].m_nKeepMask & 0x1Fu;
+    accept();
+}
