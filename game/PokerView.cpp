@@ -149,6 +149,8 @@ void CPokerView::OnUpdate(int hint)
     default:
         break;
     }
+    // Controls shown again stand where the page was when they were last placed.
+    PlaceControls();
 }
 
 void CPokerView::OnCardsConfirmed()
@@ -316,7 +318,18 @@ void CPokerView::resizeEvent(QResizeEvent* event)
 void CPokerView::scrollContentsBy(int, int)
 {
     // The scenes place their controls from the scroll position while drawing.
+    PlaceControls();
     viewport()->update();
+}
+
+void CPokerView::PlaceControls()
+{
+    // No paint reaches a window that one of the controls covers whole, so
+    // waiting for one would leave them where they were: the scenes draw
+    // nowhere instead, which places them all the same.
+    QImage nowhere(1, 1, QImage::Format_RGB32);
+    QPainter painter(&nowhere);
+    DrawPage(painter);
 }
 
 void CPokerView::SetStage(int stage)

@@ -92,6 +92,8 @@ protected:
 
 private:
     void SetStage(int stage);
+    // Puts the scenes' controls where the page has them now, without painting.
+    void PlaceControls();
     void UpdateScrollBars();
     void InvalidateScene(const QRect& pageRect);
     void OpenHelp(int contextId);
