@@ -112,18 +112,8 @@ void CPokerView::OnUpdate(int hint)
             m_playingScene.SetOpponents(m_pDocument ? m_pDocument->m_nOpponents : 1);
         else
             m_playingScene.NewGame();
-        m_cardsScene.m_maxSelection = 5;
-        m_cardsScene.m_initialPick = true;
-        m_cardsScene.m_active = true;
-        m_cardsScene.Reset();
-        m_cardsScene.m_okButton->show();
-        InvalidateScene(m_cardsScene.m_rect);
-        m_resultsScene.m_shown = 0;
-        m_resultsScene.m_suggestionsShown = 0;
-        m_resultsScene.m_oneOpponentList->hide();
-        m_resultsScene.m_atLeastOneList->hide();
-        m_resultsScene.m_suggestionsBox->hide();
-        InvalidateScene(m_resultsScene.m_rect);
+        ArmPicker(5, true);
+        HideResults();
         m_bFinalHand = false;
         break;
     case kHintInitialHand:
@@ -191,22 +181,31 @@ void CPokerView::OnDiscard()
         return;
     const int discarded = m_playingScene.Discard();
 
-    m_cardsScene.m_maxSelection = static_cast<unsigned>(discarded);
     m_bFinalHand = true;
-    m_cardsScene.m_initialPick = false;
+    ArmPicker(static_cast<unsigned>(discarded), false);
+    HideResults();
+    SetStage(6);
+}
+
+// A pick begins: the picker takes over the right-hand area.
+void CPokerView::ArmPicker(unsigned count, bool initialPick)
+{
+    m_cardsScene.m_maxSelection = count;
+    m_cardsScene.m_initialPick = initialPick;
     m_cardsScene.m_active = true;
     m_cardsScene.Reset();
     m_cardsScene.m_okButton->show();
     InvalidateScene(m_cardsScene.m_rect);
+}
 
+void CPokerView::HideResults()
+{
     m_resultsScene.m_shown = 0;
     m_resultsScene.m_suggestionsShown = 0;
     m_resultsScene.m_oneOpponentList->hide();
     m_resultsScene.m_atLeastOneList->hide();
     m_resultsScene.m_suggestionsBox->hide();
     InvalidateScene(m_resultsScene.m_rect);
-
-    SetStage(6);
 }
 
 void CPokerView::OnDrawAnalysis()

@@ -96,6 +96,8 @@ private:
     void PlaceControls();
     void UpdateScrollBars();
     void InvalidateScene(const QRect& pageRect);
+    void ArmPicker(unsigned count, bool initialPick);
+    void HideResults();
     void OpenHelp(int contextId);
 
     CPokerDoc* m_pDocument;
