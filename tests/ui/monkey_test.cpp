@@ -261,6 +261,7 @@ public:
         Play(ChooseEvent());
         QCoreApplication::processEvents();
 
+        Expect(Frame().isVisible(), "the main window closed");
         for (const std::string& stray : m_modals.TakeStrays())
             Expect(false, "an unexpected modal window " + stray);
         for (const std::string& line : gameinvariants::Violations(View()))
@@ -452,8 +453,11 @@ private:
 
     bool Within(QWidget* widget, QWidget* control) { return widget == control || control->isAncestorOf(widget); }
 
+    // A click where a menu might stand would choose from it: Exit, or a
+    // dialog nobody answers. Menus are closed first.
     void ClickWindow(const QPoint& windowPoint, bool twice = false)
     {
+        CloseMenus();
         m_lastWindowPoint = windowPoint;
         if (twice)
             QTest::mouseDClick(Frame().windowHandle(), Qt::LeftButton, Qt::NoModifier, windowPoint);
@@ -462,11 +466,11 @@ private:
     }
 
     // Clicks a page point after scrolling it into view; returns the widget hit.
-    // Null when a menu was open: the click then only closes it.
     QWidget* ClickPage(const QPoint& page, bool twice = false)
     {
+        CloseMenus();
         ScrollIntoView(page);
-        QWidget* target = QApplication::activePopupWidget() ? nullptr : WidgetAt(page);
+        QWidget* target = WidgetAt(page);
         ClickWindow(WindowPointOf(ClientOf(page)), twice);
         return target;
     }
@@ -767,12 +771,20 @@ private:
         Expect(!picture.isNull() && picture.size() == Frame().size(), "the window could not be painted");
     }
 
-    bool ActivateFrame()
+    // Keys reach the main window's shortcuts only while it is active; a help
+    // window may have taken the activation.
+    void ActivateFrame()
     {
         if (QApplication::activeWindow() == &Frame())
-            return true;
+            return;
         Frame().activateWindow();
-        return QTest::qWaitFor([this] { return QApplication::activeWindow() == &Frame(); }, 2000);
+        if (QTest::qWaitFor([this] { return QApplication::activeWindow() == &Frame(); }, 2000))
+            return;
+        QWidget* active = QApplication::activeWindow();
+        QWidget* popup = QApplication::activePopupWidget();
+        Expect(false, std::string("the main window could not be activated; active: ")
+                          + (active ? active->metaObject()->className() : "none")
+                          + (popup ? std::string(", menu open: ") + popup->metaObject()->className() : ""));
     }
 
     void PressKey()
@@ -783,8 +795,8 @@ private:
                                         Qt::Key_Home, Qt::Key_End,     Qt::Key_A,      Qt::Key_5};
         const Qt::Key key = kKeys[m_random.Below(static_cast<int>(std::size(kKeys)))];
         Note("key " + QKeySequence(key).toString().toStdString());
+        ActivateFrame();
         CloseMenus();
-        Expect(ActivateFrame(), "the main window could not be activated");
         QTest::keyClick(Frame().windowHandle(), key);
     }
 
@@ -799,9 +811,9 @@ private:
         // go on Escape is the toolkit's affair, not the game's: the page gets
         // the keyboard back either way.
         QCoreApplication::processEvents();
-        if (QApplication::focusWidget() == Frame().menuBar())
+        if (Frame().focusWidget() == Frame().menuBar())
             QTest::keyClick(Frame().windowHandle(), Qt::Key_Escape);
-        if (QApplication::focusWidget() == Frame().menuBar())
+        if (Frame().focusWidget() == Frame().menuBar())
             View().setFocus();
         Expect(!QApplication::activePopupWidget(), "a menu did not close on Escape");
     }
@@ -841,7 +853,7 @@ private:
             break;
         case kShortcut: {
             Note(" (" + shortcut.toString().toStdString() + ")");
-            Expect(ActivateFrame(), "the main window could not be activated");
+            ActivateFrame();
             const QKeyCombination combination = shortcut[0];
             QTest::keyClick(Frame().windowHandle(), combination.key(), combination.keyboardModifiers());
             break;
