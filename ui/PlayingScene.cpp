@@ -87,6 +87,9 @@ void CPlayingScene::CreateControls()
     m_tableNote->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_tableNote->setWordWrap(true);
     m_tableNote->setAutoFillBackground(false);  // the felt shows through
+    // Display-only text lets clicks through, as static text does: the note's
+    // rectangle lies over the top of the Discard button.
+    m_tableNote->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette notePalette = m_tableNote->palette();
     // Inside a scroll area's viewport a label writes with the Text role, not
     // WindowText; both are orange so the note is orange wherever it lives.

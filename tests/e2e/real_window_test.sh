@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# One whole game of the installed program in a real X server: xdotool clicks
+# where a player would, and the X server's own screenshots are checked after
+# each step. Usage: real_window_test.sh BUILD_DIR
+set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+build=$(cd "$1" && pwd)
+work=$build/e2e
+rm -rf "$work" && mkdir -p "$work"
+cmake --install "$build" --prefix "$work/install" > /dev/null
+program=$work/install/bin/quintara
+magick=/usr/bin/convert   # the real ImageMagick, whatever stands earlier on PATH
+
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done; }
+trap cleanup EXIT
+
+# A free display: Xvfb picks it and tells it on a pipe.
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+pids+=($!)
+read -r -t 10 -u "$displayfd" number
+export DISPLAY=:$number
+unset QT_QPA_PLATFORM
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+step=0
+shoot() { step=$((step + 1)); sleep 0.4; import -window root "$work/step$step-$1.png"; shot=$work/step$step-$1.png; }
+
+# Mean blue and the inverted picture of a page rectangle, and its share of
+# gold pixels; the page starts below the menu bar.
+mean() { "$magick" "$shot" -crop "$3x$4+$((origin_x + $1))+$((origin_y + $2))" +repage \
+             -format '%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]' info:; }
+gold_share() { "$magick" "$shot" -crop "$3x$4+$((origin_x + $1))+$((origin_y + $2))" +repage -fuzz 15% \
+                   -fill white -opaque 'rgb(255,196,35)' -fill black +opaque white -format '%[fx:mean]' info:; }
+blue() { mean "$@" | cut -d' ' -f3; }
+click() { xdotool mousemove --sync $((origin_x + $1)) $((origin_y + $2)) click 1; }
+
+"$program" > "$work/quintara.log" 2>&1 &
+pids+=($!)
+
+# The opponents dialog comes first; the keyboard answers it (3 opponents).
+for _ in $(seq 50); do
+    dialog=$(xdotool search --onlyvisible --name '^Quintara$' 2> /dev/null | head -n 1) && [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "${dialog:-}" ] || fail "the opponents dialog never showed"
+xdotool windowfocus --sync "$dialog" key Up Up Return
+sleep 0.8
+shoot start
+
+# The page is the felt below the menu bar.
+origin_x=0
+origin_y=$("$magick" "$shot" -crop 1x200+5+0 +repage txt:- | awk -F'[(,: ]+' \
+    '/#008000/ && !found { print $2; found = 1 }')
+[ -n "$origin_y" ] || fail "no felt green under the menu bar"
+
+card_w=71 card_h=96
+hand_x() { echo $((280 + ($1 - 2) * 73)); }   # the five places, left to right
+hand_y=534
+# The picker: one column per suit (clubs, diamonds, hearts, spades), ace to
+# king, each card showing a 40-pixel strip.
+pick() { click $((675 + 73 * $1 + 35)) $((30 + 40 * $2 + 20)); }
+ok() { click 820 637; }
+
+initial_title=$("$magick" "$shot" -crop 290x30+675+$origin_y +repage -format '%#' info:)
+
+# 2c 4s 7d 9c Qh, then OK.
+pick 0 1; pick 3 3; pick 1 6; pick 0 8; pick 2 11; ok
+shoot initial_hand
+for place in 0 1 2 3 4; do
+    [ "$(blue "$(hand_x $place)" $hand_y $card_w $card_h)" -gt 150 ] || fail "place $place shows no face"
+done
+read -r r0 g0 b0 <<< "$(mean "$(hand_x 0)" $hand_y $card_w $card_h)"
+
+# Mark the 2c (first place, card-index order), which shows it inverted.
+click $(($(hand_x 0) + 35)) $((hand_y + 48))
+shoot marked
+read -r r1 g1 b1 <<< "$(mean "$(hand_x 0)" $hand_y $card_w $card_h)"
+for pair in "$r0 $r1" "$g0 $g1" "$b0 $b1"; do
+    set -- $pair
+    [ $(($1 + $2 - 255)) -le 6 ] && [ $(($1 + $2 - 255)) -ge -6 ] || fail "the marked card is not inverted ($pair)"
+done
+
+# Discard, clicked in the middle of its face.
+click $((262 + 53)) $((482 + 11))
+shoot discarded
+[ "$(blue "$(hand_x 0)" $hand_y $card_w $card_h)" -lt 120 ] || fail "the discarded place shows no card back"
+[ "$(blue 675 30 $card_w 40)" -gt 150 ] || fail "the picker did not come back"
+title=$("$magick" "$shot" -crop 290x30+675+$origin_y +repage -format '%#' info:)
+[ "$title" != "$initial_title" ] || fail "the picker still asks for the five cards"
+
+# One replacement (the ace of clubs, first in its column), then OK.
+pick 0 0; ok
+shoot final_hand
+[ "$(blue "$(hand_x 0)" $hand_y $card_w $card_h)" -gt 150 ] || fail "the replacement shows no face"
+for band in 35 260; do
+    share=$(gold_share 650 $band 340 190)
+    awk -v s="$share" 'BEGIN { exit !(s > 0.02) }' || fail "no table text at y = $band (gold share $share)"
+    [ "$(blue 650 $band 340 190)" -lt 100 ] || fail "cards still cover the table at y = $band"
+done
+echo "PASS: a whole game in a real window; screenshots in $work"
