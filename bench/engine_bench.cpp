@@ -50,7 +50,7 @@ void Deal(CCardDistributionManager& manager, const TDeal& deal)
 {
     manager.Reset();
     for (const int card : deal.m_anCards)
-        manager.m_anCardCounts[CardSuit(card)][CardRank(card)] = 1;
+        manager.MarkKnown(card);
 }
 
 // What the desktop program does once the cards are confirmed: table 1 is

@@ -1,8 +1,7 @@
 #include "OddsAnalysis.h"
 
 #include "Cards.h"
-#include "DiscardAdvice.h"
-#include "HandDescription.h"
+#include "ConfirmedHand.h"
 #include "OddsOptions.h"
 
 #include <algorithm>
@@ -17,28 +16,20 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     // the playing scene flags the discards.
     CCardDistributionManager manager;
     for (const int card : options.m_arrDealt)
-        manager.m_anCardCounts[CardSuit(card)][CardRank(card)] = 1;
+        manager.MarkKnown(card);
     for (const int card : options.m_arrDiscards)
-        manager.m_abDiscarded[CardSuit(card)][CardRank(card)] = true;
+        manager.MarkDiscarded(card);
     for (const int card : options.m_arrDraws)
-        manager.m_anCardCounts[CardSuit(card)][CardRank(card)] = 1;
+        manager.MarkKnown(card);
 
-    manager.AnalyzeHand();
-    CCardDistributionManager::TRows rows;
-    manager.BuildOneOpponentTable(rows);
-    result.m_arrOneOpponent = rows;
-    const double pHigherForOne = rows.size() > 1 ? rows.back().m_dProbability : 0.0;
-    manager.BuildAtLeastOneOpponentTable(rows, options.m_nOpponents, pHigherForOne);
-    result.m_arrAtLeastOne = rows;
-
-    // The advice counts the straight-flush draws that the description reads.
-    if (!result.m_bFinal)
-        result.m_strAdvice = BuildAdvice(manager);
-    result.m_strDescription = DescribeHand(manager, !result.m_bFinal);
-
-    result.m_nKnownCards = manager.m_nKnownCards;
-    result.m_nFormation = manager.m_nFormation;
-    result.m_nDrawCode = manager.m_nDrawCode;
+    const TConfirmedHand confirmed = ConfirmHand(manager, options.m_nOpponents, result.m_bFinal);
+    result.m_arrOneOpponent = confirmed.m_arrOneOpponent;
+    result.m_arrAtLeastOne = confirmed.m_arrAtLeastOne;
+    result.m_strAdvice = confirmed.m_strAdvice;
+    result.m_strDescription = confirmed.m_strDescription;
+    result.m_nKnownCards = confirmed.m_nKnownCards;
+    result.m_nFormation = confirmed.m_nFormation;
+    result.m_nDrawCode = confirmed.m_nDrawCode;
 
     size_t nextDraw = 0;
     for (const int card : options.m_arrDealt) {

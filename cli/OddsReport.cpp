@@ -4,6 +4,7 @@
 #include "Cards.h"
 #include "DrawAnalysis.h"
 #include "OddsAnalysis.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 #include <algorithm>
@@ -14,17 +15,6 @@
 
 namespace {
 
-const unsigned kOneOpponentHeading = 130;
-const unsigned kAtLeastOneHeading = 131;
-const unsigned kFormationColumn = 132;
-const unsigned kProbabilityColumn = 133;
-const unsigned kOddsColumn = 134;
-const unsigned kProbabilityFormat = 135;
-const unsigned kOddsFormat = 136;
-const unsigned kInitialHandCaption = 102;
-const unsigned kFinalHandCaption = 106;
-const unsigned kSuggestionsHeading = 149;
-
 struct TTextRow {
     std::string m_strLabel, m_strProbability, m_strOdds;
 };
@@ -34,9 +24,9 @@ TTextRow MakeTextRow(const CCardDistributionManager::TProbabilitityDisplayInfo& 
 {
     TTextRow text;
     text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nFormationNameId));
-    text.m_strProbability = FormatString(LoadString(kProbabilityFormat).c_str(), row.m_dProbability * 100.0);
+    text.m_strProbability = FormatString(LoadString(idProbabilityFormat).c_str(), row.m_dProbability * 100.0);
     if (row.m_dOdds >= 0.0)
-        text.m_strOdds = FormatString(LoadString(kOddsFormat).c_str(), row.m_dOdds);
+        text.m_strOdds = FormatString(LoadString(idOddsFormat).c_str(), row.m_dOdds);
     return text;
 }
 
@@ -209,15 +199,15 @@ std::string JsonNumber(double value)
 
 std::string FormatOddsText(const TOddsAnalysis& analysis)
 {
-    std::string text = LoadString(analysis.m_bFinal ? kFinalHandCaption : kInitialHandCaption) + " " +
+    std::string text = LoadString(analysis.m_bFinal ? idFinalHandCaption : idInitialHandCaption) + " " +
                        CardList(analysis.m_arrHand, " ", false) + " (" +
                        LoadString(static_cast<unsigned>(FormationNameId(analysis.m_nFormation))) + ")\n";
     text += TerminalLines(analysis.m_strDescription);
     if (!analysis.m_strAdvice.empty())
-        text += "\n" + LoadString(kSuggestionsHeading) + "\n" + TerminalLines(analysis.m_strAdvice);
+        text += "\n" + LoadString(idSuggestionsHeading) + "\n" + TerminalLines(analysis.m_strAdvice);
 
     // Both tables share their column widths so they read as one.
-    const TTextRow header{LoadString(kFormationColumn), LoadString(kProbabilityColumn), LoadString(kOddsColumn)};
+    const TTextRow header{LoadString(idFormationColumn), LoadString(idProbabilityColumn), LoadString(idOddsColumn)};
     std::vector<TTextRow> oneOpponent, atLeastOne;
     for (const auto& row : analysis.m_arrOneOpponent)
         oneOpponent.push_back(MakeTextRow(row));
@@ -234,8 +224,8 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
                 widths.m_strOdds = row.m_strOdds;
         }
 
-    const std::pair<unsigned, const std::vector<TTextRow>*> tables[] = {{kOneOpponentHeading, &oneOpponent},
-                                                                        {kAtLeastOneHeading, &atLeastOne}};
+    const std::pair<unsigned, const std::vector<TTextRow>*> tables[] = {{idOneOpponentHeading, &oneOpponent},
+                                                                        {idAtLeastOneHeading, &atLeastOne}};
     for (const auto& table : tables) {
         text += "\n" + LoadString(table.first) + "\n" + TableLine(header, widths);
         for (const TTextRow& row : *table.second)

@@ -1,5 +1,7 @@
 #include "CardDistributionManager.h"
 
+#include "Cards.h"
+
 #include <cstring>
 
 namespace {
@@ -70,4 +72,26 @@ double CCardDistributionManager::GetOdds(double p)
     if (p == 0.0)
         return -1.0;
     return (1.0 - p) / p;
+}
+
+void CCardDistributionManager::MarkKnown(int card)
+{
+    if (card >= 0 && card < kCardCount)
+        m_anCardCounts[CardSuit(card)][CardRank(card)] = 1;
+}
+
+void CCardDistributionManager::MarkDiscarded(int card)
+{
+    if (card >= 0 && card < kCardCount)
+        m_abDiscarded[CardSuit(card)][CardRank(card)] = true;
+}
+
+bool CCardDistributionManager::IsKnown(int card) const
+{
+    return card >= 0 && card < kCardCount && m_anCardCounts[CardSuit(card)][CardRank(card)] != 0;
+}
+
+bool CCardDistributionManager::IsDiscarded(int card) const
+{
+    return card >= 0 && card < kCardCount && m_abDiscarded[CardSuit(card)][CardRank(card)];
 }

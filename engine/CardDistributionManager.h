@@ -4,9 +4,8 @@
 
 // The engine's one stateful object: the cards the player has seen in this
 // game, the ones he threw away, the analysis of his hand and the builders of
-// the two results tables. Fields are public: the card picker and the playing
-// scene write the known and discarded cards directly, the texts read the
-// analysis.
+// the two results tables. The cards become known and discarded through
+// MarkKnown and MarkDiscarded; the analysis fields are public for the texts.
 class CCardDistributionManager {
 public:
     // One row of a results table.
@@ -23,6 +22,13 @@ public:
     // Forgets the game: no card known or discarded, codes 0, suit fields -1,
     // lists empty. The rank fields stay until the next analysis.
     void Reset();
+
+    // Cards by index 0..51; an index outside that range is ignored and never
+    // known or discarded.
+    void MarkKnown(int card);
+    void MarkDiscarded(int card);
+    bool IsKnown(int card) const;
+    bool IsDiscarded(int card) const;
 
     // Hand analysis of the current hand (known cards less the discarded).
     void AnalyzeHand();

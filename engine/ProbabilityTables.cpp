@@ -5,30 +5,12 @@
 #include "HigherStraightFlushFormulas.h"
 #include "PairFamilyFormulas.h"
 #include "StraightFlushFormulas.h"
+#include "StringIds.h"
 
 #include <algorithm>
 #include <cstddef>
 
 namespace {
-
-// Row labels (string ids).
-constexpr int kOnePairId = 109;
-constexpr int kTwoPairId = 207;
-constexpr int kThreeOfAKindId = 111;
-constexpr int kStraightId = 112;
-constexpr int kFlushId = 113;
-constexpr int kFullHouseId = 114;
-constexpr int kFourOfAKindId = 115;
-constexpr int kStraightFlushId = 116;
-constexpr int kHigherPairId = 120;
-constexpr int kHigherTwoPairId = 121;
-constexpr int kHigherThreeOfAKindId = 122;
-constexpr int kHigherStraightId = 123;
-constexpr int kHigherFlushId = 124;
-constexpr int kHigherFullHouseId = 125;
-constexpr int kHigherFourOfAKindId = 126;
-constexpr int kHigherStraightFlushId = 127;
-constexpr int kHigherFormationId = 147;
 
 // A player holding nothing or one pair gets the longest tables.
 constexpr std::size_t kMostRows = 9;
@@ -205,15 +187,15 @@ void CCardDistributionManager::AppendHigherFormationRow(TRows& rows, unsigned n,
     int id = 0;
     double p = 0.0;
     switch (m_nFormation) {
-    case fmOnePair: id = kHigherPairId; p = GetHigherPairProbability(n); break;
-    case fmTwoPairs: id = kHigherTwoPairId; p = GetHigherTwoPairProbability(n); break;
-    case fmThreeOfAKind: id = kHigherThreeOfAKindId; p = GetHigherThreeOfAKindProbability(n); break;
-    case fmStraight: id = kHigherStraightId; p = GetHigherStraightProbability(n); break;
-    case fmFlush: id = kHigherFlushId; p = GetHigherFlushProbability(n); break;
-    case fmFullHouse: id = kHigherFullHouseId; p = GetHigherFullHouseProbability(n); break;
-    case fmFourOfAKind: id = kHigherFourOfAKindId; p = GetHigherFourOfAKindProbability(n); break;
+    case fmOnePair: id = idHigherPair; p = GetHigherPairProbability(n); break;
+    case fmTwoPairs: id = idHigherTwoPair; p = GetHigherTwoPairProbability(n); break;
+    case fmThreeOfAKind: id = idHigherThreeOfAKind; p = GetHigherThreeOfAKindProbability(n); break;
+    case fmStraight: id = idHigherStraight; p = GetHigherStraightProbability(n); break;
+    case fmFlush: id = idHigherFlush; p = GetHigherFlushProbability(n); break;
+    case fmFullHouse: id = idHigherFullHouse; p = GetHigherFullHouseProbability(n); break;
+    case fmFourOfAKind: id = idHigherFourOfAKind; p = GetHigherFourOfAKindProbability(n); break;
     case fmStraightFlush:
-    case fmRoyalFlush: id = kHigherStraightFlushId; p = GetHigherStraightFlushProbability(n); break;
+    case fmRoyalFlush: id = idHigherStraightFlush; p = GetHigherStraightFlushProbability(n); break;
     default: return;
     }
     if (total)
@@ -231,25 +213,25 @@ double CCardDistributionManager::AppendFormationRowsAbove(TRows& rows, unsigned 
     };
     int nStraightFlushCarriers = 1;  // the straight-flush row itself
     if (f <= fmOpenEndedStraight)
-        append(kOnePairId, GetOnePairProbability(n));
+        append(idOnePair, GetOnePairProbability(n));
     if (f <= fmOnePair)
-        append(kTwoPairId, GetTwoPairProbability(n));
+        append(idTwoPair, GetTwoPairProbability(n));
     if (f <= fmTwoPairs)
-        append(kThreeOfAKindId, GetThreeOfAKindProbability(n));
+        append(idThreeOfAKind, GetThreeOfAKindProbability(n));
     if (f <= fmThreeOfAKind) {
-        append(kStraightId, GetStraightProbability(n));
+        append(idStraight, GetStraightProbability(n));
         ++nStraightFlushCarriers;
     }
     if (f <= fmStraight) {
-        append(kFlushId, GetFlushProbability(n));
+        append(idFlush, GetFlushProbability(n));
         ++nStraightFlushCarriers;
     }
     if (f <= fmFlush)
-        append(kFullHouseId, GetFullHouseProbability(n));
+        append(idFullHouse, GetFullHouseProbability(n));
     if (f <= fmFullHouse)
-        append(kFourOfAKindId, GetFourOfAKindProbability(n));
+        append(idFourOfAKind, GetFourOfAKindProbability(n));
     const double pStraightFlush = GetStraightFlushProbability(n);
-    append(kStraightFlushId, pStraightFlush);
+    append(idStraightFlush, pStraightFlush);
     // The straight and flush rows hold the straight flushes as well.
     return (nStraightFlushCarriers - 1) * pStraightFlush;
 }
@@ -288,7 +270,7 @@ void CCardDistributionManager::BuildOneOpponentTable(TRows& rows)
         // Straight flushes that the higher-formation row holds too.
         total -= GetStraightFlushesInHigherRowProbability();
     }
-    AppendRow(rows, kHigherFormationId, total);
+    AppendRow(rows, idHigherFormation, total);
 }
 
 void CCardDistributionManager::BuildAtLeastOneOpponentTable(TRows& rows, unsigned nOpponents, double pHigherForOne)
@@ -301,6 +283,6 @@ void CCardDistributionManager::BuildAtLeastOneOpponentTable(TRows& rows, unsigne
     if (f >= fmNothing && f <= fmFourOfAKind)
         AppendFormationRowsAbove(rows, nOpponents, nullptr);
     CAtLeastOneOpponent2AchieveEventFormula atLeastOne;
-    AppendRow(rows, kHigherFormationId,
+    AppendRow(rows, idHigherFormation,
               atLeastOne.GetAtLeastOneProbability(static_cast<unsigned>(m_nKnownCards), nOpponents, pHigherForOne));
 }

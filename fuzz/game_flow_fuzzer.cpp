@@ -2,8 +2,7 @@
 // distinct cards, any discards, as many distinct unseen replacements, 1 to 5
 // opponents; checks the tables' invariants at every step.
 #include "CardDistributionManager.h"
-#include "DiscardAdvice.h"
-#include "HandDescription.h"
+#include "ConfirmedHand.h"
 
 #include <cmath>
 #include <cstddef>
@@ -27,7 +26,7 @@ private:
 int DrawUnknownCard(CByteReader& reader, const CCardDistributionManager& manager)
 {
     int card = static_cast<int>(reader.Next() % 52);
-    while (manager.m_anCardCounts[card / 13][card % 13] != 0)
+    while (manager.IsKnown(card))
         card = (card + 1) % 52;
     return card;
 }
@@ -50,16 +49,10 @@ void CheckRows(const CCardDistributionManager::TRows& rows)
 
 void AnalyzeAndCheck(CCardDistributionManager& manager, unsigned opponents, bool initialHand)
 {
-    manager.AnalyzeHand();
-    CCardDistributionManager::TRows rows;
-    manager.BuildOneOpponentTable(rows);
-    CheckRows(rows);
-    const double closing = rows.size() > 1 ? rows.back().m_dProbability : 0.0;
-    manager.BuildAtLeastOneOpponentTable(rows, opponents, closing);
-    CheckRows(rows);
-    if (initialHand)
-        BuildAdvice(manager);
-    Check(!DescribeHand(manager, initialHand).empty());
+    const TConfirmedHand confirmed = ConfirmHand(manager, opponents, !initialHand);
+    CheckRows(confirmed.m_arrOneOpponent);
+    CheckRows(confirmed.m_arrAtLeastOne);
+    Check(!confirmed.m_strDescription.empty());
 }
 
 } // namespace
@@ -73,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int hand[5];
     for (int& card : hand) {
         card = DrawUnknownCard(reader, manager);
-        manager.m_anCardCounts[card / 13][card % 13] = 1;
+        manager.MarkKnown(card);
     }
     AnalyzeAndCheck(manager, opponents, true);
 
@@ -83,13 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int discarded = 0;
     for (int i = 0; i < 5; ++i) {
         if (discardMask & (1u << i)) {
-            manager.m_abDiscarded[hand[i] / 13][hand[i] % 13] = true;
+            manager.MarkDiscarded(hand[i]);
             ++discarded;
         }
     }
     for (int i = 0; i < discarded; ++i) {
         const int card = DrawUnknownCard(reader, manager);
-        manager.m_anCardCounts[card / 13][card % 13] = 1;
+        manager.MarkKnown(card);
     }
     AnalyzeAndCheck(manager, opponents, false);
     return 0;

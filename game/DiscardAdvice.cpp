@@ -6,7 +6,7 @@
 #include "CardDistributionManager.h"
 #include "Cards.h"
 #include "StoredText.h"
-#include "TextIds.h"
+#include "StringIds.h"
 
 namespace {
 

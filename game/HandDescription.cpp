@@ -3,7 +3,7 @@
 #include "CardDistributionManager.h"
 #include "Cards.h"
 #include "StoredText.h"
-#include "TextIds.h"
+#include "StringIds.h"
 
 namespace {
 

@@ -1,41 +1,159 @@
 #include "PokerDoc.h"
 
-#include "NoOfOpponentsDlg.h"
-#include "PokerView.h"
+#include "Cards.h"
 
-CPokerDoc::CPokerDoc() = default;
+#include <algorithm>
 
-CPokerDoc::~CPokerDoc() = default;
+CPokerDoc::CPokerDoc()
+{
+    StartGame(EUpdateHint::NewGame);
+}
 
 bool CPokerDoc::OnNewDocument()
 {
-    m_manager.Reset();
+    StartGame(EUpdateHint::NewGame);
     return true;
 }
 
-void CPokerDoc::OnChangeOpponents()
+void CPokerDoc::OnChangeOpponents(int opponents)
 {
-    CNoOfOpponentsDlg dialog;
-    if (dialog.DoModal() != QDialog::Accepted)
-        return;
+    m_nOpponents = std::clamp(opponents, 1, 5);
+    StartGame(EUpdateHint::OpponentsSet);
+}
+
+void CPokerDoc::StartGame(EUpdateHint hint)
+{
     m_manager.Reset();
-    m_nOpponents = dialog.m_nIndex + 1;
-    UpdateAllViews(1);
+    m_eStage = EStage::PickInitialHand;
+    m_arrPicked.clear();
+    std::fill(std::begin(m_anHand), std::end(m_anHand), -1);
+    std::fill(std::begin(m_abMarked), std::end(m_abMarked), false);
+    m_result = TConfirmedHand();
+    Notify(hint);
 }
 
-void CPokerDoc::UpdateAllViews(int hint)
+void CPokerDoc::Notify(EUpdateHint hint)
 {
-    if (m_pView)
-        m_pView->OnUpdate(hint);
+    if (m_listener)
+        m_listener(hint);
 }
 
-void CPokerDoc::AddView(CPokerView* view)
+unsigned CPokerDoc::GetPickCount() const
 {
-    m_pView = view;
+    if (m_eStage == EStage::PickInitialHand)
+        return kPlaces;
+    if (m_eStage == EStage::PickReplacements)
+        return static_cast<unsigned>(std::count(std::begin(m_anHand), std::end(m_anHand), -1));
+    return 0;
 }
 
-void CPokerDoc::RemoveView(CPokerView* view)
+bool CPokerDoc::IsOffered(int card) const
 {
-    if (m_pView == view)
-        m_pView = nullptr;
+    return GetPickCount() > 0 && card >= 0 && card < kCardCount && !m_manager.IsKnown(card);
+}
+
+bool CPokerDoc::IsPicked(int card) const
+{
+    return std::find(m_arrPicked.begin(), m_arrPicked.end(), card) != m_arrPicked.end();
+}
+
+bool CPokerDoc::TogglePick(int card)
+{
+    if (!IsOffered(card))
+        return false;
+    const auto picked = std::find(m_arrPicked.begin(), m_arrPicked.end(), card);
+    if (picked != m_arrPicked.end())
+        m_arrPicked.erase(picked);
+    else if (m_arrPicked.size() < GetPickCount())
+        m_arrPicked.push_back(card);
+    else
+        return false;
+    Notify(EUpdateHint::Picked);
+    return true;
+}
+
+bool CPokerDoc::CanConfirm() const
+{
+    return GetPickCount() > 0 && m_arrPicked.size() == GetPickCount();
+}
+
+bool CPokerDoc::ConfirmCards()
+{
+    if (!CanConfirm())
+        return false;
+    std::vector<int> cards = m_arrPicked;
+    std::sort(cards.begin(), cards.end());
+    for (const int card : cards)
+        m_manager.MarkKnown(card);
+    m_arrPicked.clear();
+
+    // The initial hand shows in card-index order; replacements fill the
+    // emptied places left to right in that order, kept cards stay put.
+    size_t next = 0;
+    for (int& place : m_anHand) {
+        if (place < 0 && next < cards.size())
+            place = cards[next++];
+    }
+    const bool finalHand = m_eStage == EStage::PickReplacements;
+    m_eStage = finalHand ? EStage::FinalHand : EStage::InitialHand;
+    m_result = ConfirmHand(m_manager, static_cast<unsigned>(m_nOpponents), finalHand);
+    Notify(finalHand ? EUpdateHint::FinalHand : EUpdateHint::InitialHand);
+    return true;
+}
+
+int CPokerDoc::GetHandCard(int place) const
+{
+    return place >= 0 && place < kPlaces ? m_anHand[place] : -1;
+}
+
+bool CPokerDoc::IsMarked(int place) const
+{
+    return place >= 0 && place < kPlaces && m_abMarked[place];
+}
+
+int CPokerDoc::GetMarkedCount() const
+{
+    return static_cast<int>(std::count(std::begin(m_abMarked), std::end(m_abMarked), true));
+}
+
+bool CPokerDoc::CanMark() const
+{
+    return m_eStage == EStage::InitialHand || m_eStage == EStage::CardsMarked;
+}
+
+bool CPokerDoc::ToggleMark(int place)
+{
+    if (!CanMark() || place < 0 || place >= kPlaces)
+        return false;
+    unsigned mask = 1u << place;
+    for (int other = 0; other < kPlaces; ++other)
+        mask ^= m_abMarked[other] ? 1u << other : 0u;
+    return MarkPlaces(mask);
+}
+
+bool CPokerDoc::MarkPlaces(unsigned placeMask)
+{
+    if (!CanMark())
+        return false;
+    for (int place = 0; place < kPlaces; ++place)
+        m_abMarked[place] = (placeMask >> place & 1u) != 0;
+    m_eStage = GetMarkedCount() > 0 ? EStage::CardsMarked : EStage::InitialHand;
+    Notify(EUpdateHint::Marked);
+    return true;
+}
+
+bool CPokerDoc::Discard()
+{
+    if (m_eStage != EStage::CardsMarked)
+        return false;
+    for (int place = 0; place < kPlaces; ++place) {
+        if (!m_abMarked[place])
+            continue;
+        m_manager.MarkDiscarded(m_anHand[place]);
+        m_anHand[place] = -1;
+        m_abMarked[place] = false;
+    }
+    m_eStage = EStage::PickReplacements;
+    Notify(EUpdateHint::Discarded);
+    return true;
 }

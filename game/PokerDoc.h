@@ -1,36 +1,88 @@
 #pragma once
 
 #include "CardDistributionManager.h"
+#include "ConfirmedHand.h"
 
-class CPokerView;
+#include <functional>
+#include <vector>
 
-// The data of one game: how many opponents sit at the table and the engine
-// state with the cards the player has seen. Lives as long as the program;
-// a new game reuses it.
+// Where a game stands; the numbers are the help topics of the stages.
+enum class EStage {
+    PickInitialHand = 3,
+    InitialHand = 4,       // shown, nothing marked
+    CardsMarked = 5,       // at least one card marked for discarding
+    PickReplacements = 6,
+    FinalHand = 7,
+};
+
+// What changed, for the view.
+enum class EUpdateHint {
+    NewGame,       // same opponents, every card forgotten
+    OpponentsSet,  // a new game with another table
+    Picked,        // the picker's selection changed
+    InitialHand,   // the initial hand was confirmed and analysed
+    Marked,        // the marks on the hand changed
+    Discarded,     // the marked cards were thrown; the picker asks for as many
+    FinalHand,     // the final hand was confirmed and analysed
+};
+
+// One game: the table (number of opponents), the engine state with every card
+// the player has seen, the stage, the cards being picked, the five places of
+// the hand with their marks, and the figures of the last confirmed hand.
+// Plain C++; the view listens and shows it.
 class CPokerDoc {
 public:
+    static constexpr int kPlaces = 5;
+    using TListener = std::function<void(EUpdateHint)>;
+
     CPokerDoc();
-    virtual ~CPokerDoc();
-    CPokerDoc(const CPokerDoc&) = delete;
-    CPokerDoc& operator=(const CPokerDoc&) = delete;
+    void SetListener(TListener listener) { m_listener = std::move(listener); }
 
     // A new game: forgets every card; the number of opponents stays.
     bool OnNewDocument();
-    // Asks for the number of opponents; only a confirmed answer starts a new
-    // game with it (hint 1), even when the number is the same.
-    void OnChangeOpponents();
-    // Passes a hint to the view (0 new game, 1 opponents set, 2 initial hand
-    // analysed, 3 final hand analysed).
-    void UpdateAllViews(int hint);
+    // A new game at a table of `opponents` (held to 1..5).
+    void OnChangeOpponents(int opponents);
 
-    // The view registers itself when it is created and leaves when destroyed.
-    void AddView(CPokerView* view);
-    void RemoveView(CPokerView* view);
-    CPokerView* GetView() const { return m_pView; }
+    int GetOpponents() const { return m_nOpponents; }
+    EStage GetStage() const { return m_eStage; }
+    bool IsFinalHand() const { return m_eStage >= EStage::PickReplacements; }
+    const CCardDistributionManager& GetManager() const { return m_manager; }
+    const TConfirmedHand& GetResult() const { return m_result; }
+
+    // The picker: how many cards this pick takes (0 while not picking), and
+    // which cards it offers (those not seen yet) and holds.
+    unsigned GetPickCount() const;
+    bool IsOffered(int card) const;
+    bool IsPicked(int card) const;
+    // Picks or unpicks; false when refused (not offered, or the pick is full).
+    bool TogglePick(int card);
+    bool CanConfirm() const;
+    // The picked cards become known and the hand is analysed; false unless
+    // exactly the required cards are picked.
+    bool ConfirmCards();
+
+    // The hand's places, left to right: a card index, or -1 face down.
+    int GetHandCard(int place) const;
+    bool IsMarked(int place) const;
+    int GetMarkedCount() const;
+    bool CanMark() const;
+    // Marks or unmarks a place while the initial hand is shown.
+    bool ToggleMark(int place);
+    // Marks exactly the places whose bit is set (bit i for place i).
+    bool MarkPlaces(unsigned placeMask);
+    // Throws the marked cards; the picker asks for as many.
+    bool Discard();
+
+private:
+    void StartGame(EUpdateHint hint);
+    void Notify(EUpdateHint hint);
 
     int m_nOpponents = 1;
     CCardDistributionManager m_manager;
-
-private:
-    CPokerView* m_pView = nullptr;
+    EStage m_eStage = EStage::PickInitialHand;
+    std::vector<int> m_arrPicked;  // in the order picked
+    int m_anHand[kPlaces];
+    bool m_abMarked[kPlaces];
+    TConfirmedHand m_result;
+    TListener m_listener;
 };

@@ -1,31 +1,18 @@
 #include "AboutDlg.h"
 
 #include "NoOfOpponentsDlg.h"
+#include "StringIds.h"
 #include "StringTable.h"
+#include "Style.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-enum : unsigned {
-    kIdsAboutTitle = 101,
-    kIdsVersion = 104,
-    kIdsOk = 105,
-};
-
-QString Text(unsigned id)
-{
-    return QString::fromStdString(LoadString(id));
-}
-
-} // namespace
-
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(Text(kIdsAboutTitle));
+    setWindowTitle(Text(idAboutTitle));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("iconLabel"));
@@ -33,12 +20,12 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setGeometry(iconRect);
     icon->setPixmap(QIcon(QStringLiteral(":/images/icon128.png")).pixmap(iconRect.size()));
 
-    auto* version = new QLabel(Text(kIdsVersion), this);
+    auto* version = new QLabel(Text(idVersion), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(MapDialogRect(*this, QRect(40, 10, 217, 8)));
 
-    auto* ok = new QPushButton(Text(kIdsOk), this);
+    auto* ok = new QPushButton(Text(idOk), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     ok->setGeometry(MapDialogRect(*this, QRect(110, 38, 50, 16)));

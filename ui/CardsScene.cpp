@@ -1,10 +1,9 @@
 #include "CardsScene.h"
 
 #include "Bitmaps.h"
-#include "PokerDoc.h"
-#include "PokerView.h"
 #include "SceneText.h"
-#include "StringTable.h"
+#include "StringIds.h"
+#include "Style.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -16,32 +15,25 @@ constexpr int kSlotStep = 40;   // each covered card shows a 40-pixel strip
 constexpr int kColumnGap = 2;
 constexpr int kLastSlotOffset = 12 * kSlotStep;  // a column has room for 13 slots
 
-CCardDistributionManager* ManagerOf(CPokerView* view)
-{
-    CPokerDoc* document = view ? view->GetDocument() : nullptr;
-    return document ? &document->m_manager : nullptr;
-}
-
 }  // namespace
 
-CCardsScene::CCardsScene(CPokerView* view) : m_pView(view) {}
+CCardsScene::CCardsScene() = default;
 
 CCardsScene::~CCardsScene()
 {
     delete m_ownedButton.data();
 }
 
-void CCardsScene::CreateControls()
+void CCardsScene::CreateControls(QWidget* parent)
 {
-    m_okButton = new QPushButton(QString::fromStdString(LoadString(105)), m_pView->viewport());
+    m_okButton = new QPushButton(Text(idOk), parent);
     m_ownedButton = m_okButton;
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setEnabled(false);
-    m_okButton->setGeometry(QRect());
-    m_okButton->setVisible(m_active);
+    m_okButton->hide();
 }
 
-void CCardsScene::LoadCardImages()
+void CCardsScene::Layout(const QRect& area)
 {
     // Every face has the size of the first; only that one is looked up.
     m_cards[0].SetBitmap(kBitmapFirstCard);
@@ -50,150 +42,107 @@ void CCardsScene::LoadCardImages()
         m_cards[i].m_width = m_cards[0].m_width;
         m_cards[i].m_height = m_cards[0].m_height;
     }
+    const int w = m_cards[0].m_width;
+    const int x0 = (area.left() + area.width() - 4 * w + area.left() - 3 * kColumnGap) / 2;
+    // Always tall enough for 13 slots, so that every pick has the same area.
+    m_rect = QRect(x0, area.top(), 4 * w + 3 * kColumnGap, kTitleHeight + kLastSlotOffset + m_cards[0].m_height);
+    LayoutColumns();
 }
 
-void CCardsScene::Reset()
+void CCardsScene::Show(bool active, unsigned titleId, const bool offered[52], const bool picked[52], bool canConfirm)
 {
-    const CCardDistributionManager* manager = ManagerOf(m_pView);
+    m_active = active;
+    m_titleId = titleId;
     for (int i = 0; i < 52; ++i) {
-        m_cards[i].m_selected = false;
-        m_cards[i].m_visible = !manager || manager->m_anCardCounts[i / 13][i % 13] == 0;
+        m_cards[i].m_visible = offered[i];
+        m_cards[i].m_selected = picked[i];
     }
-    m_selectionCount = 0;
-    Layout();
-    if (m_okButton)
-        m_okButton->setEnabled(false);
+    LayoutColumns();
+    if (m_okButton) {
+        m_okButton->setEnabled(canConfirm);
+        m_okButton->setVisible(active);
+    }
 }
 
-void CCardsScene::Layout()
+void CCardsScene::LayoutColumns()
 {
     const int w = m_cards[0].m_width;
-    const int h = m_cards[0].m_height;
-    const int left = m_rect.left();
     const int top = m_rect.top() + kTitleHeight;
-    const int right = m_rect.left() + m_rect.width();
-
-    const int x0 = (right - 4 * w + left - 3 * kColumnGap) / 2;
     for (int suit = 0; suit < 4; ++suit) {
         int slot = 0;
         for (int rank = 0; rank < 13; ++rank) {
             CGraphicObject& card = m_cards[13 * suit + rank];
             if (!card.m_visible)
-                continue;  // known cards keep their place but take no slot
-            card.m_x = x0 + (w + kColumnGap) * suit;
+                continue;  // cards not offered keep their place but take no slot
+            card.m_x = m_rect.left() + (w + kColumnGap) * suit;
             card.m_y = top + kSlotStep * slot;
             ++slot;
         }
     }
-    // Always tall enough for 13 slots, so that later layouts give the same area.
-    m_rect = QRect(x0, top - kTitleHeight, 4 * w + 3 * kColumnGap, kTitleHeight + kLastSlotOffset + h);
 }
 
-void CCardsScene::Draw(QPainter& buffer, int scrollX, int scrollY)
+void CCardsScene::PlaceControls(const QPoint& scroll)
 {
-    const int left = m_rect.left();
-    const int top = m_rect.top();
-    const int width = m_rect.width();
-    const int bottom = m_rect.top() + m_rect.height();
+    if (m_okButton)
+        m_okButton->setGeometry(m_rect.left() + m_rect.width() / 2 - scroll.x() - 30,
+                                m_rect.top() + m_rect.height() - scroll.y() + 20, 60, 22);
+}
 
-    if (m_okButton) {
-        m_okButton->setGeometry(left + width / 2 - scrollX - 30, bottom - scrollY + 20, 60, 22);
-        m_okButton->setVisible(m_active);
-    }
+void CCardsScene::Draw(QPainter& buffer) const
+{
     if (!m_active)
         return;
-
-    unsigned titleId = 188;
-    if (!m_initialPick)
-        titleId = m_maxSelection == 1 ? 190 : 189;
-    DrawSceneText(buffer, QString::fromStdString(LoadString(titleId)), QRect(left, top, width, kTitleHeight),
+    DrawSceneText(buffer, Text(m_titleId), QRect(m_rect.left(), m_rect.top(), m_rect.width(), kTitleHeight),
                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine);
-
     // Ace to king within each column: every card covers the lower part of the
     // one above, leaving its corner index showing.
     for (const CGraphicObject& card : m_cards)
         card.Draw(buffer);
 }
 
-CGraphicObject* CCardsScene::HitTest(int x, int y)
+int CCardsScene::HitTest(const QPoint& page) const
 {
+    if (!m_active)
+        return -1;
     const int w = m_cards[0].m_width;
     const int h = m_cards[0].m_height;
-    // The column origin and first slot are those of the last layout; taking
-    // them from the area rather than from card 0 keeps them right even while
-    // card 0 is hidden.
     const int x0 = m_rect.left();
     const int y0 = m_rect.top() + kTitleHeight;
     const int right = m_rect.left() + m_rect.width();
+    const int x = page.x();
+    const int y = page.y();
 
     // Right and bottom bounds are inclusive.
     if (x < x0 || x > right || y < y0 || y > y0 + h + kLastSlotOffset)
-        return nullptr;
+        return -1;
 
     int column = -1;
     for (int c = 0; c < 4; ++c) {
         const int columnLeft = x0 + c * (w + kColumnGap);
-        const bool last = c == 3;
-        if (x >= columnLeft && (last || x < columnLeft + w)) {
+        if (x >= columnLeft && (c == 3 || x < columnLeft + w)) {
             column = c;
             break;
         }
     }
     if (column < 0)
-        return nullptr;  // in a gap between columns
+        return -1;  // in a gap between columns
 
-    CGraphicObject* visible[13];
+    int visible[13];
     int count = 0;
     for (int rank = 0; rank < 13; ++rank) {
-        CGraphicObject& card = m_cards[13 * column + rank];
-        if (card.m_visible)
-            visible[count++] = &card;
+        if (m_cards[13 * column + rank].m_visible)
+            visible[count++] = 13 * column + rank;
     }
     if (count == 0)
-        return nullptr;
+        return -1;
 
     const int dy = y - y0;
     int slot = dy / kSlotStep;
     if (slot >= count) {
         // Below the last strip: still the last card while within its full height.
         if (dy > h + kSlotStep * (count - 1))
-            return nullptr;
+            return -1;
         slot = count - 1;
     }
     return visible[slot];
-}
-
-bool CCardsScene::OnClick(int x, int y, int scrollX, int scrollY)
-{
-    if (!m_active)
-        return false;
-    CGraphicObject* card = HitTest(x + scrollX, y + scrollY);
-    if (!card)
-        return false;
-
-    if (card->m_selected) {
-        --m_selectionCount;
-        if (m_okButton)
-            m_okButton->setEnabled(false);
-    } else {
-        if (m_selectionCount >= m_maxSelection)
-            return true;  // the limit is reached: taken, and ignored
-        ++m_selectionCount;
-        if (m_selectionCount == m_maxSelection && m_okButton)
-            m_okButton->setEnabled(true);
-    }
-    card->m_selected = !card->m_selected;
-    m_pView->InvalidatePageRect(card->Rect(), false);
-    return true;
-}
-
-void CCardsScene::CommitSelection()
-{
-    CCardDistributionManager* manager = ManagerOf(m_pView);
-    if (!manager)
-        return;
-    for (int i = 0; i < 52; ++i) {
-        if (m_cards[i].m_selected)
-            manager->m_anCardCounts[i / 13][i % 13] = 1;
-    }
 }

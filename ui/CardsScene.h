@@ -5,52 +5,50 @@
 #include <QPointer>
 #include <QRect>
 
-class CPokerView;
 class QPainter;
 class QPushButton;
+class QWidget;
 
 // The deck to pick from: 52 cards in four overlapping columns, one per suit,
-// the known ones hidden, and an "OK" button that is enabled exactly when the
-// required number of cards is selected. Not a widget: the view draws it and
-// feeds it its clicks.
+// the cards not offered left out and the columns closed up, under a title,
+// with an "OK" button below. Not a widget: the view tells it what to show,
+// asks it which card lies under a point, and has it paint.
 //
-// m_rect is in page coordinates as a QRect: QRect(left, top, width, height),
-// so the exclusive right edge is left + width (not QRect::right(), which is
-// one less). The view sets it to QRect(650, 0, 340, 690); Layout() rewrites
-// it to QRect(675, 0, 290, 606).
+// The area is in page coordinates: QRect(left, top, width, height); Layout()
+// fits it to the columns, QRect(675, 0, 290, 606) for the usual card size.
 class CCardsScene {
 public:
-    explicit CCardsScene(CPokerView* view);
-    virtual ~CCardsScene();
+    CCardsScene();
+    ~CCardsScene();
     CCardsScene(const CCardsScene&) = delete;
     CCardsScene& operator=(const CCardsScene&) = delete;
 
-    // The OK button, a child of the view's viewport, named "okButton".
-    void CreateControls();
-    // Gives the 52 cards their pictures and sizes.
-    void LoadCardImages();
-    // Starts a pick: hides the known cards, clears the selection, lays out.
-    void Reset();
-    // Positions the visible cards (closing up each column) and rewrites m_rect.
-    void Layout();
-    // Places the button (client = page - scroll); draws title and cards.
-    void Draw(QPainter& buffer, int scrollX, int scrollY);
-    // (x, y) in client coordinates; true when the click was taken here.
-    bool OnClick(int x, int y, int scrollX, int scrollY);
-    // The visible card under a page point, or null.
-    CGraphicObject* HitTest(int x, int y);
-    // Makes the selected cards known to the game.
-    void CommitSelection();
+    // The OK button, a child of parent, named "okButton".
+    void CreateControls(QWidget* parent);
+    QPushButton* OkButton() const { return m_okButton; }
+    // Gives the 52 cards their pictures and sizes and centres the columns in area.
+    void Layout(const QRect& area);
 
-    CPokerView* m_pView;
-    QRect m_rect;
-    CGraphicObject m_cards[52];
-    unsigned m_maxSelection = 5;
-    unsigned m_selectionCount = 0;
-    QPushButton* m_okButton = nullptr;
-    bool m_active = true;
-    bool m_initialPick = true;
+    // What to show: whether the picker is active, its title, and per card
+    // whether it is offered and whether it is picked. Lays the columns out.
+    void Show(bool active, unsigned titleId, const bool offered[52], const bool picked[52], bool canConfirm);
+    bool IsActive() const { return m_active; }
+    // Puts the button where the page has it now (client = page - scroll).
+    void PlaceControls(const QPoint& scroll);
+    void Draw(QPainter& buffer) const;
+
+    // The offered card under a page point, or -1.
+    int HitTest(const QPoint& page) const;
+    QRect Area() const { return m_rect; }
+    QRect CardRect(int card) const { return m_cards[card].Rect(); }
 
 private:
+    void LayoutColumns();
+
+    QRect m_rect;
+    CGraphicObject m_cards[52];
+    unsigned m_titleId = 0;
+    bool m_active = false;
+    QPushButton* m_okButton = nullptr;
     QPointer<QPushButton> m_ownedButton;
 };

@@ -2,7 +2,8 @@
 
 #include "CardDistributionManager.h"
 #include "CardText.h"
-#include "Colours.h"
+#include "Style.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 #include <QHBoxLayout>
@@ -18,17 +19,6 @@
 
 namespace {
 
-enum : unsigned {
-    kIdsProbabilityFormat = 135,
-    kIdsOddsFormat = 136,
-    kIdsTitle = 220,
-    kIdsExplanation = 221,
-    kIdsFirstHeading = 222,  // one per column, in column order
-    kIdsNoCards = 237,
-    kIdsMarkDiscards = 238,
-    kIdsClose = 239,
-};
-
 // Where each row keeps the figure it sorts by, and which hold it shows.
 constexpr int kSortKeyRole = Qt::UserRole;
 constexpr int kHoldIndexRole = Qt::UserRole + 1;
@@ -36,11 +26,6 @@ constexpr int kHoldIndexRole = Qt::UserRole + 1;
 // Never wider or taller than the main window may be.
 constexpr int kMaxWidth = 1024;
 constexpr int kMaxHeight = 768;
-
-QString Text(unsigned id)
-{
-    return QString::fromStdString(LoadString(id));
-}
 
 // Rows compare by the figure of the sorted column, not by its text, so that
 // "10.000%" follows "9.000%"; equal figures keep the best-first order
@@ -66,7 +51,7 @@ public:
 QString KeptCardsText(const TDrawOutcome& hold)
 {
     if (hold.m_nKeptCount == 0)
-        return Text(kIdsNoCards);
+        return Text(idDrawAnalysisNoCards);
     QStringList cards;
     for (int i = 0; i < hold.m_nKeptCount; ++i)
         cards << QString::fromStdString(CardSymbolText(hold.m_anKept[i]));
@@ -91,7 +76,7 @@ void GoldOnFelt(QWidget* widget)
 CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(Text(kIdsTitle));
+    setWindowTitle(Text(idDrawAnalysisTitle));
     setAutoFillBackground(true);
     GoldOnFelt(this);
 
@@ -108,7 +93,7 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     const int unseen = static_cast<int>(std::count(seen, seen + 52, false));
 
     auto* explanation = new QLabel(
-        QString::fromStdString(FormatString(LoadString(kIdsExplanation).c_str(), unseen)), this);
+        QString::fromStdString(FormatString(LoadString(idDrawAnalysisExplanation).c_str(), unseen)), this);
     explanation->setObjectName(QStringLiteral("explanationLabel"));
     explanation->setTextFormat(Qt::PlainText);
     explanation->setWordWrap(true);
@@ -132,7 +117,7 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
 
     auto* header = new QTreeWidgetItem();
     for (int column = 0; column < kColumnCount; ++column) {
-        header->setText(column, Text(kIdsFirstHeading + static_cast<unsigned>(column)));
+        header->setText(column, Text(idDrawAnalysisFirstHeading + static_cast<unsigned>(column)));
         header->setTextAlignment(column, column == kColumnKeep ? Qt::AlignLeft | Qt::AlignVCenter
                                                                : Qt::AlignRight | Qt::AlignVCenter);
         // A first click shows the most likely outcomes first, the most cards
@@ -146,11 +131,11 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     m_holdsList->header()->setStretchLastSection(false);
     FillList();
 
-    m_markButton = new QPushButton(Text(kIdsMarkDiscards), this);
+    m_markButton = new QPushButton(Text(idDrawAnalysisMarkDiscards), this);
     m_markButton->setObjectName(QStringLiteral("markButton"));
     m_markButton->setDefault(true);
     m_markButton->setEnabled(false);
-    m_closeButton = new QPushButton(Text(kIdsClose), this);
+    m_closeButton = new QPushButton(Text(idDrawAnalysisClose), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
     // The buttons keep the desktop's face; only their surround is felt.
@@ -177,8 +162,8 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
 
 void CDrawAnalysisDlg::FillList()
 {
-    const std::string probabilityFormat = LoadString(kIdsProbabilityFormat);
-    const std::string oddsFormat = LoadString(kIdsOddsFormat);
+    const std::string probabilityFormat = LoadString(idProbabilityFormat);
+    const std::string oddsFormat = LoadString(idOddsFormat);
     auto percent = [&](double p) {
         return QString::fromStdString(FormatString(probabilityFormat.c_str(), p * 100.0));
     };

@@ -1,22 +1,18 @@
 #include "HelpWindow.h"
 
+#include "StringIds.h"
 #include "StringTable.h"
+#include "Style.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 
-namespace {
-
-enum : unsigned { kIdsHelpTitle = 139 };
-
-} // namespace
-
 CHelpWindow::CHelpWindow(QWidget* parent)
     : QTextBrowser(parent)
 {
     setWindowFlags(Qt::Window);
-    setWindowTitle(QString::fromStdString(LoadString(kIdsHelpTitle)));
+    setWindowTitle(QString::fromStdString(LoadString(idHelpTitle)));
     setOpenExternalLinks(true);
     resize(640, 600);
 }

@@ -1,6 +1,8 @@
 #include "MainFrame.h"
 
+#include "StringIds.h"
 #include "StringTable.h"
+#include "Style.h"
 
 #include <QAction>
 #include <QIcon>
@@ -8,48 +10,26 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 
-namespace {
-
-enum : unsigned {
-    kIdsAppTitle = 57344,
-    kIdsGameMenu = 129,
-    kIdsHelpMenu = 148,
-    kIdsNew = 57600,
-    kIdsChangeOpponents = 32772,
-    kIdsDrawAnalysis = 32777,
-    kIdsExit = 57665,
-    kIdsOverview = 32776,
-    kIdsHelp = 57670,
-    kIdsAbout = 57664,
-};
-
-QString Text(unsigned id)
-{
-    return QString::fromStdString(LoadString(id));
-}
-
-} // namespace
-
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
 {
-    setWindowTitle(Text(kIdsAppTitle));
+    setWindowTitle(Text(idAppTitle));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon128.png")));
     setMaximumSize(kMaxWidth, kMaxHeight);
 
-    m_gameMenu = menuBar()->addMenu(Text(kIdsGameMenu));
-    m_newAction = AddCommand(m_gameMenu, kIdsNew, QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_changeOpponentsAction = AddCommand(m_gameMenu, kIdsChangeOpponents, QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_drawAnalysisAction = AddCommand(m_gameMenu, kIdsDrawAnalysis, QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_gameMenu = menuBar()->addMenu(Text(idGameMenu));
+    m_newAction = AddCommand(m_gameMenu, idNewCommand, QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_changeOpponentsAction = AddCommand(m_gameMenu, idChangeOpponentsCommand, QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_drawAnalysisAction = AddCommand(m_gameMenu, idDrawAnalysisCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
     m_drawAnalysisAction->setEnabled(false);
     m_gameMenu->addSeparator();
-    m_exitAction = AddCommand(m_gameMenu, kIdsExit, QKeySequence());
+    m_exitAction = AddCommand(m_gameMenu, idExitCommand, QKeySequence());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
-    m_helpMenu = menuBar()->addMenu(Text(kIdsHelpMenu));
-    m_overviewAction = AddCommand(m_helpMenu, kIdsOverview, QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    m_helpAction = AddCommand(m_helpMenu, kIdsHelp, QKeySequence(Qt::Key_F1));
-    m_aboutAction = AddCommand(m_helpMenu, kIdsAbout, QKeySequence());
+    m_helpMenu = menuBar()->addMenu(Text(idHelpMenu));
+    m_overviewAction = AddCommand(m_helpMenu, idOverviewCommand, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    m_helpAction = AddCommand(m_helpMenu, idHelpCommand, QKeySequence(Qt::Key_F1));
+    m_aboutAction = AddCommand(m_helpMenu, idAboutCommand, QKeySequence());
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event)

@@ -1,26 +1,13 @@
 #include "NoOfOpponentsDlg.h"
 
+#include "StringIds.h"
 #include "StringTable.h"
+#include "Style.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-enum : unsigned {
-    kIdsNumberOfOpponents = 107,
-    kIdsOk = 105,
-    kIdsAppTitle = 57344,
-};
-
-QString Text(unsigned id)
-{
-    return QString::fromStdString(LoadString(id));
-}
-
-} // namespace
 
 QRect MapDialogRect(const QWidget& dialog, const QRect& units)
 {
@@ -36,9 +23,9 @@ QRect MapDialogRect(const QWidget& dialog, const QRect& units)
 CNoOfOpponentsDlg::CNoOfOpponentsDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(Text(kIdsAppTitle));
+    setWindowTitle(Text(idAppTitle));
 
-    auto* label = new QLabel(Text(kIdsNumberOfOpponents), this);
+    auto* label = new QLabel(Text(idNumberOfOpponents), this);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(MapDialogRect(*this, QRect(14, 17, 76, 17)));
@@ -53,7 +40,7 @@ CNoOfOpponentsDlg::CNoOfOpponentsDlg(QWidget* parent)
         m_comboOpponents->addItem(QString::number(n));
     m_comboOpponents->setCurrentIndex(4);
 
-    auto* ok = new QPushButton(Text(kIdsOk), this);
+    auto* ok = new QPushButton(Text(idOk), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     ok->setGeometry(MapDialogRect(*this, QRect(38, 44, 50, 14)));

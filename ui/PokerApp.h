@@ -27,10 +27,12 @@ public:
 public slots:
     // A new game with the same opponents.
     void OnFileNew();
+    // Asks for the number of opponents again.
+    void OnChangeOpponents();
     void OnAppAbout();
 
 private:
-    // Declared before the frame: the view leaves the document when destroyed.
+    // Declared before the frame: the view stops listening when destroyed.
     std::unique_ptr<CPokerDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
     CPokerView* m_pView = nullptr;

@@ -1,10 +1,10 @@
 #include "ResultsScene.h"
 
-#include "Colours.h"
-#include "PokerView.h"
 #include "SceneText.h"
 #include "ScrollableStatic.h"
+#include "StringIds.h"
 #include "StringTable.h"
+#include "Style.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -20,24 +20,9 @@ constexpr Qt::Alignment kColumnAlignment[kColumnCount] = {
     Qt::AlignRight | Qt::AlignVCenter,
 };
 
-QString Text(unsigned id)
-{
-    return QString::fromStdString(LoadString(id));
-}
-
-void GoldOnFelt(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, kFeltGreen);
-    palette.setColor(QPalette::AlternateBase, kFeltGreen);
-    palette.setColor(QPalette::Window, kFeltGreen);
-    palette.setColor(QPalette::Text, kGold);
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
-CResultsScene::CResultsScene(CPokerView* view) : m_pView(view) {}
+CResultsScene::CResultsScene() = default;
 
 CResultsScene::~CResultsScene()
 {
@@ -46,11 +31,10 @@ CResultsScene::~CResultsScene()
     delete m_ownedSuggestionsBox.data();
 }
 
-QTreeWidget* CResultsScene::CreateTable(const char* objectName)
+QTreeWidget* CResultsScene::CreateTable(QWidget* parent, const char* objectName)
 {
-    auto* list = new QTreeWidget(m_pView->viewport());
+    auto* list = new QTreeWidget(parent);
     list->setObjectName(QLatin1String(objectName));
-    list->setGeometry(QRect());
     list->setColumnCount(kColumnCount);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
@@ -60,17 +44,12 @@ QTreeWidget* CResultsScene::CreateTable(const char* objectName)
     // Rows are read, never chosen: no selection and no focus rectangle, whatever is clicked.
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
-    GoldOnFelt(list);
-    // The small face of a dialog rather than the desktop's, so that the three
-    // columns fitted to their widest text still fit the 340-pixel band.
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    list->setFont(font);
+    SetGoldOnFelt(list);
+    list->setFont(TableFont());
 
     auto* header = new QTreeWidgetItem();
     for (int column = 0; column < kColumnCount; ++column) {
-        header->setText(column, Text(132 + static_cast<unsigned>(column)));
+        header->setText(column, Text(idFormationColumn + static_cast<unsigned>(column)));
         header->setTextAlignment(column, kColumnAlignment[column]);
     }
     list->setHeaderItem(header);
@@ -78,34 +57,30 @@ QTreeWidget* CResultsScene::CreateTable(const char* objectName)
     list->header()->setSectionsMovable(false);
     for (int column = 0; column < kColumnCount; ++column)
         list->header()->resizeSection(column, 10);
-
-    list->setVisible(m_shown != 0);
+    list->hide();
     return list;
 }
 
-void CResultsScene::CreateControls()
+void CResultsScene::CreateControls(QWidget* parent)
 {
-    m_oneOpponentList = CreateTable("oneOpponentList");
+    m_oneOpponentList = CreateTable(parent, "oneOpponentList");
     m_ownedOneOpponentList = m_oneOpponentList;
-    m_atLeastOneList = CreateTable("atLeastOneList");
+    m_atLeastOneList = CreateTable(parent, "atLeastOneList");
     m_ownedAtLeastOneList = m_atLeastOneList;
 
-    m_suggestionsBox = new CScrollableStatic(m_pView->viewport());
+    m_suggestionsBox = new CScrollableStatic(parent);
     m_ownedSuggestionsBox = m_suggestionsBox;
     m_suggestionsBox->setObjectName(QStringLiteral("suggestionsBox"));
-    m_suggestionsBox->setGeometry(QRect());
-    m_suggestionsBox->setFont(m_atLeastOneList->font());
-    GoldOnFelt(m_suggestionsBox);
-    m_suggestionsBox->setVisible(m_suggestionsShown != 0);
+    m_suggestionsBox->setFont(TableFont());
+    SetGoldOnFelt(m_suggestionsBox);
+    m_suggestionsBox->hide();
 }
 
 void CResultsScene::FillTable(QTreeWidget* list, const CCardDistributionManager::TRows& rows)
 {
-    if (!list)
-        return;
     list->clear();
-    const std::string probabilityFormat = LoadString(135);
-    const std::string oddsFormat = LoadString(136);
+    const std::string probabilityFormat = LoadString(idProbabilityFormat);
+    const std::string oddsFormat = LoadString(idOddsFormat);
     for (const CCardDistributionManager::TProbabilitityDisplayInfo& row : rows) {
         auto* item = new QTreeWidgetItem(list);
         item->setFlags(Qt::ItemIsEnabled);
@@ -121,42 +96,48 @@ void CResultsScene::FillTable(QTreeWidget* list, const CCardDistributionManager:
         list->resizeColumnToContents(column);
 }
 
-void CResultsScene::SetSuggestions(const std::string& text)
+void CResultsScene::SetResults(const CCardDistributionManager::TRows& oneOpponent,
+                               const CCardDistributionManager::TRows& atLeastOne, const std::string& suggestions)
 {
-    if (m_suggestionsBox)
-        m_suggestionsBox->SetText(text);
+    if (!m_oneOpponentList)
+        return;
+    FillTable(m_oneOpponentList, oneOpponent);
+    FillTable(m_atLeastOneList, atLeastOne);
+    m_suggestionsBox->SetText(suggestions);
 }
 
-void CResultsScene::Draw(QPainter& buffer, int scrollX, int scrollY)
+void CResultsScene::Show(bool tables, bool suggestions)
 {
-    if (!m_shown)
+    m_bTables = tables;
+    m_bSuggestions = tables && suggestions;
+    if (!m_oneOpponentList)
         return;
-    const int left = m_rect.left();
-    const int top = m_rect.top();
-    const int width = m_rect.width();
-    const int bandHeight = m_rect.height() / 3 - 40;
+    m_oneOpponentList->setVisible(m_bTables);
+    m_atLeastOneList->setVisible(m_bTables);
+    m_suggestionsBox->setVisible(m_bSuggestions);
+}
+
+int CResultsScene::BandTop(int band) const
+{
+    return m_rect.top() + band * (35 + BandHeight()) + 35;
+}
+
+void CResultsScene::PlaceControls(const QPoint& scroll)
+{
+    if (!m_oneOpponentList)
+        return;
+    const int left = m_rect.left() - scroll.x();
+    m_oneOpponentList->setGeometry(left, BandTop(0) - scroll.y(), m_rect.width(), BandHeight());
+    m_atLeastOneList->setGeometry(left, BandTop(1) - scroll.y(), m_rect.width(), BandHeight());
+    m_suggestionsBox->setGeometry(left, BandTop(2) - scroll.y(), m_rect.width(), BandHeight());
+}
+
+void CResultsScene::Draw(QPainter& buffer) const
+{
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-
-    DrawSceneText(buffer, Text(130), QRect(left, top + 5, width, kHeadingHeight), flags);
-    if (m_oneOpponentList) {
-        m_oneOpponentList->setGeometry(left - scrollX, top + 35 - scrollY, width, bandHeight);
-        m_oneOpponentList->show();
-    }
-    const int firstBottom = top + 35 + bandHeight;
-
-    DrawSceneText(buffer, Text(131), QRect(left, firstBottom + 5, width, kHeadingHeight), flags);
-    if (m_atLeastOneList) {
-        m_atLeastOneList->setGeometry(left - scrollX, firstBottom + 35 - scrollY, width, bandHeight);
-        m_atLeastOneList->show();
-    }
-    const int secondBottom = firstBottom + 35 + bandHeight;
-
-    if (!m_suggestionsShown)
-        return;
-    DrawSceneText(buffer, Text(149), QRect(left, secondBottom + 5, width, kHeadingHeight), flags);
-    if (m_suggestionsBox) {
-        m_suggestionsBox->setEnabled(true);
-        m_suggestionsBox->setGeometry(left - scrollX, secondBottom + 35 - scrollY, width, bandHeight);
-        m_suggestionsBox->show();
-    }
+    const unsigned headings[] = {idOneOpponentHeading, idAtLeastOneHeading, idSuggestionsHeading};
+    const int bands = !m_bTables ? 0 : m_bSuggestions ? 3 : 2;
+    for (int band = 0; band < bands; ++band)
+        DrawSceneText(buffer, Text(headings[band]), QRect(m_rect.left(), BandTop(band) - 30, m_rect.width(), kHeadingHeight),
+                      flags);
 }

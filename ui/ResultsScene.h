@@ -7,46 +7,56 @@
 
 #include <string>
 
-class CPokerView;
 class CScrollableStatic;
 class QPainter;
 class QTreeWidget;
+class QWidget;
 
 // The results on the right of the page, where the picker was: the table for
 // one opponent, the table for at least one of the opponents and, after the
 // initial hand only, the box with the discard suggestions. Not a widget: the
-// view shows it, hands it rows and text, and draws it.
+// view tells it what to show and has it paint its headings.
 //
-// m_rect is in page coordinates as a QRect: QRect(left, top, width, height);
-// the view sets it to QRect(650, 0, 340, 690).
+// The area is in page coordinates: QRect(left, top, width, height); the view
+// sets it to QRect(650, 0, 340, 690).
 class CResultsScene {
 public:
-    explicit CResultsScene(CPokerView* view);
-    virtual ~CResultsScene();
+    CResultsScene();
+    ~CResultsScene();
     CResultsScene(const CResultsScene&) = delete;
     CResultsScene& operator=(const CResultsScene&) = delete;
 
-    // Children of the view's viewport: "oneOpponentList", "atLeastOneList",
-    // "suggestionsBox"; hidden until the view shows them.
-    void CreateControls();
-    // Replaces the rows of list (one of the two tables) and fits the columns.
-    void FillTable(QTreeWidget* list, const CCardDistributionManager::TRows& rows);
-    // Puts the discard suggestions into their box.
-    void SetSuggestions(const std::string& text);
-    // Draws the headings and places the controls (client = page - scroll).
-    void Draw(QPainter& buffer, int scrollX, int scrollY);
+    // Children of parent: "oneOpponentList", "atLeastOneList",
+    // "suggestionsBox"; hidden until shown.
+    void CreateControls(QWidget* parent);
+    void Layout(const QRect& area) { m_rect = area; }
+
+    // Fills both tables and the suggestions.
+    void SetResults(const CCardDistributionManager::TRows& oneOpponent,
+                    const CCardDistributionManager::TRows& atLeastOne, const std::string& suggestions);
+    // Shows the tables, and the suggestions under them when asked; or nothing.
+    void Show(bool tables, bool suggestions);
+    // Puts the controls where the page has them now (client = page - scroll).
+    void PlaceControls(const QPoint& scroll);
+    void Draw(QPainter& buffer) const;
+
+    QTreeWidget* OneOpponentList() const { return m_oneOpponentList; }
+    QTreeWidget* AtLeastOneList() const { return m_atLeastOneList; }
+    CScrollableStatic* SuggestionsBox() const { return m_suggestionsBox; }
+
+private:
+    QTreeWidget* CreateTable(QWidget* parent, const char* objectName);
+    static void FillTable(QTreeWidget* list, const CCardDistributionManager::TRows& rows);
+    // The three bands' tops: tables and suggestions, each under its heading.
+    int BandTop(int band) const;
+    int BandHeight() const { return m_rect.height() / 3 - 40; }
 
     QRect m_rect;
-    CPokerView* m_pView;
-    int m_shown = 0;
-    int m_suggestionsShown = 0;
+    bool m_bTables = false;
+    bool m_bSuggestions = false;
     QTreeWidget* m_oneOpponentList = nullptr;
     QTreeWidget* m_atLeastOneList = nullptr;
     CScrollableStatic* m_suggestionsBox = nullptr;
-
-private:
-    QTreeWidget* CreateTable(const char* objectName);
-
     QPointer<QTreeWidget> m_ownedOneOpponentList;
     QPointer<QTreeWidget> m_ownedAtLeastOneList;
     QPointer<CScrollableStatic> m_ownedSuggestionsBox;

@@ -1,6 +1,6 @@
 #include "SceneText.h"
 
-#include "Colours.h"
+#include "Style.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -33,21 +33,16 @@ inline void AnswerOpponentsDialogAtOnce()
     timer->start();
 }
 
-// Clicks the cards in the picker (page positions of its columns and slots)
-// and presses OK.
+// Clicks the cards in the picker where they show, and presses OK.
 inline void PickAndConfirm(CPokerView& view, std::initializer_list<const char*> cards)
 {
     for (const char* text : cards) {
-        const int card = ParseCard(text);
-        int slot = 0;
-        for (int rank = 0; rank < card % 13; ++rank)
-            slot += view.GetDocument()->m_manager.m_anCardCounts[card / 13][rank] == 0 ? 1 : 0;
-        const QPoint page(675 + 73 * (card / 13) + 35, 30 + 40 * slot + 20);
+        const QRect rect = view.CardsScene().CardRect(ParseCard(text));
+        const QPoint page(rect.center().x(), rect.top() + 20);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, page - view.GetScrollPosition());
     }
     QCoreApplication::processEvents();
-    view.viewport()->repaint();
-    QTest::mouseClick(view.m_cardsScene.m_okButton, Qt::LeftButton);
+    view.CardsScene().OkButton()->click();
     QCoreApplication::processEvents();
 }
 
@@ -57,10 +52,9 @@ inline void PlayWholeGame(CPokerView& view)
     PickAndConfirm(view, {"4s", "4h", "5d", "6c", "7c"});
     for (int place : {0, 3})
         QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(134 + 73 * place + 35, 534 + 48) - view.GetScrollPosition());
+                          view.PlayingScene().PlaceRect(place).center() - view.GetScrollPosition());
     QCoreApplication::processEvents();
-    view.viewport()->repaint();
-    QTest::mouseClick(view.m_playingScene.m_discardButton, Qt::LeftButton);
+    view.PlayingScene().DiscardButton()->click();
     QCoreApplication::processEvents();
     PickAndConfirm(view, {"8s", "3d"});
 }

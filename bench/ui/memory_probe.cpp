@@ -47,6 +47,6 @@ int main(int argc, char** argv)
     }
     QCoreApplication::processEvents();
     std::printf("after 20 games:  VmRSS %6.1f MB, peak (VmHWM) %6.1f MB, stage %d\n",
-                StatusKilobytes("VmRSS") / 1024.0, StatusKilobytes("VmHWM") / 1024.0, app.GetView()->m_nStage);
+                StatusKilobytes("VmRSS") / 1024.0, StatusKilobytes("VmHWM") / 1024.0, static_cast<int>(app.GetDocument()->GetStage()));
     return 0;
 }

@@ -1,280 +1,129 @@
-// A whole game through the real window: the five dealt cards picked with
-// clicks, OK, cards marked in the hand, Discard, the replacements picked, OK.
-// Each step checks the stage, the controls a player sees and what they show
-// against the engine run apart from the view.
-#include "GameDriver.h"
+// One whole game through the window's own hit-testing, with the mouse and
+// with the keyboard, checking what the player sees at every stage.
+#include "WindowDriver.h"
 
-#include "CardDistributionManager.h"
+#include "ResultsScene.h"
 #include "ScrollableStatic.h"
+#include "Style.h"
 
-#include <QLabel>
+#include <QDir>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
-using namespace gamedriver;
+#include <algorithm>
 
 namespace {
 
-// A pair of fours with Five, Six, Seven: one pair and an open-ended straight.
-// Shown in card-index order: 6c 7c 5d 4h 4s.
-const char* const kDealt[] = {"4s", "4h", "5d", "6c", "7c"};
-// The first and fourth places (6c and 4h) are thrown away and 8s and 3d drawn.
-const int kThrownPlaces[] = {0, 3};
-const char* const kDrawn[] = {"8s", "3d"};
-constexpr int kOpponentsIndex = 2;  // three opponents
-
-std::vector<int> Dealt()
+QString Shown(const std::string& text)
 {
-    return Cards({kDealt[0], kDealt[1], kDealt[2], kDealt[3], kDealt[4]});
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-std::vector<unsigned> HandBitmaps(CPokerView& view)
+void SaveScreenshot(CWindowDriver& game, const char* name)
 {
-    std::vector<unsigned> ids;
-    for (const CGraphicObject& place : view.m_playingScene.m_hand)
-        ids.push_back(place.m_bitmapId);
-    return ids;
+    QDir().mkpath(QStringLiteral(QUINTARA_SCREENSHOT_DIR));
+    game.Frame().grab().save(QStringLiteral(QUINTARA_SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
 }
 
-std::vector<unsigned> Faces(std::initializer_list<const char*> cards)
+// Each row of a list shows the label and the probability of the figures the
+// game computed for it.
+void ExpectListShows(const QTreeWidget* list, const CCardDistributionManager::TRows& rows)
 {
-    std::vector<unsigned> ids;
-    for (const char* card : cards)
-        ids.push_back(card[0] == '-' ? 142u : 144u + static_cast<unsigned>(Card(card)));
-    return ids;
-}
-
-class GameFlow : public ::testing::Test {
-protected:
-    GameFlow() : m_game(kOpponentsIndex) {}
-
-    CPokerView& View() { return m_game.View(); }
-    CCardsScene& Picker() { return View().m_cardsScene; }
-    CPlayingScene& Table() { return View().m_playingScene; }
-    CResultsScene& Results() { return View().m_resultsScene; }
-
-    void PlayToInitialHand() { m_game.PlayInitialHand(Dealt()); }
-
-    void PlayToReplacements()
-    {
-        PlayToInitialHand();
-        for (int place : kThrownPlaces)
-            m_game.ClickHandPlace(place);
-        m_game.PressDiscard();
+    ASSERT_EQ(list->topLevelItemCount(), static_cast<int>(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
+        EXPECT_EQ(item->text(0), Text(static_cast<unsigned>(rows[i].m_nFormationNameId)));
+        EXPECT_NEAR(item->text(1).remove(QLatin1Char('%')).toDouble(), rows[i].m_dProbability * 100, 5e-4);
+        EXPECT_EQ(item->text(2).isEmpty(), rows[i].m_dProbability == 0);
     }
+}
 
-    void PlayToFinalHand()
-    {
-        PlayToReplacements();
-        m_game.PlayInitialHand(Cards({kDrawn[0], kDrawn[1]}));
+void ExpectResultsShown(CWindowDriver& game, bool suggestions)
+{
+    const CResultsScene& results = game.View().ResultsScene();
+    const TConfirmedHand& hand = game.Doc().GetResult();
+    ASSERT_TRUE(results.OneOpponentList()->isVisible());
+    ExpectListShows(results.OneOpponentList(), hand.m_arrOneOpponent);
+    ExpectListShows(results.AtLeastOneList(), hand.m_arrAtLeastOne);
+    EXPECT_EQ(results.SuggestionsBox()->isVisible(), suggestions);
+    if (suggestions) {
+        EXPECT_EQ(results.SuggestionsBox()->toPlainText(), Shown(hand.m_strAdvice));
     }
-
-    CRunningGame m_game;
-};
-
-TEST_F(GameFlow, StartsInStageThreeWithOnlyThePickerOffered)
-{
-    ASSERT_TRUE(m_game.Started());
-    EXPECT_EQ(View().m_nStage, 3);
-    EXPECT_TRUE(Picker().m_active);
-    EXPECT_TRUE(Picker().m_initialPick);
-    EXPECT_EQ(Picker().m_maxSelection, 5u);
-    EXPECT_TRUE(Picker().m_okButton->isVisible());
-    EXPECT_FALSE(Picker().m_okButton->isEnabled());
-    EXPECT_FALSE(Table().m_discardButton->isVisible());
-    EXPECT_FALSE(Table().m_adviceBox->isVisible());
-    EXPECT_FALSE(Results().m_oneOpponentList->isVisible());
-    EXPECT_FALSE(Results().m_atLeastOneList->isVisible());
-    EXPECT_FALSE(Results().m_suggestionsBox->isVisible());
-    EXPECT_EQ(HandBitmaps(View()), Faces({"-", "-", "-", "-", "-"}));
+    EXPECT_TRUE(game.View().PlayingScene().AdviceBox()->isVisible());
+    EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), Shown(hand.m_strDescription));
 }
 
-TEST_F(GameFlow, OkIsOfferedExactlyWhenFiveCardsArePicked)
+TEST(GameFlow, WholeGameWithTheMouse)
 {
-    const std::vector<int> dealt = Dealt();
-    for (int i = 0; i < 4; ++i) {
-        m_game.PickCard(dealt[static_cast<std::size_t>(i)]);
-        EXPECT_FALSE(Picker().m_okButton->isEnabled()) << "after " << i + 1 << " cards";
-    }
-    m_game.PickCard(dealt[4]);
-    EXPECT_TRUE(Picker().m_okButton->isEnabled());
+    CWindowDriver game;
+    game.ExpectControlsReachable();
+    SaveScreenshot(game, "stage3_pick_hand");
 
-    m_game.PickCard(Card("Ks"));  // a sixth card is refused
-    EXPECT_EQ(Picker().m_selectionCount, 5u);
-    EXPECT_TRUE(Picker().m_okButton->isEnabled());
+    // OK comes alive at the fifth card; a sixth is refused.
+    game.Pick("Qh 2c 9c 4s");
+    EXPECT_FALSE(game.Ok()->isEnabled());
+    game.Pick("7d");
+    EXPECT_TRUE(game.Ok()->isEnabled());
+    game.Pick("Ah");
+    EXPECT_FALSE(game.Doc().IsPicked(ParseCard("Ah")));
+    game.ClickControl(game.Ok());
 
-    m_game.PickCard(dealt[0]);  // changing one's mind
-    EXPECT_FALSE(Picker().m_okButton->isEnabled());
-    EXPECT_EQ(View().m_nStage, 3);
+    ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
+    const std::vector<int> dealt = CardsOf("2c 9c 7d Qh 4s");  // by suit, ace to king
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+        EXPECT_EQ(game.Doc().GetHandCard(place), dealt[static_cast<size_t>(place)]);
+    EXPECT_FALSE(game.Ok()->isVisible());
+    ExpectResultsShown(game, true);
+    game.ExpectControlsReachable();
+    SaveScreenshot(game, "stage4_initial_hand");
+
+    game.ClickPlace(0);
+    ASSERT_EQ(game.Doc().GetStage(), EStage::CardsMarked);
+    game.ExpectControlsReachable();
+    SaveScreenshot(game, "stage5_marked");
+
+    // The middle of Discard's face, where the table note's rectangle also lies.
+    game.ClickControl(game.DiscardButton());
+    ASSERT_EQ(game.Doc().GetStage(), EStage::PickReplacements);
+    EXPECT_EQ(game.Doc().GetPickCount(), 1u);
+    EXPECT_FALSE(game.View().ResultsScene().OneOpponentList()->isVisible());
+    EXPECT_FALSE(game.View().PlayingScene().AdviceBox()->isVisible());
+    game.ExpectControlsReachable();
+    SaveScreenshot(game, "stage6_pick_replacements");
+
+    EXPECT_FALSE(game.Doc().IsOffered(ParseCard("2c")));  // thrown away
+    game.Pick("Ac");
+    game.ClickControl(game.Ok());
+    ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
+    EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
+    EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // kept cards stay put
+    ExpectResultsShown(game, false);
+    game.ExpectControlsReachable();
+    SaveScreenshot(game, "stage7_final_hand");
 }
 
-TEST_F(GameFlow, ClickingTheHandBeforeItIsConfirmedChangesNothing)
+// Tab brings the focus to OK and to Discard while they are enabled; Space
+// presses them.
+TEST(GameFlow, KeyboardReachesOkAndDiscard)
 {
-    m_game.ClickHandPlace(2);
-    EXPECT_EQ(View().m_nStage, 3);
-    EXPECT_FALSE(Table().m_hand[2].m_selected);
-}
+    CWindowDriver game;
+    QWindow* window = game.Frame().windowHandle();
+    auto tabTo = [&](QWidget* button) {
+        for (int i = 0; i < 8 && QApplication::focusWidget() != button; ++i)
+            QTest::keyClick(window, Qt::Key_Tab);
+        return QApplication::focusWidget() == button;
+    };
 
-TEST_F(GameFlow, ConfirmedHandIsShownInCardIndexOrderWithAllResults)
-{
-    PlayToInitialHand();
-    EXPECT_EQ(View().m_nStage, 4);
-    EXPECT_EQ(HandBitmaps(View()), Faces({"6c", "7c", "5d", "4h", "4s"}));
-    EXPECT_FALSE(Picker().m_active);
-    EXPECT_FALSE(Picker().m_okButton->isVisible());
-    EXPECT_TRUE(Table().m_discardButton->isVisible());
-    EXPECT_FALSE(Table().m_discardButton->isEnabled());
-    EXPECT_TRUE(Table().m_adviceBox->isVisible());
-    EXPECT_TRUE(Results().m_oneOpponentList->isVisible());
-    EXPECT_TRUE(Results().m_atLeastOneList->isVisible());
-    EXPECT_TRUE(Results().m_suggestionsBox->isVisible());
-}
+    game.Pick("Kh Kd 5c 8s 3h");
+    ASSERT_TRUE(tabTo(game.Ok()));
+    QTest::keyClick(window, Qt::Key_Space);
+    game.Settle();
+    ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
 
-TEST_F(GameFlow, InitialTablesAreTheEnginesForTheHandAndTheOpponents)
-{
-    PlayToInitialHand();
-    const TExpectedResults expected = ExpectedResults(Dealt(), {}, kOpponentsIndex + 1, true);
-    ASSERT_FALSE(expected.m_oneOpponent.empty());
-    EXPECT_EQ(ListLines(Results().m_oneOpponentList), RowLines(expected.m_oneOpponent));
-    EXPECT_EQ(ListLines(Results().m_atLeastOneList), RowLines(expected.m_atLeastOne));
-}
-
-TEST_F(GameFlow, InitialHandIsDescribedAndAdvised)
-{
-    PlayToInitialHand();
-    EXPECT_EQ(Table().m_adviceBox->toPlainText().toStdString(),
-              "You hold one pair and an open-ended straight.\n"
-              "If you want to discard, please select the cards to replace.");
-    const TExpectedResults expected = ExpectedResults(Dealt(), {}, kOpponentsIndex + 1, true);
-    EXPECT_EQ(Results().m_suggestionsBox->toPlainText().toStdString(), AsShown(expected.m_advice));
-    EXPECT_NE(expected.m_advice.find("The probability of succeeding is  17.021% (4.88 : 1 odds)."),
-              std::string::npos);
-}
-
-TEST_F(GameFlow, MarkingAndUnmarkingHandCardsMovesBetweenStagesFourAndFive)
-{
-    PlayToInitialHand();
-    m_game.ClickHandPlace(1);
-    EXPECT_EQ(View().m_nStage, 5);
-    EXPECT_TRUE(Table().m_discardButton->isEnabled());
-    m_game.ClickHandPlace(4);
-    EXPECT_EQ(View().m_nStage, 5);
-    m_game.ClickHandPlace(1);
-    EXPECT_EQ(View().m_nStage, 5);
-    m_game.ClickHandPlace(4);
-    EXPECT_EQ(View().m_nStage, 4);
-    EXPECT_FALSE(Table().m_discardButton->isEnabled());
-}
-
-TEST_F(GameFlow, MarkingCardsLeavesTheEngineUntouchedUntilDiscard)
-{
-    PlayToInitialHand();
-    m_game.ClickHandPlace(0);
-    const CCardDistributionManager& manager = m_game.Doc().m_manager;
-    for (int card = 0; card < 52; ++card)
-        EXPECT_FALSE(manager.m_abDiscarded[card / 13][card % 13]) << CardText(card);
-}
-
-TEST_F(GameFlow, DiscardTurnsTheMarkedPlacesDownAndAsksForAsManyReplacements)
-{
-    PlayToReplacements();
-    EXPECT_EQ(View().m_nStage, 6);
-    EXPECT_EQ(HandBitmaps(View()), Faces({"-", "7c", "5d", "-", "4s"}));
-    const CCardDistributionManager& manager = m_game.Doc().m_manager;
-    EXPECT_TRUE(manager.m_abDiscarded[0][5]);   // 6c
-    EXPECT_TRUE(manager.m_abDiscarded[2][3]);   // 4h
-    EXPECT_FALSE(manager.m_abDiscarded[3][3]);  // 4s kept
-
-    EXPECT_TRUE(Picker().m_active);
-    EXPECT_FALSE(Picker().m_initialPick);  // the title asks for replacements
-    EXPECT_EQ(Picker().m_maxSelection, 2u);
-    EXPECT_TRUE(Picker().m_okButton->isVisible());
-    EXPECT_FALSE(Picker().m_okButton->isEnabled());
-    EXPECT_FALSE(Table().m_discardButton->isVisible());
-    EXPECT_FALSE(Table().m_adviceBox->isVisible());
-    EXPECT_FALSE(Results().m_oneOpponentList->isVisible());
-    EXPECT_FALSE(Results().m_atLeastOneList->isVisible());
-    EXPECT_FALSE(Results().m_suggestionsBox->isVisible());
-}
-
-TEST_F(GameFlow, EveryCardSeenThisGameIsLeftOutOfTheReplacementPick)
-{
-    PlayToReplacements();
-    for (int card : Dealt())
-        EXPECT_FALSE(Picker().m_cards[card].m_visible) << CardText(card);
-    EXPECT_TRUE(Picker().m_cards[Card("3d")].m_visible);
-}
-
-TEST_F(GameFlow, ReplacementsFillTheEmptiedPlacesAndKeptCardsStay)
-{
-    PlayToFinalHand();
-    EXPECT_EQ(View().m_nStage, 7);
-    // The lower new card index goes to the first emptied place.
-    EXPECT_EQ(HandBitmaps(View()), Faces({"3d", "7c", "5d", "8s", "4s"}));
-    EXPECT_EQ(Table().m_captionId, 106);
-}
-
-TEST_F(GameFlow, FinalResultsShowTheTablesAndDescriptionWithoutSuggestions)
-{
-    PlayToFinalHand();
-    std::vector<int> known = Dealt();
-    for (int card : Cards({kDrawn[0], kDrawn[1]}))
-        known.push_back(card);
-    const TExpectedResults expected = ExpectedResults(known, Cards({"6c", "4h"}), kOpponentsIndex + 1, false);
-    EXPECT_TRUE(Results().m_oneOpponentList->isVisible());
-    EXPECT_TRUE(Results().m_atLeastOneList->isVisible());
-    EXPECT_FALSE(Results().m_suggestionsBox->isVisible());
-    EXPECT_EQ(ListLines(Results().m_oneOpponentList), RowLines(expected.m_oneOpponent));
-    EXPECT_EQ(ListLines(Results().m_atLeastOneList), RowLines(expected.m_atLeastOne));
-    EXPECT_TRUE(Table().m_adviceBox->isVisible());
-    EXPECT_EQ(Table().m_adviceBox->toPlainText().toStdString(), "You hold no valuable formation.");
-    EXPECT_FALSE(Picker().m_okButton->isVisible());
-    EXPECT_FALSE(Table().m_discardButton->isVisible());
-}
-
-TEST_F(GameFlow, TablesNeverShowASelectedOrFocusedRow)
-{
-    PlayToInitialHand();
-    for (QTreeWidget* list : {Results().m_oneOpponentList, Results().m_atLeastOneList}) {
-        ASSERT_GT(list->topLevelItemCount(), 1);
-        for (int row : {0, 1, list->topLevelItemCount() - 1}) {
-            const QRect cell = list->visualItemRect(list->topLevelItem(row));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
-        }
-        QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_TRUE(list->selectedItems().isEmpty()) << list->objectName().toStdString();
-        EXPECT_FALSE(list->hasFocus()) << list->objectName().toStdString();
-    }
-    EXPECT_EQ(View().m_nStage, 4);
-}
-
-TEST_F(GameFlow, KeepingAllFiveCardsRestsInStageFour)
-{
-    PlayToInitialHand();
-    m_game.ClickPage(800, 300);  // the results area, no card there
-    m_game.ClickPage(50, 650);   // under the hand
-    EXPECT_EQ(View().m_nStage, 4);
-    EXPECT_FALSE(Table().m_discardButton->isEnabled());
-}
-
-// Not a check: the pictures a person looks at to see each stage.
-TEST_F(GameFlow, ScreenshotOfEachStage)
-{
-    m_game.SaveScreenshot("stage3_pick_hand");
-    PlayToInitialHand();
-    m_game.SaveScreenshot("stage4_initial_hand");
-    for (int place : kThrownPlaces)
-        m_game.ClickHandPlace(place);
-    m_game.SaveScreenshot("stage5_marked");
-    m_game.PressDiscard();
-    m_game.PickCard(Card(kDrawn[0]));
-    m_game.SaveScreenshot("stage6_pick_replacements");
-    m_game.PickCard(Card(kDrawn[1]));
-    m_game.PressOk();
-    m_game.SaveScreenshot("stage7_final_hand");
-    EXPECT_EQ(View().m_nStage, 7);
+    game.ClickPlace(2);
+    ASSERT_TRUE(tabTo(game.DiscardButton()));
+    QTest::keyClick(window, Qt::Key_Space);
+    game.Settle();
+    EXPECT_EQ(game.Doc().GetStage(), EStage::PickReplacements);
 }
 
 }  // namespace

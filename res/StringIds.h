@@ -1,6 +1,6 @@
 #pragma once
 
-// String-table ids of the hand sentence and the discard advice.
+// Every string-table id the program uses, by what the text is for.
 enum ETextId : unsigned {
     // Names of formations and draws, as the hand sentence uses them.
     idOnePair = 109,
@@ -69,5 +69,61 @@ enum ETextId : unsigned {
     idTwoChoicesAfterFourStraight = 182,   // first paragraph, second paragraph
     idKeepStraightFlushCards = 185,    // four percent and odds pairs
     idFourStraightOrFourSuited = 186,  // name, prefix, percent, odds
-    idThenFourStraight = 187           // percent, odds
+    idThenFourStraight = 187,          // percent, odds
+
+    // Results tables, as the window and the command line show them.
+    idStraight = 112,
+    idFlush = 113,
+    idFullHouse = 114,
+    idStraightFlush = 116,
+    idHigherPair = 120,
+    idHigherTwoPair = 121,
+    idHigherThreeOfAKind = 122,
+    idHigherStraight = 123,
+    idHigherFlush = 124,
+    idHigherFullHouse = 125,
+    idHigherFourOfAKind = 126,
+    idHigherStraightFlush = 127,
+    idHigherFormation = 147,
+    idOneOpponentHeading = 130,
+    idAtLeastOneHeading = 131,
+    idFormationColumn = 132,  // then the probability and odds columns
+    idProbabilityColumn = 133,
+    idOddsColumn = 134,
+    idProbabilityFormat = 135,
+    idOddsFormat = 136,
+    idSuggestionsHeading = 149,
+
+    // The page and its controls.
+    idInitialHandCaption = 102,
+    idFinalHandCaption = 106,
+    idDiscardButton = 103,
+    idOk = 105,
+    idPickFiveCards = 188,
+    idPickReplacements = 189,
+    idPickReplacement = 190,
+    idTableNote = 210,
+
+    // Dialogs, menus and the frame.
+    idAboutTitle = 101,
+    idVersion = 104,
+    idNumberOfOpponents = 107,
+    idGameMenu = 129,
+    idHelpTitle = 139,
+    idHelpMenu = 148,
+    idDrawAnalysisTitle = 220,
+    idDrawAnalysisExplanation = 221,
+    idDrawAnalysisFirstHeading = 222,  // one per column, in column order
+    idDrawAnalysisNoCards = 237,
+    idDrawAnalysisMarkDiscards = 238,
+    idDrawAnalysisClose = 239,
+    idChangeOpponentsCommand = 32772,
+    idOverviewCommand = 32776,
+    idDrawAnalysisCommand = 32777,
+    idAppTitle = 57344,
+    idNewCommand = 57600,
+    idAboutCommand = 57664,
+    idExitCommand = 57665,
+    idHelpCommand = 57670,
+    idFailedToLaunchHelp = 61703
 };

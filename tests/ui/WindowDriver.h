@@ -1,0 +1,162 @@
+#pragma once
+
+// Drives the desktop program as a player does: every mouse event goes to the
+// top-level window at a window position, and Qt's own hit-testing picks the
+// widget, so a control covered by another cannot be clicked by accident.
+
+#include "CardText.h"
+#include "MainFrame.h"
+#include "PokerApp.h"
+#include "PokerDoc.h"
+#include "PokerView.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+// Runs action on the next modal dialog once it shows.
+inline void WhenModalShown(std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+// Answers the opponents dialog from the keyboard: Home, then Down `index`
+// times, then Enter; a negative index presses Escape instead.
+inline void AnswerOpponents(int index)
+{
+    WhenModalShown([index](QWidget* dialog) {
+        if (index < 0) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            return;
+        }
+        QWidget* combo = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Return);
+    });
+}
+
+inline std::vector<int> CardsOf(const std::string& text)
+{
+    std::vector<int> cards;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > start)
+            cards.push_back(ParseCard(text.substr(start, end - start).c_str()));
+        start = end + 1;
+    }
+    return cards;
+}
+
+class CWindowDriver {
+public:
+    explicit CWindowDriver(int opponentsIndex = 2)
+    {
+        AnswerOpponents(opponentsIndex);
+        m_app.InitInstance();
+        QWindow* window = Frame().windowHandle();
+        window->requestActivate();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        Settle();
+    }
+
+    CPokerDoc& Doc() { return *m_app.GetDocument(); }
+    CPokerView& View() { return *m_app.GetView(); }
+    CMainFrame& Frame() { return *m_app.GetMainFrame(); }
+    CPokerApp& App() { return m_app; }
+
+    void Settle() { QCoreApplication::processEvents(); }
+
+    // The window position of a page point.
+    QPoint WindowPoint(const QPoint& page)
+    {
+        return View().viewport()->mapTo(&Frame(), page - View().GetScrollPosition());
+    }
+
+    void ClickWindow(const QPoint& windowPoint)
+    {
+        QTest::mouseClick(Frame().windowHandle(), Qt::LeftButton, Qt::NoModifier, windowPoint);
+        Settle();
+    }
+
+    void ClickPage(const QPoint& page) { ClickWindow(WindowPoint(page)); }
+
+    // Clicks the middle of a control's face, as a person would.
+    void ClickControl(QWidget* control)
+    {
+        ASSERT_TRUE(control->isVisible());
+        ClickWindow(control->mapTo(&Frame(), control->rect().center()));
+    }
+
+    // Clicks the middle of the strip a card shows in the picker.
+    void Pick(int card)
+    {
+        const QRect rect = View().CardsScene().CardRect(card);
+        ClickPage(QPoint(rect.center().x(), rect.top() + 20));
+    }
+
+    void Pick(const std::string& cards)
+    {
+        for (int card : CardsOf(cards))
+            Pick(card);
+    }
+
+    void ClickPlace(int place) { ClickPage(View().PlayingScene().PlaceRect(place).center()); }
+
+    QPushButton* Ok() { return View().CardsScene().OkButton(); }
+    QPushButton* DiscardButton() { return View().PlayingScene().DiscardButton(); }
+
+    // Picks the five cards, OK; marks the places, Discard; picks, OK.
+    void PlayInitial(const std::string& cards)
+    {
+        Pick(cards);
+        ClickControl(Ok());
+    }
+
+    // Every visible, enabled control on the page is what a click at its
+    // centre and at each corner (2 px inside) reaches, over the part of it
+    // that the viewport shows.
+    void ExpectControlsReachable()
+    {
+        for (QWidget* control : View().viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const bool clickable = qobject_cast<QPushButton*>(control) || qobject_cast<QAbstractScrollArea*>(control);
+            if (!clickable || !control->isVisible() || !control->isEnabled())
+                continue;
+            const QRect r = control->geometry().intersected(View().viewport()->rect()).adjusted(2, 2, -2, -2);
+            if (r.isEmpty())
+                continue;
+            for (const QPoint& p : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+                QWidget* hit = Frame().childAt(View().viewport()->mapTo(&Frame(), p));
+                EXPECT_TRUE(hit == control || control->isAncestorOf(hit))
+                    << control->objectName().toStdString() << " is covered at " << p.x() << "," << p.y() << " by "
+                    << (hit ? hit->objectName().toStdString() : "nothing");
+            }
+        }
+    }
+
+private:
+    CPokerApp m_app;
+};

@@ -1,0 +1,250 @@
+#include "PokerView.h"
+
+#include "DrawAnalysisDlg.h"
+#include "HelpWindow.h"
+#include "PokerDoc.h"
+#include "StringIds.h"
+#include "Style.h"
+
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+enum : int { kOverviewTopic = 1 };
+
+// The right-hand area shared by the picker and the results; the table.
+const QRect kRightArea(650, 0, 340, 690);
+const QRect kTableArea(0, 10, 630, 620);
+
+}  // namespace
+
+CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , m_pDocument(document)
+    , m_helpFile(DefaultHelpFilePath())
+{
+    setFrameShape(QFrame::NoFrame);
+    QPalette felt = palette();
+    felt.setColor(QPalette::Window, kFeltGreen);
+    felt.setColor(QPalette::Base, kFeltGreen);
+    viewport()->setPalette(felt);
+    // Every paint covers the whole exposed rectangle from the page image.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    viewport()->setCursor(Qt::ArrowCursor);
+
+    m_cardsScene.CreateControls(viewport());
+    m_playingScene.CreateControls(viewport());
+    m_resultsScene.CreateControls(viewport());
+    m_cardsScene.Layout(kRightArea);
+    m_playingScene.Layout(kTableArea);
+    m_resultsScene.Layout(kRightArea);
+    connect(m_cardsScene.OkButton(), &QPushButton::clicked, this, &CPokerView::OnCardsConfirmed);
+    connect(m_playingScene.DiscardButton(), &QPushButton::clicked, this, &CPokerView::OnDiscard);
+
+    m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
+    m_playingScene.SetOpponents(m_pDocument->GetOpponents());
+    ShowDocument();
+}
+
+CPokerView::~CPokerView()
+{
+    m_pDocument->SetListener(nullptr);
+}
+
+QPoint CPokerView::GetScrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void CPokerView::OnUpdate(EUpdateHint hint)
+{
+    const TConfirmedHand& result = m_pDocument->GetResult();
+    switch (hint) {
+    case EUpdateHint::OpponentsSet:
+        m_playingScene.SetOpponents(m_pDocument->GetOpponents());
+        break;
+    case EUpdateHint::InitialHand:
+    case EUpdateHint::FinalHand:
+        m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne, result.m_strAdvice);
+        m_playingScene.SetDescription(result.m_strDescription);
+        break;
+    default:
+        break;
+    }
+    ShowDocument();
+}
+
+void CPokerView::ShowDocument()
+{
+    const CPokerDoc& doc = *m_pDocument;
+    const EStage stage = doc.GetStage();
+
+    bool offered[52];
+    bool picked[52];
+    for (int card = 0; card < 52; ++card) {
+        offered[card] = doc.IsOffered(card);
+        picked[card] = doc.IsPicked(card);
+    }
+    const unsigned count = doc.GetPickCount();
+    const unsigned titleId = stage == EStage::PickInitialHand ? idPickFiveCards
+                             : count == 1                     ? idPickReplacement
+                                                              : idPickReplacements;
+    m_cardsScene.Show(count > 0, titleId, offered, picked, doc.CanConfirm());
+
+    int cards[CPokerDoc::kPlaces];
+    bool marked[CPokerDoc::kPlaces];
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place) {
+        cards[place] = doc.GetHandCard(place);
+        marked[place] = doc.IsMarked(place);
+    }
+    m_playingScene.ShowHand(cards, marked, stage == EStage::FinalHand);
+    m_playingScene.ShowControls(doc.CanMark(), doc.GetMarkedCount() > 0, doc.CanMark() || stage == EStage::FinalHand);
+
+    const bool results = stage == EStage::InitialHand || stage == EStage::CardsMarked || stage == EStage::FinalHand;
+    m_resultsScene.Show(results, stage != EStage::FinalHand);
+
+    PlaceControls();
+    viewport()->update();
+    emit DrawAnalysisAvailable(doc.CanMark());
+}
+
+void CPokerView::OnCardsConfirmed()
+{
+    m_pDocument->ConfirmCards();
+}
+
+void CPokerView::OnDiscard()
+{
+    m_pDocument->Discard();
+}
+
+void CPokerView::OnDrawAnalysis()
+{
+    // Offered only while the initial hand is shown; a call at any other
+    // stage changes nothing.
+    if (!m_pDocument->CanMark())
+        return;
+    int hand[CPokerDoc::kPlaces];
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+        hand[place] = m_pDocument->GetHandCard(place);
+    bool known[52];
+    for (int card = 0; card < 52; ++card)
+        known[card] = m_pDocument->GetManager().IsKnown(card);
+
+    CDrawAnalysisDlg dialog(hand, known, this);
+    if (dialog.DoModal() == QDialog::Accepted)
+        m_pDocument->MarkPlaces(dialog.m_nDiscardMask);
+}
+
+void CPokerView::OnLButtonDown(const QPoint& page)
+{
+    const int card = m_cardsScene.HitTest(page);
+    if (card >= 0) {
+        m_pDocument->TogglePick(card);
+        return;
+    }
+    if (m_pDocument->CanMark())
+        m_pDocument->ToggleMark(m_playingScene.HitTest(page));
+}
+
+void CPokerView::DrawPage(QPainter& buffer) const
+{
+    m_playingScene.Draw(buffer);
+    m_cardsScene.Draw(buffer);
+    m_resultsScene.Draw(buffer);
+}
+
+void CPokerView::paintEvent(QPaintEvent* event)
+{
+    // The image holds the page at page coordinates and reaches at least as
+    // far as the viewport shows, so that every exposed pixel has a source.
+    const QRect exposed = event->rect();
+    const QPoint scroll = GetScrollPosition();
+    const QSize client = viewport()->size();
+    QImage buffer(qMax(kPageWidth, scroll.x() + client.width()), qMax(kPageHeight, scroll.y() + client.height()),
+                  QImage::Format_RGB32);
+    buffer.fill(kFeltGreen);
+    {
+        QPainter bufferPainter(&buffer);
+        DrawPage(bufferPainter);
+    }
+    QPainter painter(viewport());
+    painter.drawImage(exposed.topLeft(), buffer, exposed.translated(scroll));
+}
+
+void CPokerView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->position().toPoint() + GetScrollPosition());
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CPokerView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint page = event->position().toPoint() + GetScrollPosition();
+    const bool overCard = m_cardsScene.HitTest(page) >= 0
+        || (m_pDocument->CanMark() && m_playingScene.HitTest(page) >= 0);
+    viewport()->setCursor(overCard ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CPokerView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+    PlaceControls();
+}
+
+void CPokerView::scrollContentsBy(int, int)
+{
+    PlaceControls();
+    viewport()->update();
+}
+
+void CPokerView::PlaceControls()
+{
+    const QPoint scroll = GetScrollPosition();
+    m_playingScene.PlaceControls(scroll);
+    m_cardsScene.PlaceControls(scroll);
+    m_resultsScene.PlaceControls(scroll);
+}
+
+void CPokerView::UpdateScrollBars()
+{
+    const QSize client = viewport()->size();
+    QScrollBar* horizontal = horizontalScrollBar();
+    horizontal->setRange(0, qMax(0, kPageWidth - client.width()));
+    horizontal->setPageStep(client.width());
+    horizontal->setSingleStep(kPageWidth / 100);
+    QScrollBar* vertical = verticalScrollBar();
+    vertical->setRange(0, qMax(0, kPageHeight - client.height()));
+    vertical->setPageStep(client.height());
+    vertical->setSingleStep(kPageHeight / 100);
+}
+
+void CPokerView::OnHelpContext()
+{
+    OpenHelp(static_cast<int>(m_pDocument->GetStage()));
+}
+
+void CPokerView::OnOverview()
+{
+    OpenHelp(kOverviewTopic);
+}
+
+void CPokerView::OpenHelp(int contextId)
+{
+    if (!m_pHelpWindow)
+        m_pHelpWindow = new CHelpWindow(this);
+    if (m_pHelpWindow->ShowTopic(m_helpFile, contextId))
+        return;
+    QMessageBox box(QMessageBox::Warning, Text(idAppTitle), Text(idFailedToLaunchHelp), QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "CardsScene.h"
+#include "PlayingScene.h"
+#include "ResultsScene.h"
+
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <QString>
+
+class CHelpWindow;
+class CPokerDoc;
+enum class EUpdateHint;
+
+// The one view of the game: a scrolling page of 1010 x 690 pixels holding the
+// playing scene on the left and, on the right, the card picker or the
+// results. It shows the document through the scenes, turns clicks on the
+// page into the document's verbs, paints the page through an off-screen
+// image and opens the help.
+class CPokerView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int kPageWidth = 1010;
+    static constexpr int kPageHeight = 690;
+
+    // Listens to the document, which outlives the view.
+    explicit CPokerView(CPokerDoc* document, QWidget* parent = nullptr);
+    ~CPokerView() override;
+
+    CPokerDoc* GetDocument() const { return m_pDocument; }
+    // The page point shown at the viewport's top-left corner.
+    QPoint GetScrollPosition() const;
+    // Shows what changed in the document.
+    void OnUpdate(EUpdateHint hint);
+
+    // Paints the whole page into buffer, which must cover it: felt green,
+    // then the playing scene, the picker and the results.
+    void DrawPage(QPainter& buffer) const;
+
+    const CCardsScene& CardsScene() const { return m_cardsScene; }
+    const CPlayingScene& PlayingScene() const { return m_playingScene; }
+    const CResultsScene& ResultsScene() const { return m_resultsScene; }
+
+    // Where the help page is looked for; the program's own by default.
+    void SetHelpFile(const QString& path) { m_helpFile = path; }
+
+public slots:
+    void OnCardsConfirmed();
+    void OnDiscard();
+    // Shows every way to keep cards from the initial hand (stages 4 and 5);
+    // the hold the player chooses there gets its discards marked.
+    void OnDrawAnalysis();
+    // Help on the current stage (F1) and the overview (Shift+F1).
+    void OnHelpContext();
+    void OnOverview();
+
+signals:
+    // After every change of stage: whether the draw analysis can be shown now.
+    void DrawAnalysisAvailable(bool available);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void OnLButtonDown(const QPoint& page);
+    // The scenes show the document as it is now.
+    void ShowDocument();
+    // Puts the scenes' controls where the page has them now.
+    void PlaceControls();
+    void UpdateScrollBars();
+    void OpenHelp(int contextId);
+
+    CPokerDoc* m_pDocument;
+    CPlayingScene m_playingScene;
+    CCardsScene m_cardsScene;
+    CResultsScene m_resultsScene;
+    QString m_helpFile;
+    QPointer<CHelpWindow> m_pHelpWindow;
+};
