@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -44,6 +45,24 @@ int CompareFractions(const TFraction& a, const TFraction& b)
     return left < right ? -1 : (left > right ? 1 : 0);
 }
 
+// C(n, k) for n up to the 13 cards of a suit and k up to a hand.
+struct TSmallBinomials {
+    std::uint32_t m_an[kRankCount + 1][kHandSize + 1] = {};
+    constexpr TSmallBinomials()
+    {
+        for (int n = 0; n <= kRankCount; ++n) {
+            m_an[n][0] = 1;
+            for (int k = 1; k <= kHandSize && k <= n; ++k)
+                m_an[n][k] = m_an[n - 1][k - 1] + m_an[n - 1][k];
+        }
+    }
+};
+constexpr TSmallBinomials kBinomials;
+
+// The ten straights as sets of primary rank bits (Ace is bit 0), wheel first.
+constexpr unsigned kStraightRanks[10] = {0x1Fu,      0x1Fu << 1, 0x1Fu << 2, 0x1Fu << 3, 0x1Fu << 4,
+                                         0x1Fu << 5, 0x1Fu << 6, 0x1Fu << 7, 0x1Fu << 8, 0x1E01u};
+
 } // namespace
 
 std::vector<TDrawOutcome> AnalyzeDraws(const int hand[5], const bool known[52])
@@ -58,73 +77,93 @@ std::vector<TDrawOutcome> AnalyzeDraws(const int hand[5], const bool known[52])
     for (int i = 0; i < kHandSize; ++i)
         seen[hand[i]] = true;
 
-    int unseenKey[kCardCount];
-    unsigned unseenSuit[kCardCount];
-    int unseen = 0;
+    // Unseen cards by rank (how many) and by suit (which ranks).
+    int unseenOfRank[kRankCount] = {};
+    int unseenOfSuit[kSuitCount] = {};
+    unsigned unseenRanksOfSuit[kSuitCount] = {};
     for (int card = 0; card < kCardCount; ++card) {
         if (seen[card])
             continue;
-        unseenKey[unseen] = CHandEvaluator::RankCode(card);
-        unseenSuit[unseen] = CHandEvaluator::SuitBit(card);
-        ++unseen;
+        ++unseenOfRank[CardRank(card)];
+        ++unseenOfSuit[CardSuit(card)];
+        unseenRanksOfSuit[CardSuit(card)] |= 1u << CardRank(card);
     }
 
-    // The kept cards' share of the key and suit bits, and the holds grouped
-    // by how many cards they draw, so each partial draw serves every hold
-    // that completes with it.
+    // The kept cards' share of the key and suit bits, their ranks, and the
+    // holds grouped by how many cards they draw.
     int holdKey[kHoldCount];
     unsigned holdSuits[kHoldCount];
+    unsigned holdRanks[kHoldCount];
+    int holdDraws[kHoldCount];
     unsigned holdsByDraws[kHandSize + 1][10];
     int holdsByDrawsCount[kHandSize + 1] = {};
     for (unsigned mask = 0; mask < kHoldCount; ++mask) {
         int key = 0;
         unsigned suits = CHandEvaluator::kAnySuit;
+        unsigned ranks = 0;
         int kept = 0;
         for (int i = 0; i < kHandSize; ++i) {
             if (mask >> i & 1u) {
                 key += CHandEvaluator::RankCode(hand[i]);
                 suits &= CHandEvaluator::SuitBit(hand[i]);
+                ranks |= 1u << CardRank(hand[i]);
                 ++kept;
             }
         }
         holdKey[mask] = key;
         holdSuits[mask] = suits;
+        holdRanks[mask] = ranks;
         const int draws = kHandSize - kept;
+        holdDraws[mask] = draws;
         holdsByDraws[draws][holdsByDrawsCount[draws]++] = mask;
     }
 
-    // Category index padded to 16 so each hold's counters are one aligned row.
+    // Draws counted by their multiset of ranks, every hand scored as if no
+    // flush: a multiset stands for the product over its ranks of C(unseen
+    // of the rank, drawn of the rank) draws. Each multiset serves every hold
+    // drawing that many cards. Category index padded to 16 so each hold's
+    // counters are one aligned row.
     std::uint32_t counts[kHoldCount][16] = {};
-    auto countHolds = [&](int draws, int key, unsigned suits) {
-        for (int h = 0; h < holdsByDrawsCount[draws]; ++h) {
-            const unsigned mask = holdsByDraws[draws][h];
-            ++counts[mask][evaluator.Category(key + holdKey[mask], suits & holdSuits[mask])];
+    auto countRanks = [&](auto& self, int fromRank, int drawn, int key, std::uint32_t ways) -> void {
+        for (int h = 0; h < holdsByDrawsCount[drawn]; ++h) {
+            const unsigned mask = holdsByDraws[drawn][h];
+            counts[mask][evaluator.Category(key + holdKey[mask], 0)] += ways;
+        }
+        if (drawn == kHandSize)
+            return;
+        for (int rank = fromRank; rank < kRankCount; ++rank) {
+            const int code = CHandEvaluator::RankCode(CardIndex(0, rank));
+            for (int n = 1; n <= unseenOfRank[rank] && drawn + n <= kHandSize; ++n)
+                self(self, rank + 1, drawn + n, key + n * code, ways * kBinomials.m_an[unseenOfRank[rank]][n]);
         }
     };
+    countRanks(countRanks, 0, 0, 0, 1);
 
-    countHolds(0, 0, CHandEvaluator::kAnySuit);
-    std::uint32_t* const discardAll = counts[0];
-    for (int a = 0; a < unseen; ++a) {
-        const int keyA = unseenKey[a];
-        const unsigned suitsA = unseenSuit[a];
-        countHolds(1, keyA, suitsA);
-        for (int b = a + 1; b < unseen; ++b) {
-            const int keyB = keyA + unseenKey[b];
-            const unsigned suitsB = suitsA & unseenSuit[b];
-            countHolds(2, keyB, suitsB);
-            for (int c = b + 1; c < unseen; ++c) {
-                const int keyC = keyB + unseenKey[c];
-                const unsigned suitsC = suitsB & unseenSuit[c];
-                countHolds(3, keyC, suitsC);
-                for (int d = c + 1; d < unseen; ++d) {
-                    const int keyD = keyC + unseenKey[d];
-                    const unsigned suitsD = suitsC & unseenSuit[d];
-                    countHolds(4, keyD, suitsD);
-                    // Discarding all five: most of the work, one hold.
-                    for (int e = d + 1; e < unseen; ++e)
-                        ++discardAll[evaluator.Category(keyD + unseenKey[e], suitsD & unseenSuit[e])];
-                }
+    // Then the draws that complete five of one suit move up: from nothing
+    // to a flush, from a straight to a straight flush or a royal.
+    int straightKey[std::size(kStraightRanks)] = {};
+    for (size_t s = 0; s < std::size(kStraightRanks); ++s)
+        for (int rank = 0; rank < kRankCount; ++rank)
+            if (kStraightRanks[s] >> rank & 1u)
+                straightKey[s] += CHandEvaluator::RankCode(CardIndex(0, rank));
+    for (unsigned mask = 0; mask < kHoldCount; ++mask) {
+        const int draws = holdDraws[mask];
+        for (int suit = 0; suit < kSuitCount; ++suit) {
+            if (!(holdSuits[mask] >> suit & 1u))
+                continue;
+            const unsigned unseenRanks = unseenRanksOfSuit[suit];
+            std::uint32_t suited = kBinomials.m_an[unseenOfSuit[suit]][draws];
+            for (size_t s = 0; s < std::size(kStraightRanks); ++s) {
+                const unsigned straight = kStraightRanks[s];
+                const unsigned missing = straight & ~holdRanks[mask];
+                if ((holdRanks[mask] & ~straight) != 0 || (missing & ~unseenRanks) != 0)
+                    continue;
+                --counts[mask][hcStraight];
+                ++counts[mask][evaluator.Category(straightKey[s], 1u)];
+                --suited;
             }
+            counts[mask][hcNothing] -= suited;
+            counts[mask][hcFlush] += suited;
         }
     }
 

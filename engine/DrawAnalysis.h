@@ -1,8 +1,9 @@
 #pragma once
 
 // Exact outcome of every way to keep cards from an initial hand: for each of
-// the 32 subsets kept, every replacement draw from the unseen cards is
-// enumerated and its final category counted.
+// the 32 subsets kept, how many replacement draws from the unseen cards end
+// in each category. Draws are counted by the ranks they bring, not dealt out
+// one by one.
 
 #include "HandEvaluator.h"
 
