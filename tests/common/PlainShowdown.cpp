@@ -15,18 +15,19 @@ TPlainRanking RankPlain(const int cards[5])
     std::sort(ranks, ranks + 5, std::greater<int>());
 
     // (how many, rank) per distinct rank, the biggest group first.
-    std::vector<std::pair<int, int>> groups;
+    std::pair<int, int> groups[5];
+    size_t groupCount = 0;
     for (int i = 0; i < 5; ++i) {
-        if (!groups.empty() && groups.back().second == ranks[i])
-            ++groups.back().first;
+        if (groupCount > 0 && groups[groupCount - 1].second == ranks[i])
+            ++groups[groupCount - 1].first;
         else
-            groups.push_back({1, ranks[i]});
+            groups[groupCount++] = {1, ranks[i]};
     }
-    std::stable_sort(groups.begin(), groups.end(),
+    std::stable_sort(groups, groups + groupCount,
                      [](const auto& a, const auto& b) { return a.first > b.first; });
 
     int straightTop = -1;
-    if (groups.size() == 5) {
+    if (groupCount == 5) {
         if (ranks[0] - ranks[4] == 4)
             straightTop = ranks[0];
         else if (ranks[0] == 12 && ranks[1] == 3)
@@ -37,7 +38,7 @@ TPlainRanking RankPlain(const int cards[5])
     out.fill(-1);
     auto fill = [&](int category) {
         out[0] = category;
-        for (size_t i = 0; i < groups.size(); ++i)
+        for (size_t i = 0; i < groupCount; ++i)
             out[i + 1] = groups[i].second;
     };
     if (straightTop >= 0) {
@@ -46,11 +47,11 @@ TPlainRanking RankPlain(const int cards[5])
     } else if (groups[0].first == 4) {
         fill(7);
     } else if (groups[0].first == 3) {
-        fill(groups.size() == 2 ? 6 : 3);
+        fill(groupCount == 2 ? 6 : 3);
     } else if (flush) {
         fill(5);
     } else if (groups[0].first == 2) {
-        fill(groups.size() == 3 ? 2 : 1);
+        fill(groupCount == 3 ? 2 : 1);
     } else {
         fill(0);
     }
