@@ -87,7 +87,8 @@ std::vector<TShowdownInput> RandomInputs(int count, bool afterTheDraw, unsigned 
 
 TEST(ShowdownCounts, EdgeKickersOfEveryFormationMatchTheEnumeration)
 {
-    // Neighbours differ in one deciding card only.
+    // Neighbours differ in one deciding card only. The enumeration is built
+    // without sanitizers, so the whole table runs in every build.
     const char* const hands[] = {
         "7c 5d 4h 3s 2c", "Ah Jd 8c 5s 3h", "Kh Jd 8c 5s 3h",
         "9c 9d Ah 7s 4c", "9c 9d Kh 7s 4c", "9c 9d Ah 7s 3c",
@@ -98,10 +99,9 @@ TEST(ShowdownCounts, EdgeKickersOfEveryFormationMatchTheEnumeration)
         "3c 3d 3h Qs Qc", "3c 3d 3h 2s 2c",
         "9c 9d 9h 9s 2c", "9c 9d 9h 9s Ac",
         "Ad 2d 3d 4d 5d", "Ts Js Qs Ks As"};
-    const size_t count = Sanitized() ? 6 : std::size(hands);
-    for (size_t i = 0; i < count; ++i) {
-        SCOPED_TRACE(hands[i]);
-        ExpectAgreesWithEnumeration(Input(hands[i]));
+    for (const char* hand : hands) {
+        SCOPED_TRACE(hand);
+        ExpectAgreesWithEnumeration(Input(hand));
     }
 }
 
