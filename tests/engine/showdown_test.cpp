@@ -1,0 +1,260 @@
+// Showdown by the full rules against opponents standing pat: the counts
+// against a plain enumeration of every opponent hand, and the odds against n
+// opponents against the same rule applied to every group of n hands.
+
+#include "BruteForce.h"
+#include "PlainShowdown.h"
+#include "Showdown.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool Sanitized()
+{
+    return std::getenv("QUINTARA_SANITIZED") != nullptr;
+}
+
+struct TShowdownInput {
+    std::vector<int> m_arrHand;
+    std::vector<int> m_arrKnown;  // the hand and every other card seen
+};
+
+TShowdownCounts Count(const TShowdownInput& input)
+{
+    bool known[52] = {};
+    for (int c : input.m_arrKnown)
+        known[c] = true;
+    TShowdownCounts counts;
+    EXPECT_TRUE(CountShowdown(input.m_arrHand.data(), known, counts));
+    return counts;
+}
+
+TShowdownCounts ExpectAgreesWithEnumeration(const TShowdownInput& input)
+{
+    const TShowdownCounts counts = Count(input);
+    const TPlainShowdown plain = ShowdownPlain(input.m_arrKnown, input.m_arrHand);
+    EXPECT_EQ(counts.m_nHands, plain.m_nHands);
+    EXPECT_EQ(counts.m_nBeating, plain.m_nBeating);
+    EXPECT_EQ(counts.m_nTying, plain.m_nTying);
+    EXPECT_EQ(counts.m_nLosing, plain.m_nLosing);
+    return counts;
+}
+
+TShowdownInput Input(const std::string& hand, const std::string& alsoSeen = "")
+{
+    TShowdownInput input{Cards(hand), Cards(hand)};
+    for (int c : Cards(alsoSeen))
+        input.m_arrKnown.push_back(c);
+    return input;
+}
+
+// Initial deals, or final hands after random discards and replacements.
+std::vector<TShowdownInput> RandomInputs(int count, bool afterTheDraw, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<int> deck(52);
+    std::vector<TShowdownInput> inputs;
+    for (int i = 0; i < count; ++i) {
+        for (int c = 0; c < 52; ++c)
+            deck[static_cast<size_t>(c)] = c;
+        std::shuffle(deck.begin(), deck.end(), random);
+        TShowdownInput input{{deck.begin(), deck.begin() + 5}, {deck.begin(), deck.begin() + 5}};
+        if (afterTheDraw) {
+            const unsigned discards = random() % 32;
+            size_t next = 5;
+            for (int slot = 0; slot < 5; ++slot)
+                if (discards >> slot & 1u) {
+                    input.m_arrHand[static_cast<size_t>(slot)] = deck[next];
+                    input.m_arrKnown.push_back(deck[next++]);
+                }
+        }
+        inputs.push_back(input);
+    }
+    return inputs;
+}
+
+} // namespace
+
+// ---- Counts against the plain enumeration ----
+
+TEST(ShowdownCounts, EdgeKickersOfEveryFormationMatchTheEnumeration)
+{
+    // Neighbours differ in one deciding card only. The enumeration is built
+    // without sanitizers, so the whole table runs in every build.
+    const char* const hands[] = {
+        "7c 5d 4h 3s 2c", "Ah Jd 8c 5s 3h", "Kh Jd 8c 5s 3h",
+        "9c 9d Ah 7s 4c", "9c 9d Kh 7s 4c", "9c 9d Ah 7s 3c",
+        "Qc Qd 5h 5s Ac", "Qc Qd 5h 5s 2c",
+        "8c 8d 8h Ks 2c", "8c 8d 8h Ks 3c",
+        "Ac 2d 3h 4s 5c", "2d 3h 4s 5c 6d", "Tc Jd Qh Ks Ac",
+        "Kh Jh 9h 6h 3h", "Kh Jh 9h 6h 2h",
+        "3c 3d 3h Qs Qc", "3c 3d 3h 2s 2c",
+        "9c 9d 9h 9s 2c", "9c 9d 9h 9s Ac",
+        "Ad 2d 3d 4d 5d", "Ts Js Qs Ks As"};
+    for (const char* hand : hands) {
+        SCOPED_TRACE(hand);
+        ExpectAgreesWithEnumeration(Input(hand));
+    }
+}
+
+TEST(ShowdownCounts, RandomDealsAndFinalHandsMatchTheEnumeration)
+{
+    const int count = Sanitized() ? 1 : 4;
+    for (bool afterTheDraw : {false, true})
+        for (const TShowdownInput& input : RandomInputs(count, afterTheDraw, afterTheDraw ? 7u : 3u)) {
+            SCOPED_TRACE(testing::PrintToString(input.m_arrKnown));
+            ExpectAgreesWithEnumeration(input);
+        }
+}
+
+TEST(ShowdownCounts, CardsSeenElsewhereAreNeverInAnOpponentsHand)
+{
+    // Both other Kings and three Aces gone: fewer opponent hands tie or beat.
+    const TShowdownInput input = Input("Kc Kd 7h 4s 2c", "Kh Ks Ac Ad Ah 7c");
+    const TShowdownCounts counts = ExpectAgreesWithEnumeration(input);
+    const TShowdownCounts dealtOnly = Count(Input("Kc Kd 7h 4s 2c"));
+    EXPECT_LT(counts.m_nBeating, dealtOnly.m_nBeating);
+    EXPECT_LT(counts.m_nTying, dealtOnly.m_nTying);
+}
+
+TEST(ShowdownCounts, KnownBoundaries)
+{
+    EXPECT_EQ(Count(Input("Ts Js Qs Ks As")).m_nBeating, 0u);
+    EXPECT_EQ(Count(Input("7c 5d 4h 3s 2c")).m_nLosing, 0u);
+    // Every suit is in the hand, so no twin is suited: three unseen suits
+    // for each of the five ranks.
+    EXPECT_EQ(Count(Input("Ah Kd 9c 7s 3h")).m_nTying, 3u * 3 * 3 * 3 * 3);
+    // A null `known` means only the hand has been seen.
+    TShowdownCounts fromNull;
+    const std::vector<int> hand = Cards("Ah Kd 9c 7s 3h");
+    ASSERT_TRUE(CountShowdown(hand.data(), nullptr, fromNull));
+    EXPECT_EQ(fromNull.m_nTying, Count(Input("Ah Kd 9c 7s 3h")).m_nTying);
+}
+
+TEST(ShowdownCounts, BadHandsAreRefusedAndLeaveTheCountsAlone)
+{
+    const int hands[][5] = {{0, 1, 2, 3, 52}, {-1, 1, 2, 3, 4}, {7, 1, 2, 3, 7}};
+    for (const auto& hand : hands) {
+        TShowdownCounts counts{11, 1, 2, 8};
+        EXPECT_FALSE(CountShowdown(hand, nullptr, counts));
+        EXPECT_EQ(counts.m_nHands, 11u);
+        EXPECT_EQ(counts.m_nBeating + counts.m_nTying + counts.m_nLosing, 11u);
+    }
+}
+
+TEST(ShowdownCounts, FewerThanFiveUnseenCardsLeaveNoHands)
+{
+    bool known[52];
+    std::fill(known, known + 52, true);
+    known[51] = known[50] = known[49] = known[48] = false;
+    const int hand[5] = {0, 1, 2, 3, 4};
+    TShowdownCounts counts;
+    ASSERT_TRUE(CountShowdown(hand, known, counts));
+    EXPECT_EQ(counts.m_nHands + counts.m_nBeating + counts.m_nTying + counts.m_nLosing, 0u);
+    EXPECT_EQ(ShowdownOdds(counts, 1).m_dPotShare, 0.0);
+}
+
+// ---- Odds against n opponents ----
+
+TEST(ShowdownOdds, OneOpponentGivesTheCountsOverAllHands)
+{
+    for (const char* hand : {"9c 9d Ah 7s 4c", "Ah Kd 9c 7s 3h", "Ts Js Qs Ks As"}) {
+        SCOPED_TRACE(hand);
+        const TShowdownCounts c = Count(Input(hand));
+        const double n = static_cast<double>(c.m_nHands);
+        const TShowdownOdds odds = ShowdownOdds(c, 1);
+        EXPECT_EQ(odds.m_nOpponents, 1);
+        EXPECT_DOUBLE_EQ(odds.m_dLose, c.m_nBeating / n);
+        EXPECT_DOUBLE_EQ(odds.m_dTie, c.m_nTying / n);
+        EXPECT_DOUBLE_EQ(odds.m_dWin, c.m_nLosing / n);
+        EXPECT_DOUBLE_EQ(odds.m_dPotShare, (c.m_nLosing + c.m_nTying / 2.0) / n);
+    }
+}
+
+TEST(ShowdownOdds, EveryGroupOfOpponentHandsOfASmallDeckAgrees)
+{
+    // Nine made-up hands: the first B beat the player, the next T tie.
+    const TShowdownCounts splits[] = {{9, 3, 2, 4}, {9, 0, 0, 9}, {9, 0, 9, 0}, {9, 9, 0, 0}, {9, 1, 5, 3}};
+    for (const TShowdownCounts& split : splits)
+        for (int n = 1; n <= kMaxShowdownOpponents; ++n) {
+            SCOPED_TRACE(testing::Message() << "B " << split.m_nBeating << " T " << split.m_nTying << " n " << n);
+            double groups = 0, lose = 0, win = 0, tie = 0, share = 0;
+            for (unsigned group = 0; group < 512; ++group) {
+                int size = 0, above = 0, equal = 0;
+                for (unsigned h = 0; h < 9; ++h)
+                    if (group >> h & 1u) {
+                        ++size;
+                        above += h < split.m_nBeating;
+                        equal += h >= split.m_nBeating && h < split.m_nBeating + split.m_nTying;
+                    }
+                if (size != n)
+                    continue;
+                groups += 1;
+                lose += above > 0;
+                win += above == 0 && equal == 0;
+                tie += above == 0 && equal > 0;
+                share += above == 0 ? 1.0 / (equal + 1) : 0.0;
+            }
+            const TShowdownOdds odds = ShowdownOdds(split, n);
+            EXPECT_NEAR(odds.m_dLose, lose / groups, 1e-15);
+            EXPECT_NEAR(odds.m_dWin, win / groups, 1e-15);
+            EXPECT_NEAR(odds.m_dTie, tie / groups, 1e-15);
+            EXPECT_NEAR(odds.m_dPotShare, share / groups, 1e-15);
+        }
+}
+
+TEST(ShowdownOdds, FullDecksKeepTwelveSignificantDigits)
+{
+    // The hand picks as ratios of falling products in long double, against
+    // the exact binomials; the rarest events show any lost digits first.
+    for (const char* hand : {"Ad 2d 3d 4d 5d", "9c 9d 9h 9s Ac", "Ah Kd 9c 7s 3h", "7c 5d 4h 3s 2c"}) {
+        const TShowdownCounts c = Count(Input(hand));
+        for (int n = 2; n <= kMaxShowdownOpponents; ++n) {
+            SCOPED_TRACE(testing::Message() << hand << ", " << n << " opponents");
+            auto allFrom = [&](std::uint64_t pool) {
+                long double p = 1;
+                for (int i = 0; i < n; ++i)
+                    p *= static_cast<long double>(pool - i) / static_cast<long double>(c.m_nHands - i);
+                return p;
+            };
+            const long double noneAbove = allFrom(c.m_nHands - c.m_nBeating);
+            const long double allBelow = allFrom(c.m_nLosing);
+            const TShowdownOdds odds = ShowdownOdds(c, n);
+            auto expectClose = [](double actual, long double expected) {
+                EXPECT_LE(std::fabs(static_cast<long double>(actual) - expected), 1e-12L * expected) << expected;
+            };
+            expectClose(odds.m_dLose, 1 - noneAbove);
+            expectClose(odds.m_dWin, allBelow);
+            expectClose(odds.m_dTie, noneAbove - allBelow);
+            EXPECT_NEAR(odds.m_dLose + odds.m_dWin + odds.m_dTie, 1.0, 1e-15);
+            EXPECT_GE(odds.m_dPotShare, odds.m_dWin);
+            EXPECT_LE(odds.m_dPotShare, odds.m_dWin + odds.m_dTie);
+        }
+    }
+}
+
+TEST(ShowdownOdds, ImpossibleRequestsGiveNoOdds)
+{
+    const TShowdownCounts real = Count(Input("9c 9d Ah 7s 4c"));
+    const struct {
+        TShowdownCounts m_counts;
+        int m_nOpponents;
+    } cases[] = {{real, 0}, {real, kMaxShowdownOpponents + 1}, {real, -1},
+                 {{10, 5, 5, 5}, 1},                // parts beyond the whole
+                 {{3, 1, 1, 1}, 4},                 // more opponents than hands
+                 {{~0ull, 0, 0, ~0ull}, 1},         // more hands than a deck holds
+                 {{10, ~0ull, 1, 10}, 1}};          // parts that wrap around
+    for (const auto& c : cases) {
+        const TShowdownOdds odds = ShowdownOdds(c.m_counts, c.m_nOpponents);
+        EXPECT_EQ(odds.m_dWin + odds.m_dTie + odds.m_dLose + odds.m_dPotShare, 0.0)
+            << c.m_counts.m_nHands << " hands, " << c.m_nOpponents << " opponents";
+    }
+}
