@@ -85,10 +85,7 @@ const TAdvisedHand kHands[] = {
     {"2c 2s 2d 7d Kd", 10, 4, Fill(173)},
     {"7s 7h 7d 8c 9c", 10, 6, Fill(172)},
     {"2s 3h 4d 5c 6c", 11, 0, Fill(117)},
-    {"2h 5h 8h Jh Ah", 12, 0, Fill(117)},
-    {"Ks Kh Kd As Ah", 13, 0, Fill(117)},
     {"As Ah Ad Ac Ks", 14, 0, Fill(119)},
-    {"9h Th Jh Qh Kh", 15, 0, Fill(117)},
     {"Th Jh Qh Kh Ah", 16, 0, Fill(117)},
 };
 
@@ -121,20 +118,15 @@ TEST(AdviceHolds, AreTheCardsTheWordsName)
         {"Ah 9c 7d 5s 2h", kHighCard, "Ah"},
         {"Kc Kd Ah 7s 2c", kHighCard, "Ah"},
         {"Ac Ad Kh 7s 2c", kHighCard, "Kh"},
-        {"Qs Qh 5d 5c Ac", kHighCard, "Ac"},
         {"Qs Qh 5d 5c 9c", &CAdviceHolds::HigherPairAndHighCard, "9c Qh Qs"},
         {"Qs Qh Ad Ac 9c", &CAdviceHolds::HigherPairAndHighCard, "Ac 9c Ad"},
         {"3s 4c 8d Tc Kd", &CAdviceHolds::TwoHighCards, "Tc Kd"},
-        {"Ac 4c 8d Tc Kd", &CAdviceHolds::TwoHighCards, "Ac Kd"},
-        {"Kc Kd Ah 7s 2c", kPair, "Kc Kd"},
-        {"5c 7c 9h Jd Qh", kThreeStraight, "Jd 9h Qh"},
         {"2c 7c 9c Jd Kh", kThreeStraight, "9c Jd Kh"},
         {"Jc Qd 2h 5s Ah", kThreeStraight, "Jc Qd Ah"},
         {"2c 5d 6h 9s 9c", kThreeStraight, "9c 5d 6h"},
         {"7s 7h 7d 8c 9c", kThreeStraight, "8c 9c 7d"},
         {"5c 6d 7h 8s Tc", kFourStraight, "5c 6d 7h 8s"},
         {"2h 3d 5c 6c Ah", kFourStraight, "5c 6c 3d 2h"},
-        {"9c Td Jh Qs Ac", kFourStraight, "9c Td Jh Qs"},
         {"4h 5h 6h 7h 4s", kFourStraight, "4h 5h 6h 7h"},
     };
     for (const auto& row : kHolds) {
@@ -152,16 +144,16 @@ THold HoldNamed(std::string words)
     for (const std::string tail : {" from the highest straight", " from the straight", " from the"})
         if (words.size() > tail.size() && words.compare(words.size() - tail.size(), tail.size(), tail) == 0)
             words.resize(words.size() - tail.size());
+    const THold pairAndHighCard = [](const CAdviceHolds& h) { return h.Pair() | h.HighCard(); };
+    const THold threeSuited = [](const CAdviceHolds& h) { return h.SuitedCards(3); };
+    const THold fourSuited = [](const CAdviceHolds& h) { return h.SuitedCards(4); };
     const std::map<std::string, THold> kWords = {
         {"the high card", kHighCard}, {"only one high card", kHighCard}, {"one high card", kHighCard},
         {"the two high cards", &CAdviceHolds::TwoHighCards}, {"the pair", kPair},
-        {"the pair and the high card", [](const CAdviceHolds& h) { return h.Pair() | h.HighCard(); }},
-        {"the pair and one high card", [](const CAdviceHolds& h) { return h.Pair() | h.HighCard(); }},
+        {"the pair and the high card", pairAndHighCard}, {"the pair and one high card", pairAndHighCard},
         {"the pairs", &CAdviceHolds::Pairs}, {"one pair and the high card", &CAdviceHolds::HigherPairAndHighCard},
-        {"the triple", &CAdviceHolds::Triple},
-        {"the three suited cards", [](const CAdviceHolds& h) { return h.SuitedCards(3); }},
-        {"the four suited cards", [](const CAdviceHolds& h) { return h.SuitedCards(4); }},
-        {"the four straight flush cards", [](const CAdviceHolds& h) { return h.SuitedCards(4); }},
+        {"the triple", &CAdviceHolds::Triple}, {"the three suited cards", threeSuited},
+        {"the four suited cards", fourSuited}, {"the four straight flush cards", fourSuited},
         {"the three straight cards", kThreeStraight}, {"the three cards", kThreeStraight},
         {"the straight cards", kThreeStraight}, {"the four straight cards", kFourStraight},
         {"the open-ended straight", kFourStraight}};

@@ -22,16 +22,11 @@ TEST(InitialHandSentence, NamesTheHandAndInvitesToDiscard)
 {
     const struct { const char* m_pCards; const char* m_pSentence; } kHands[] = {
         {"2d 4c 7s 9s Qc", "You hold a high card."},
-        {"2c 5s 8d Tc Kh", "You hold two high cards."},
         {"4c 7c 9d Kh Ac", "You hold three suited cards."},
-        {"2s 4h 8h Jh Kh", "You hold four suited cards."},
         {"2c 7c 9c Jd Kh", "You hold three cards from a straight and three suited cards."},
-        {"2c 6c 7c 8c Kh", "You hold three cards from a straight and four suited cards."},
-        {"3c Js Qd Kc Ah", "You hold four cards from a straight."},
         {"4h 6h 7h 8c Qh", "You hold four cards from a straight and four suited cards."},
         {"6d Tc Jc Qc Ac", "You hold four cards from a straight flush."},
         {"2c 5s 6d 7c 8h", "You hold an open-ended straight."},
-        {"6s 7h 8s 9c Ks", "You hold an open-ended straight and three suited cards."},
         {"Th Jh Qh Kh 3c", "You hold an open-ended straight flush."},
         // Two four-card windows: the open-ended one names the hand, unless
         // the gapped one is the straight-flush draw.
@@ -41,16 +36,12 @@ TEST(InitialHandSentence, NamesTheHandAndInvitesToDiscard)
         {"5c 6d 7d 8d Td", "You hold four cards from a straight flush."},
         {"2d 8h 9s Ks Kc", "You hold one pair."},
         {"Kc Kd Ah 7s 2c", "You hold one pair and a high card."},
-        {"2d 2s 4c Jh Qh", "You hold one pair and two high cards."},
-        {"2c 2d 5h 6s 8c", "You hold one pair and three cards from a straight."},
         {"8d Ts Th Jh Qs", "You hold one pair and four cards from a straight."},
         {"As Ah Jh Qh Kh", "You hold one pair and four cards from a straight flush."},
         {"4s 4h 5d 6c 7c", "You hold one pair and an open-ended straight."},
         {"4h 5h 6h 7h 4s", "You hold one pair and an open-ended straight flush."},
         {"Qs Qh 5d 5c Ac", "You hold two pairs and a high card."},
-        {"7h 8c 8h 9s 9h", "You hold two pairs and three cards from a straight."},
         {"2c 2s 2d 7d Kd", "You hold three of a kind and three suited cards."},
-        {"Ts Js Qd Kc Ac", "You hold a straight."},
         {"Th Jh Qh Kh Ah", "You hold royal flush."},
     };
     for (const auto& hand : kHands)
@@ -63,12 +54,10 @@ TEST(FinalHandSentence, NamesTheMadeFormationOnlyWithoutInvitation)
     const struct { const char* m_pDealt; const char* m_pDiscarded; const char* m_pDrawn; const char* m_pSentence; }
         kGames[] = {
             {"3c 6s 9d Qc 5h", "5h", "Ah", "You hold no valuable formation."},
-            {"Th Jh Qh Kh Kc", "Kc", "3c", "You hold no valuable formation."},
             {"As Ah Jh Qh Kh", "Kh", "Kc", "You hold one pair."},
             {"Qs Qh 5d 5c 9h", "9h", "Ac", "You hold two pair."},
             {"Kc Kd Ah 7s 2c", "Ah 7s 2c", "Ks 4d 9d", "You hold three of a kind."},
             {"2d 4c 7s 9s Qc", "2d 4c 7s 9s Qc", "Ah Ad Ac As Kh", "You hold four of a kind."},
-            {"9h Th Jh Qh 3c", "3c", "Kh", "You hold a straight flush."},
         };
     for (const auto& game : kGames) {
         CCardDistributionManager manager;
