@@ -156,17 +156,42 @@ void CCardDistributionManager::AnalyzeHand()
             m_nFormation = fmFlush;
             m_nHighCard = A[0] == 0 ? 0 : static_cast<int>(A[4]);
         } else {
+            const std::size_t firstFourStart = m_arrFourStraightStarts.size();
             const int s = FindStraightCards();
             if (s == 3) {
                 m_nFormation = fmThreeStraight;
             } else if (s == 4) {
-                // Read the window with positions past the end wrapping to the
+                // Read a window with positions past the end wrapping to the
                 // start, so an Ace above the King reads as the Ace and breaks
                 // the run.
-                const std::size_t p = m_arrFourStraightStarts.back();
-                const unsigned a = A[p % n];
-                const bool bOpenEnded = a != 0 && A[(p + 1) % n] == a + 1 && A[(p + 2) % n] == a + 2 &&
-                                        A[(p + 3) % n] == a + 3;
+                auto isOpenEnded = [&](std::size_t p) {
+                    const unsigned a = A[p % n];
+                    return a != 0 && A[(p + 1) % n] == a + 1 && A[(p + 2) % n] == a + 2 && A[(p + 3) % n] == a + 3;
+                };
+                auto isOneSuit = [&](std::size_t p) {
+                    for (int suit = 0; suit < kSuitCount; ++suit) {
+                        int inSuit = 0;
+                        for (std::size_t j = 0; j < 4; ++j)
+                        {
+                            const unsigned rank = A[(p + j) % n];
+                            inSuit += m_anCardCounts[suit][rank] != 0 && !m_abDiscarded[suit][rank] ? 1 : 0;
+                        }
+                        if (inSuit == 4)
+                            return true;
+                    }
+                    return false;
+                };
+                // Of two windows the open-ended one is the better draw, unless
+                // the last one is a straight-flush draw: that one is named.
+                const std::size_t last = m_arrFourStraightStarts.back();
+                bool bOpenEnded = isOpenEnded(last);
+                if (!bOpenEnded && !isOneSuit(last)) {
+                    for (std::size_t k = firstFourStart; k + 1 < m_arrFourStraightStarts.size(); ++k)
+                        if (isOpenEnded(m_arrFourStraightStarts[k]))
+                            bOpenEnded = true;
+                    if (bOpenEnded)
+                        m_nStraightDrawKind = 1;
+                }
                 m_nFormation = bOpenEnded ? fmOpenEndedStraight : fmFourStraight;
             }
 

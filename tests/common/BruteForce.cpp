@@ -181,3 +181,34 @@ std::vector<int> Cards(const std::string& text)
     }
     return out;
 }
+
+namespace {
+
+void DrawFrom(const std::vector<int>& unseen, size_t from, int cards[5], int held, TDrawCounts& counts)
+{
+    if (held == 5) {
+        counts.m_dTotal += 1;
+        counts.m_adCategory[ClassifyPlain(cards).m_nCategory] += 1;
+        return;
+    }
+    for (size_t i = from; i < unseen.size(); ++i) {
+        cards[held] = unseen[i];
+        DrawFrom(unseen, i + 1, cards, held + 1, counts);
+    }
+}
+
+} // namespace
+
+TDrawCounts CountDraws(const std::vector<int>& kept, const std::vector<int>& known)
+{
+    bool isKnown[52] = {};
+    for (int c : known) isKnown[c] = true;
+    std::vector<int> unseen;
+    for (int c = 0; c < 52; ++c)
+        if (!isKnown[c]) unseen.push_back(c);
+    TDrawCounts counts;
+    int cards[5];
+    std::copy(kept.begin(), kept.end(), cards);
+    DrawFrom(unseen, 0, cards, static_cast<int>(kept.size()), counts);
+    return counts;
+}

@@ -63,3 +63,11 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
 // Parses "As Kd 7c" (ranks 2-9, T, J, Q, K, A; suits c d h s) into card
 // indices; aborts the test program on a typo.
 std::vector<int> Cards(const std::string& text);
+
+// Every way to draw to `kept` (up to five cards) from the cards outside
+// `known`, counted by the plain category of the five cards it ends with.
+struct TDrawCounts {
+    double m_dTotal = 0;
+    double m_adCategory[pcStraightFlush + 1] = {};
+};
+TDrawCounts CountDraws(const std::vector<int>& kept, const std::vector<int>& known);

@@ -15,11 +15,11 @@ TEST(StringTable, TextsKeepTheirSpacingAndLineBreaks)
     EXPECT_EQ(LoadString(174), "from the highest straight ");
     EXPECT_EQ(LoadString(100), "OLE initialization failed.  Make sure that the OLE libraries are the correct version.");
     EXPECT_EQ(LoadString(175), "1) %s\r\n\r\n2) %s");
-    // A tab between two line breaks, and single percent signs, as stored.
+    // A tab between two line breaks, and double spaces before figures, as stored.
     const std::string text158 = LoadString(158);
-    EXPECT_NE(text158.find("28.683% (2.49 : 1 odds).\r\n\t\r\n2) "), std::string::npos);
-    EXPECT_NE(LoadString(153).find("succeeding is  4.162%"), std::string::npos);
-    EXPECT_NE(LoadString(166).find("odds:  7.75 : 1"), std::string::npos);
+    EXPECT_NE(text158.find("%.3f%% (%.2f : 1 odds).\r\n\t\r\n2) "), std::string::npos);
+    EXPECT_NE(LoadString(153).find("succeeding is  %.3f%%"), std::string::npos);
+    EXPECT_NE(LoadString(166).find("odds:  %.2f : 1"), std::string::npos);
 }
 
 TEST(StringTable, FormatStringGrowsToAnyLength)
