@@ -158,7 +158,7 @@ private:
 
     void Work();
     void Write();
-    void ShowProgress(bool last);
+    void ShowProgress(unsigned long written, bool last);
     bool NextReady() const
     {
         return m_nWritten < m_nRead && m_arrSlots[m_nWritten % m_arrSlots.size()].m_bDone;
@@ -258,9 +258,10 @@ void CBatchRun::Write()
         if (!NextReady() && !AllWritten() && !m_bStop) {
             // Idle: what is written so far reaches the reader now, not when a
             // buffer fills, so a pipe can be fed one request at a time.
+            const unsigned long written = m_nWritten;
             lock.unlock();
             m_out.flush();
-            ShowProgress(false);
+            ShowProgress(written, false);
             lock.lock();
             if (!m_out) {
                 m_bWriteFailed = m_bStop = true;
@@ -285,8 +286,15 @@ void CBatchRun::Write()
             break;
         }
         m_cvRead.notify_one();
+        if (m_bProgress) {
+            const unsigned long written = m_nWritten;
+            lock.unlock();
+            ShowProgress(written, false);
+            lock.lock();
+        }
     }
     const bool failed = m_bWriteFailed;
+    const unsigned long written = m_nWritten;
     lock.unlock();
     if (failed) {
         m_cvRead.notify_all();
@@ -298,11 +306,11 @@ void CBatchRun::Write()
             m_bWriteFailed = true;
         }
     }
-    ShowProgress(true);
+    ShowProgress(written, true);
 }
 
 // Called by the writer only.
-void CBatchRun::ShowProgress(bool last)
+void CBatchRun::ShowProgress(unsigned long written, bool last)
 {
     if (!m_bProgress)
         return;
@@ -310,14 +318,11 @@ void CBatchRun::ShowProgress(bool last)
     if (!last && now - m_lastProgress < kProgressPeriod)
         return;
     m_lastProgress = now;
-    unsigned long written = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        written = m_nWritten;
-    }
     const double seconds = std::chrono::duration<double>(now - m_start).count();
     char text[96];
-    std::snprintf(text, sizeof text, "\r%lu lines done, %.0f lines/s", written, seconds > 0.0 ? written / seconds : 0.0);
+    // Padded so that a shorter figure wipes out a longer one.
+    std::snprintf(text, sizeof text, "\r%lu lines done, %.0f lines/s    ", written,
+                  seconds > 0.0 ? written / seconds : 0.0);
     m_err << text << (last ? "\n" : "");
     m_err.flush();
 }

@@ -14,11 +14,6 @@
 
 namespace {
 
-struct TBatchRun {
-    int m_nStatus = -1;
-    std::vector<std::string> m_arrOut, m_arrErr;
-};
-
 // The program as main() runs it.
 TOddsRun RunProgram(const std::vector<std::string>& args, const std::string& input)
 {
@@ -31,12 +26,6 @@ TOddsRun RunProgram(const std::vector<std::string>& args, const std::string& inp
     run.m_strOut = out.str();
     run.m_strErr = err.str();
     return run;
-}
-
-TBatchRun RunBatch(const std::vector<std::string>& args, const std::string& input)
-{
-    const TOddsRun run = RunProgram(args, input);
-    return {run.m_nStatus, Lines(run.m_strOut), Lines(run.m_strErr)};
 }
 
 std::vector<std::string> Words(const std::string& line)
@@ -77,17 +66,18 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
     std::string input;
     for (const TLine& line : kLines)
         input += line.m_strText + "\n";
-    const TBatchRun run = RunBatch({"--batch", "--jobs", "3"}, input);
+    const TOddsRun run = RunProgram({"--batch", "--jobs", "3"}, input);
     EXPECT_EQ(run.m_nStatus, 2);
-    EXPECT_TRUE(run.m_arrErr.empty());
+    EXPECT_EQ(run.m_strErr, "");
+    const std::vector<std::string> out = Lines(run.m_strOut);
 
     size_t answer = 0;
     for (size_t i = 0; i < std::size(kLines); ++i) {
         if (kLines[i].m_nExpect == exSkipped)
             continue;
         SCOPED_TRACE(kLines[i].m_strText.substr(0, 60));
-        ASSERT_LT(answer, run.m_arrOut.size());
-        const std::string& got = run.m_arrOut[answer++];
+        ASSERT_LT(answer, out.size());
+        const std::string& got = out[answer++];
         TJson object;
         ASSERT_TRUE(ParseJson(got, object));
         ASSERT_FALSE(object.m_arrMembers.empty());
@@ -109,7 +99,7 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
         const std::string json = RunProgram(args, "").m_strOut;
         EXPECT_EQ(got + "\n", "{\"line\": " + std::to_string(i + 1) + ", " + json.substr(1));
     }
-    EXPECT_EQ(answer, run.m_arrOut.size());
+    EXPECT_EQ(answer, out.size());
 }
 
 TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)
@@ -119,14 +109,14 @@ TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)
     std::string input;
     for (int i = 0; i < 400; ++i)
         input += std::string(hands[i % std::size(hands)]) + "\n";
-    const TBatchRun one = RunBatch({"--batch", "--jobs", "1"}, input);
+    const TOddsRun one = RunProgram({"--batch", "--jobs", "1"}, input);
     for (const char* jobs : {"2", "7"}) {
-        const TBatchRun many = RunBatch({"--batch", "--jobs=" + std::string(jobs)}, input);
+        const TOddsRun many = RunProgram({"--batch", "--jobs=" + std::string(jobs)}, input);
         EXPECT_EQ(many.m_nStatus, 2);
-        EXPECT_EQ(many.m_arrOut, one.m_arrOut) << jobs << " jobs";
+        EXPECT_EQ(many.m_strOut, one.m_strOut) << jobs << " jobs";
     }
-    ASSERT_EQ(one.m_arrOut.size(), 400u);
-    EXPECT_EQ(RunBatch({"--batch"}, "2c 4s 7d 9c Qh\n# only good lines\n").m_nStatus, 0);
+    EXPECT_EQ(Lines(one.m_strOut).size(), 400u);
+    EXPECT_EQ(RunProgram({"--batch"}, "2c 4s 7d 9c Qh\n# only good lines\n").m_nStatus, 0);
 }
 
 TEST(OddsBatch, BadArgumentsAreUsageErrors)
@@ -137,10 +127,10 @@ TEST(OddsBatch, BadArgumentsAreUsageErrors)
         {"--batch", "--batch"},     {"--batch", "2c", "4s", "7d", "9c", "Qh"},      {"--batch=1"},
     };
     for (const auto& args : cases) {
-        const TBatchRun run = RunBatch(args, "2c 4s 7d 9c Qh\n");
+        const TOddsRun run = RunProgram(args, "2c 4s 7d 9c Qh\n");
         EXPECT_EQ(run.m_nStatus, 2) << args.back();
-        EXPECT_TRUE(run.m_arrOut.empty()) << args.back();
-        EXPECT_EQ(run.m_arrErr.size(), 1u) << args.back();
+        EXPECT_EQ(run.m_strOut, "") << args.back();
+        EXPECT_EQ(Lines(run.m_strErr).size(), 1u) << args.back();
     }
 }
 
