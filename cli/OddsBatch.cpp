@@ -182,6 +182,9 @@ private:
 
 int CBatchRun::Run(std::istream& in)
 {
+    // std::cin flushes std::cout before each read; here that would be this
+    // thread touching the writer's stream.
+    std::ostream* const tied = in.tie(nullptr);
     std::vector<std::thread> workers;
     for (unsigned j = 0; j < m_nJobs; ++j)
         workers.emplace_back(&CBatchRun::Work, this);
@@ -216,6 +219,7 @@ int CBatchRun::Run(std::istream& in)
     for (std::thread& worker : workers)
         worker.join();
     writer.join();
+    in.tie(tied);
 
     if (m_bWriteFailed || readFailed) {
         m_err << kProgramName << (m_bWriteFailed ? ": cannot write the output\n" : ": cannot read the input\n");

@@ -21,6 +21,7 @@ TOddsRun RunProgram(const std::vector<std::string>& args, const std::string& inp
     argv.insert(argv.end(), args.begin(), args.end());
     std::istringstream in(input);
     std::ostringstream out, err;
+    in.tie(&out);  // as std::cin is to std::cout
     TOddsRun run;
     run.m_nStatus = RunOddsProgram(argv, in, out, err, false);
     run.m_strOut = out.str();
