@@ -43,6 +43,6 @@ run() { # name count holds seed
         'BEGIN { t = end - start; printf "%-14s %7d lines in %7.2f s: %9.0f lines/s\n", name, n, t, n / t }'
 }
 
-echo "quintara-odds --batch $*, $(nproc) cores"
+echo "quintara-odds --batch${*:+ $*}, $(nproc) cores"
 run "without holds" 100000 0 1 "$@"
 run "with holds" 10000 1 2 "$@"
