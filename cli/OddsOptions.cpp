@@ -7,6 +7,7 @@
 
 const char kOddsUsage[] =
     "Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds] [--json] C1 C2 C3 C4 C5\n"
+    "       quintara-odds --batch [--jobs N] < REQUESTS\n"
     "\n"
     "Exact odds of five-card draw poker over the cards you have not seen.\n"
     "\n"
@@ -17,6 +18,12 @@ const char kOddsUsage[] =
     "  --holds           also list all 32 ways to keep cards from the dealt hand,\n"
     "                    best first, with the exact chance of each hand it ends in\n"
     "  --json            print one JSON object instead of text\n"
+    "  --batch           read one request per line from standard input (the\n"
+    "                    arguments above, split on spaces) and print one JSON\n"
+    "                    object per line, in input order, with \"line\": its line\n"
+    "                    number, or {\"line\": N, \"error\": MESSAGE} for a bad line;\n"
+    "                    blank lines and lines starting with # are skipped\n"
+    "  --jobs N          with --batch, use at most N threads (default: every core)\n"
     "  -h, --help        print this help and exit\n"
     "  --version         print the version and exit\n"
     "\n"
@@ -24,7 +31,8 @@ const char kOddsUsage[] =
     "c, d, h or s, in either case: Th, 10h, qs. Without --discard the dealt\n"
     "hand is analysed as your initial hand; with it, your final hand.\n"
     "\n"
-    "Exit status: 0 on success, 2 on bad input.\n";
+    "Exit status: 0 on success, 2 on bad input (with --batch: on any bad line),\n"
+    "1 when the input cannot be read or the output written.\n";
 
 namespace {
 

@@ -3,7 +3,8 @@
 # machine lacks. Does nothing when everything is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev fonts-liberation2 fontconfig xvfb xdotool imagemagick)
+          qt6-base-dev fonts-liberation2 fontconfig xvfb xdotool imagemagick
+          lintian desktop-file-utils appstream dpkg-dev file groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, then the
 # AddressSanitizer + UndefinedBehaviorSanitizer build, then short fuzzing runs.
+# The Release build is also packaged and the package checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,6 +12,8 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
+# The Debian package of that Release build, checked unpacked.
+scripts/package-test.sh build
 
 # The sanitized build skips what it cannot check better than the normal one
 # (benchmarks, the artwork generator) and trades optimisation for build time.

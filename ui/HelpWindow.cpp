@@ -5,6 +5,7 @@
 #include "Style.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QUrl>
 
@@ -42,5 +43,12 @@ QString DefaultHelpFilePath()
     QString path = QCoreApplication::applicationFilePath();
     if (path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
         path.chop(4);
-    return path + QStringLiteral(".html");
+    const QString beside = path + QStringLiteral(".html");
+    // Installed under a prefix, the page lives with the shared data; the
+    // build tree keeps it beside the program, which wins when both exist.
+    const QString shared =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quintara/quintara.html");
+    if (!QFile::exists(beside) && QFile::exists(shared))
+        return QDir::cleanPath(shared);
+    return beside;
 }

@@ -21,5 +21,6 @@ public:
 
 // The help file of the running program: its own path with ".html" in place
 // of an ".exe" extension, or appended (a program named "quintara" has
-// "quintara.html" beside it).
+// "quintara.html" beside it); when that file is missing and an installed
+// ../share/quintara/quintara.html exists, that one.
 QString DefaultHelpFilePath();
