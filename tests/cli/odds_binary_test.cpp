@@ -19,11 +19,12 @@ struct TProcess {
     std::string m_strOut, m_strErr;
 };
 
-std::string ReadFile(const std::string& path)
+std::string ReadAndRemove(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
+    std::remove(path.c_str());
     return text.str();
 }
 
@@ -33,19 +34,15 @@ TProcess RunBinary(const std::string& arguments, std::string stdoutPath = std::s
     // Tests may run in parallel: each gets its own files.
     const std::string stem = testing::TempDir() + "quintara_odds_" + std::to_string(getpid()) + "_" +
                              testing::UnitTest::GetInstance()->current_test_info()->name();
-    const std::string outPath = stem + ".out";
-    const std::string errPath = stem + ".err";
     if (stdoutPath.empty())
-        stdoutPath = outPath;
+        stdoutPath = stem + ".out";
     const std::string command =
-        std::string("'") + QUINTARA_ODDS_BINARY + "' " + arguments + " >'" + stdoutPath + "' 2>'" + errPath + "'";
+        std::string("'") + QUINTARA_ODDS_BINARY + "' " + arguments + " >'" + stdoutPath + "' 2>'" + stem + ".err'";
     const int status = std::system(command.c_str());
     TProcess process;
     process.m_nStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    process.m_strOut = ReadFile(outPath);
-    process.m_strErr = ReadFile(errPath);
-    std::remove(outPath.c_str());
-    std::remove(errPath.c_str());
+    process.m_strOut = ReadAndRemove(stem + ".out");
+    process.m_strErr = ReadAndRemove(stem + ".err");
     return process;
 }
 
@@ -71,6 +68,7 @@ TEST(Binary, VersionSucceeds)
     const TProcess process = RunBinary("--version");
     EXPECT_EQ(process.m_nStatus, 0);
     EXPECT_EQ(process.m_strOut, "quintara-odds 1.1\n");
+    EXPECT_EQ(process.m_strErr, "");
 }
 
 TEST(Binary, FullDiskIsAFailureNotASuccess)
