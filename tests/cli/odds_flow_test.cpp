@@ -1,6 +1,7 @@
 // Discards and replacements through quintara-odds: the discarded cards stay
 // known, the hand analysed is the kept cards plus the replacements, and both
 // tables agree with a plain enumeration of every opponent hand.
+#include "CardDistributionManager.h"
 #include "JsonReader.h"
 #include "OddsRun.h"
 #include "TestSupport.h"
@@ -24,6 +25,7 @@ const TFlow kFlows[] = {
      "2c 4s 7d 9c Qh Kd Ks", "Kd Ks 7d 9c Qh", 3},
     {{"--opponents", "5", "--discard", "2c,4s,7d,9c,Qh", "--draw", "Ad,Ac,Jd,Js,3h", "2c", "4s", "7d", "9c", "Qh"},
      "2c 4s 7d 9c Qh Ad Ac Jd Js 3h", "Ad Ac Jd Js 3h", 5},
+    {{"Th", "Jh", "Qh", "Kh", "Ah"}, "Th Jh Qh Kh Ah", "Th Jh Qh Kh Ah", 1},  // nothing beats it
 };
 
 TEST(DiscardAndDraw, TablesOfTheFinalHandMatchTheEnumeration)
@@ -36,7 +38,7 @@ TEST(DiscardAndDraw, TablesOfTheFinalHandMatchTheEnumeration)
         ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
         TJson json;
         ASSERT_TRUE(ParseJson(run.m_strOut, json)) << run.m_strOut;
-        EXPECT_TRUE(json.Find("final")->m_bValue);
+        EXPECT_EQ(json.Find("final")->m_bValue, flow.m_args.size() > 5);
         EXPECT_EQ(json.Find("known_count")->m_dValue, static_cast<double>(Cards(flow.m_pszKnown).size()));
 
         const std::vector<int> hand = Cards(flow.m_pszHand);
@@ -54,6 +56,9 @@ TEST(DiscardAndDraw, TablesOfTheFinalHandMatchTheEnumeration)
             EXPECT_NEAR(atLeast[i].Find("probability")->m_dValue,
                         AtLeastOneOf(count, counts.m_dTotal, flow.m_nOpponents), 1e-9)
                 << "row " << id;
+            for (const TJson* row : {&one[i], &atLeast[i]})
+                EXPECT_EQ(row->Find("odds")->m_dValue,
+                          CCardDistributionManager::GetOdds(row->Find("probability")->m_dValue));
         }
     }
 }

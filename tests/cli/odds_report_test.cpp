@@ -92,30 +92,6 @@ TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
         }
 }
 
-TEST(JsonReport, NumbersReadBackAsTheEnginesDoubles)
-{
-    CCardDistributionManager manager;
-    for (const char* card : {"2c", "4s", "7d", "9c", "Qh"})
-        manager.m_anCardCounts[ParseCard(card) / 13][ParseCard(card) % 13] = 1;
-    manager.AnalyzeHand();
-    CCardDistributionManager::TRows one, atLeast;
-    manager.BuildOneOpponentTable(one);
-    manager.BuildAtLeastOneOpponentTable(atLeast, 3, one.back().m_dProbability);
-
-    const TJson json = Json(kThreeOpponents);
-    for (const auto& [key, rows] : {std::make_pair("one_opponent", one), std::make_pair("at_least_one", atLeast)}) {
-        const std::vector<TJson>& items = Member(json, key).m_arrItems;
-        ASSERT_EQ(items.size(), rows.size());
-        for (size_t i = 0; i < rows.size(); ++i) {
-            EXPECT_EQ(Member(items[i], "probability").m_dValue, rows[i].m_dProbability) << key << i;
-            EXPECT_EQ(Member(items[i], "odds").m_dValue, rows[i].m_dOdds) << key << i;
-        }
-    }
-    for (const char* key : {"one_opponent", "at_least_one"})
-        for (const TJson& row : Member(Json(kRoyalFlush), key).m_arrItems)
-            EXPECT_EQ(Member(row, "odds").m_dValue, -1.0) << "nothing beats a royal flush";
-}
-
 TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
 {
     const std::string text = "say \"hi\"\\ now\r\n\ttab\x01\x1f end \xE2\x99\xA0/";
