@@ -32,17 +32,9 @@ std::vector<std::string> With(std::vector<std::string> options, const std::vecto
     return options;
 }
 
-std::string TextOf(const std::vector<std::string>& args)
-{
-    const TOddsRun run = RunOdds(args);
-    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
-    return run.m_strOut;
-}
-
 std::vector<TJson> HoldsOf(const std::vector<std::string>& hand)
 {
-    TJson json;
-    EXPECT_TRUE(ParseJson(TextOf(With({"--holds", "--json"}, hand)), json));
+    const TJson json = JsonReport(With({"--holds"}, hand));
     EXPECT_FALSE(json.m_arrMembers.empty());
     EXPECT_EQ(json.m_arrMembers.back().first, "holds");
     const TJson* holds = json.Find("holds");
@@ -67,7 +59,7 @@ double Number(const TJson& object, const char* key)
 
 TEST(HoldsJson, ThirtyTwoHoldsSplitTheHandEachWayOnceInTheListedMembers)
 {
-    EXPECT_EQ(TextOf(With({"--json"}, kPairHand)).find("\"holds\""), std::string::npos) << "only when asked for";
+    EXPECT_EQ(Report(With({"--json"}, kPairHand)).find("\"holds\""), std::string::npos) << "only when asked for";
     const std::vector<TJson> holds = HoldsOf(kPairHand);
     ASSERT_EQ(holds.size(), 32u);
     std::set<std::vector<std::string>> keeps;
@@ -131,8 +123,8 @@ std::string Percent(double probability)
 // column heads.
 TEST(HoldsText, TableShowsTheJsonHoldsInLinedUpColumns)
 {
-    const std::string plain = TextOf(kPairHand);
-    const std::string text = TextOf(With({"--holds"}, kPairHand));
+    const std::string plain = Report(kPairHand);
+    const std::string text = Report(With({"--holds"}, kPairHand));
     ASSERT_EQ(text.compare(0, plain.size(), plain), 0) << text;
     const std::vector<std::string> lines = Lines(text.substr(plain.size()));
     const std::vector<TJson> holds = HoldsOf(kPairHand);

@@ -21,21 +21,6 @@ namespace {
 const std::vector<std::string> kThreeOpponents{"--opponents", "3", "2c", "4s", "7d", "9c", "Qh"};
 const std::vector<std::string> kRoyalFlush{"Th", "Jh", "Qh", "Kh", "Ah"};
 
-std::string Text(const std::vector<std::string>& args)
-{
-    const TOddsRun run = RunOdds(args);
-    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
-    return run.m_strOut;
-}
-
-TJson Json(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "--json");
-    TJson json;
-    EXPECT_TRUE(ParseJson(Text(args), json));
-    return json;
-}
-
 const TJson& Member(const TJson& object, const char* key)
 {
     static const TJson kMissing;
@@ -67,7 +52,7 @@ std::vector<std::string> Strings(const TJson& list)
 
 TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
 {
-    const TJson json = Json({"--opponents", "2", "--discard", "4s,9c", "--draw", "Kd,Ks", "2c", "4s", "7d", "9c", "Qh"});
+    const TJson json = JsonReport({"--opponents", "2", "--discard", "4s,9c", "--draw", "Kd,Ks", "2c", "4s", "7d", "9c", "Qh"});
     std::vector<std::string> keys;
     for (const auto& member : json.m_arrMembers)
         keys.push_back(member.first);
@@ -112,8 +97,8 @@ TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
 TEST(TextTables, ShowTheJsonRowsInLinedUpColumns)
 {
     for (const auto& args : {kThreeOpponents, kRoyalFlush}) {
-        const std::string text = Text(args);
-        const TJson json = Json(args);
+        const std::string text = Report(args);
+        const TJson json = JsonReport(args);
         for (const auto& [heading, key] : {std::make_pair("One opponent holding:", "one_opponent"),
                                            std::make_pair("At least one opponent holding:", "at_least_one")}) {
             const std::vector<std::string> table = Table(text, heading);
@@ -153,7 +138,7 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
     const std::string description = DescribeHand(manager, true), advice = BuildAdvice(manager);
     ASSERT_FALSE(advice.empty());
 
-    const TJson json = Json(hand);
+    const TJson json = JsonReport(hand);
     EXPECT_EQ(Member(json, "description").m_strValue, description);
     EXPECT_EQ(Member(json, "advice").m_strValue, advice);
 
@@ -162,14 +147,14 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
                         LoadString(149) + "\r\n" + advice + "\r\n";
     for (size_t at; (at = lines.find("\r\n")) != std::string::npos;)
         lines.replace(at, 2, "\n");
-    EXPECT_EQ(Text(hand).rfind(lines, 0), 0u) << Text(hand);
+    EXPECT_EQ(Report(hand).rfind(lines, 0), 0u) << Report(hand);
 }
 
 TEST(HandTexts, FinalHandHasNoAdvice)
 {
     const std::vector<std::string> args{"--discard", "2c", "--draw", "Ac", "Qs", "Qh", "5d", "5c", "2c"};
-    EXPECT_EQ(Member(Json(args), "advice").m_strValue, "");
-    const std::string text = Text(args);
+    EXPECT_EQ(Member(JsonReport(args), "advice").m_strValue, "");
+    const std::string text = Report(args);
     EXPECT_EQ(Lines(text)[0], "Your final hand: Qs Qh 5d 5c Ac (two pair)");
     EXPECT_EQ(text.find(LoadString(149)), std::string::npos);
 }
