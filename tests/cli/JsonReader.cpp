@@ -11,141 +11,103 @@ public:
 
     bool ParseDocument(TJson& value)
     {
-        SkipSpace();
-        if (!ParseValue(value, 0))
+        if (!Value(value, 0))
             return false;
         SkipSpace();
         return m_nPos == m_text.size();
     }
 
 private:
-    bool ParseValue(TJson& value, int depth)
+    bool Value(TJson& value, int depth)
     {
+        SkipSpace();
         if (depth > 64 || m_nPos >= m_text.size())
             return false;
-        const char c = m_text[m_nPos];
-        if (c == '{')
-            return ParseObject(value, depth);
-        if (c == '[')
-            return ParseArray(value, depth);
-        if (c == '"') {
+        if (Take('{')) {
+            value.m_nKind = TJson::jkObject;
+            return List('}', [&] {
+                std::string key;
+                TJson member;
+                SkipSpace();
+                if (!Take('"') || !String(key) || (SkipSpace(), !Take(':')) || !Value(member, depth + 1))
+                    return false;
+                value.m_arrMembers.emplace_back(key, member);
+                return true;
+            });
+        }
+        if (Take('[')) {
+            value.m_nKind = TJson::jkArray;
+            return List(']', [&] {
+                value.m_arrItems.emplace_back();
+                return Value(value.m_arrItems.back(), depth + 1);
+            });
+        }
+        if (Take('"')) {
             value.m_nKind = TJson::jkString;
-            return ParseString(value.m_strValue);
+            return String(value.m_strValue);
         }
-        if (Literal("true")) {
+        if (Literal("true") || Literal("false")) {
             value.m_nKind = TJson::jkBool;
-            value.m_bValue = true;
+            value.m_bValue = m_text.compare(m_nPos - 4, 4, "true") == 0;
             return true;
         }
-        if (Literal("false")) {
-            value.m_nKind = TJson::jkBool;
-            return true;
-        }
-        if (Literal("null"))
-            return true;
-        return ParseNumber(value);
+        return Literal("null") || Number(value);
     }
 
-    bool ParseObject(TJson& value, int depth)
+    // Comma-separated items up to `close`; the opening bracket is taken.
+    template <typename TItem>
+    bool List(char close, TItem item)
     {
-        value.m_nKind = TJson::jkObject;
-        ++m_nPos;
         SkipSpace();
-        if (Take('}'))
+        if (Take(close))
             return true;
-        for (;;) {
-            SkipSpace();
-            std::string key;
-            if (m_nPos >= m_text.size() || m_text[m_nPos] != '"' || !ParseString(key))
+        do {
+            if (!item())
                 return false;
             SkipSpace();
-            if (!Take(':'))
-                return false;
-            SkipSpace();
-            TJson member;
-            if (!ParseValue(member, depth + 1))
-                return false;
-            value.m_arrMembers.emplace_back(key, member);
-            SkipSpace();
-            if (Take('}'))
-                return true;
-            if (!Take(','))
-                return false;
-        }
+        } while (Take(','));
+        return Take(close);
     }
 
-    bool ParseArray(TJson& value, int depth)
+    // The text after an opening quote, escapes decoded to UTF-8.
+    bool String(std::string& out)
     {
-        value.m_nKind = TJson::jkArray;
-        ++m_nPos;
-        SkipSpace();
-        if (Take(']'))
-            return true;
-        for (;;) {
-            SkipSpace();
-            TJson item;
-            if (!ParseValue(item, depth + 1))
-                return false;
-            value.m_arrItems.push_back(item);
-            SkipSpace();
-            if (Take(']'))
-                return true;
-            if (!Take(','))
-                return false;
-        }
-    }
-
-    bool ParseString(std::string& out)
-    {
-        ++m_nPos;  // the opening quote
         while (m_nPos < m_text.size()) {
             const unsigned char c = static_cast<unsigned char>(m_text[m_nPos++]);
             if (c == '"')
                 return true;
-            if (c < 0x20)
+            if (c < 0x20 || (c == '\\' && m_nPos >= m_text.size()))
                 return false;
             if (c != '\\') {
                 out += static_cast<char>(c);
                 continue;
             }
-            if (m_nPos >= m_text.size())
-                return false;
+            static const std::string kEscaped = "\"\\/bfnrt", kMeant = "\"\\/\b\f\n\r\t";
             const char e = m_text[m_nPos++];
-            switch (e) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case '/': out += '/'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'u': {
-                if (m_nPos + 4 > m_text.size())
-                    return false;
-                unsigned code = 0;
-                for (int i = 0; i < 4; ++i) {
-                    const char h = m_text[m_nPos++];
-                    const char* digits = "0123456789abcdef0123456789ABCDEF";
-                    const char* found = h ? std::strchr(digits, h) : nullptr;
-                    if (!found)
-                        return false;
-                    code = code * 16 + static_cast<unsigned>((found - digits) % 16);
-                }
-                if (code < 0x80) {
-                    out += static_cast<char>(code);
-                } else if (code < 0x800) {
-                    out += static_cast<char>(0xC0 | (code >> 6));
-                    out += static_cast<char>(0x80 | (code & 0x3F));
-                } else {
-                    out += static_cast<char>(0xE0 | (code >> 12));
-                    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-                    out += static_cast<char>(0x80 | (code & 0x3F));
-                }
-                break;
+            if (kEscaped.find(e) != std::string::npos) {
+                out += kMeant[kEscaped.find(e)];
+                continue;
             }
-            default:
+            if (e != 'u')
                 return false;
+            unsigned code = 0;
+            for (int i = 0; i < 4; ++i) {
+                const char h = m_nPos < m_text.size() ? m_text[m_nPos++] : '\0';
+                const char* digits = "0123456789abcdef0123456789ABCDEF";
+                const char* found = h ? std::strchr(digits, h) : nullptr;
+                if (!found)
+                    return false;
+                code = code * 16 + static_cast<unsigned>((found - digits) % 16);
+            }
+            if (code < 0x80) {
+                out += static_cast<char>(code);
+            } else if (code < 0x800) {
+                out += static_cast<char>(0xC0 | (code >> 6));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            } else {
+                out += static_cast<char>(0xE0 | (code >> 12));
+                out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (code & 0x3F));
             }
         }
         return false;
@@ -153,22 +115,16 @@ private:
 
     // JSON's number grammar exactly: no leading '+', no leading zeros, no
     // bare '.', no NaN or infinity.
-    bool ParseNumber(TJson& value)
+    bool Number(TJson& value)
     {
         const size_t start = m_nPos;
         Take('-');
-        if (Take('0')) {
-        } else if (!Digits()) {
+        if (!Take('0') && !Digits())
             return false;
-        }
         if (Take('.') && !Digits())
             return false;
-        if (Take('e') || Take('E')) {
-            if (!Take('+'))
-                Take('-');
-            if (!Digits())
-                return false;
-        }
+        if ((Take('e') || Take('E')) && ((Take('+') || Take('-')), !Digits()))
+            return false;
         value.m_nKind = TJson::jkNumber;
         value.m_dValue = std::strtod(m_text.substr(start, m_nPos - start).c_str(), nullptr);
         return true;
@@ -193,16 +149,14 @@ private:
 
     bool Take(char c)
     {
-        if (m_nPos < m_text.size() && m_text[m_nPos] == c) {
-            ++m_nPos;
-            return true;
-        }
-        return false;
+        const bool taken = m_nPos < m_text.size() && m_text[m_nPos] == c;
+        m_nPos += taken ? 1 : 0;
+        return taken;
     }
 
     void SkipSpace()
     {
-        while (m_nPos < m_text.size() && std::strchr(" \t\r\n", m_text[m_nPos]) && m_text[m_nPos] != '\0')
+        while (m_nPos < m_text.size() && m_text[m_nPos] != '\0' && std::strchr(" \t\r\n", m_text[m_nPos]))
             ++m_nPos;
     }
 

@@ -2,7 +2,10 @@
 
 // Runs quintara-odds in-process and keeps both streams apart.
 
+#include "JsonReader.h"
 #include "OddsCommand.h"
+
+#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
@@ -35,4 +38,20 @@ inline std::vector<std::string> Lines(const std::string& text)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+// The report of a run that must succeed, and the same as JSON.
+inline std::string Report(const std::vector<std::string>& args)
+{
+    const TOddsRun run = RunOdds(args);
+    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    return run.m_strOut;
+}
+
+inline TJson JsonReport(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "--json");
+    TJson json;
+    EXPECT_TRUE(ParseJson(Report(args), json));
+    return json;
 }

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -19,11 +20,12 @@ struct TProcess {
     std::string m_strOut, m_strErr;
 };
 
-std::string ReadFile(const std::string& path)
+std::string ReadAndRemove(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
+    std::remove(path.c_str());
     return text.str();
 }
 
@@ -33,44 +35,43 @@ TProcess RunBinary(const std::string& arguments, std::string stdoutPath = std::s
     // Tests may run in parallel: each gets its own files.
     const std::string stem = testing::TempDir() + "quintara_odds_" + std::to_string(getpid()) + "_" +
                              testing::UnitTest::GetInstance()->current_test_info()->name();
-    const std::string outPath = stem + ".out";
-    const std::string errPath = stem + ".err";
     if (stdoutPath.empty())
-        stdoutPath = outPath;
+        stdoutPath = stem + ".out";
     const std::string command =
-        std::string("'") + QUINTARA_ODDS_BINARY + "' " + arguments + " >'" + stdoutPath + "' 2>'" + errPath + "'";
+        std::string("'") + QUINTARA_ODDS_BINARY + "' " + arguments + " >'" + stdoutPath + "' 2>'" + stem + ".err'";
     const int status = std::system(command.c_str());
     TProcess process;
     process.m_nStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    process.m_strOut = ReadFile(outPath);
-    process.m_strErr = ReadFile(errPath);
-    std::remove(outPath.c_str());
-    std::remove(errPath.c_str());
+    process.m_strOut = ReadAndRemove(stem + ".out");
+    process.m_strErr = ReadAndRemove(stem + ".err");
     return process;
 }
 
-TEST(Binary, ReportGoesToStdoutAlone)
+// The report alone on stdout, one line of refusal alone on stderr, and the
+// exit status a script can test.
+TEST(Binary, SeparatesTheStreamsAndSetsTheStatus)
 {
-    const TProcess process = RunBinary("--opponents 3 2c 4s 7d 9c Qh");
-    EXPECT_EQ(process.m_nStatus, 0);
-    EXPECT_NE(process.m_strOut.find("One opponent holding:"), std::string::npos);
-    EXPECT_EQ(process.m_strErr, "");
-}
-
-TEST(Binary, BadInputGoesToStderrAloneWithStatusTwo)
-{
-    const TProcess process = RunBinary("--opponents 3 2c 4s 7d 9c 1x");
-    EXPECT_EQ(process.m_nStatus, 2);
-    EXPECT_EQ(process.m_strOut, "");
-    EXPECT_EQ(std::count(process.m_strErr.begin(), process.m_strErr.end(), '\n'), 1);
-    EXPECT_NE(process.m_strErr.find("'1x'"), std::string::npos) << process.m_strErr;
-}
-
-TEST(Binary, VersionSucceeds)
-{
-    const TProcess process = RunBinary("--version");
-    EXPECT_EQ(process.m_nStatus, 0);
-    EXPECT_EQ(process.m_strOut, "quintara-odds 1.1\n");
+    struct TCase {
+        const char* m_pszArgs;
+        int m_nStatus;
+        const char* m_pszOut;  // text stdout must hold; "" for an empty stream
+        const char* m_pszErr;
+    };
+    const TCase cases[] = {
+        {"--opponents 3 2c 4s 7d 9c Qh", 0, "One opponent holding:", ""},
+        {"--opponents 3 2c 4s 7d 9c 1x", 2, "", "'1x'"},
+        {"--version", 0, "quintara-odds 1.1\n", ""},
+    };
+    for (const TCase& c : cases) {
+        const TProcess process = RunBinary(c.m_pszArgs);
+        EXPECT_EQ(process.m_nStatus, c.m_nStatus) << c.m_pszArgs;
+        for (const auto& [text, expected] : {std::make_pair(process.m_strOut, c.m_pszOut),
+                                             std::make_pair(process.m_strErr, c.m_pszErr)}) {
+            EXPECT_EQ(text.empty(), !*expected) << c.m_pszArgs << ": " << text;
+            EXPECT_NE(text.find(expected), std::string::npos) << c.m_pszArgs << ": " << text;
+        }
+        EXPECT_LE(std::count(process.m_strErr.begin(), process.m_strErr.end(), '\n'), 1);
+    }
 }
 
 TEST(Binary, FullDiskIsAFailureNotASuccess)

@@ -27,15 +27,17 @@ TPlainHand ClassifyPlain(const int cards[5])
     }
     h.m_bFlush = std::find(suits, suits + 4, 5) != suits + 4;
 
-    std::vector<int> singles, pairs;
+    // Fixed arrays: the enumerations classify millions of hands per state.
+    int singles[5], pairs[2];
+    int nSingles = 0, nPairs = 0;
     for (int r = 12; r >= 0; --r) {
-        if (count[r] == 1) singles.push_back(r);
-        if (count[r] == 2) pairs.push_back(r);
+        if (count[r] == 1) singles[nSingles++] = r;
+        if (count[r] == 2) pairs[nPairs++] = r;
         if (count[r] == 3) h.m_nTriple = r;
         if (count[r] == 4) h.m_nQuad = r;
         if (count[r] > 0 && h.m_nTopCard < 0) h.m_nTopCard = r;
     }
-    if (singles.size() == 5) {
+    if (nSingles == 5) {
         if (singles[0] - singles[4] == 4) {
             h.m_bStraight = true;
             h.m_nStraightTop = singles[0];
@@ -44,19 +46,19 @@ TPlainHand ClassifyPlain(const int cards[5])
             h.m_nStraightTop = 3;
         }
     }
-    h.m_kickers = singles;
+    h.m_nTopKicker = nSingles > 0 ? singles[0] : -1;
 
     if (h.m_bStraight && h.m_bFlush) h.m_nCategory = pcStraightFlush;
     else if (h.m_nQuad >= 0) h.m_nCategory = pcFourOfAKind;
-    else if (h.m_nTriple >= 0 && pairs.size() == 1) h.m_nCategory = pcFullHouse;
+    else if (h.m_nTriple >= 0 && nPairs == 1) h.m_nCategory = pcFullHouse;
     else if (h.m_bFlush) h.m_nCategory = pcFlush;
     else if (h.m_bStraight) h.m_nCategory = pcStraight;
     else if (h.m_nTriple >= 0) h.m_nCategory = pcThreeOfAKind;
-    else if (pairs.size() == 2) {
+    else if (nPairs == 2) {
         h.m_nCategory = pcTwoPair;
         h.m_nHighPair = pairs[0];
         h.m_nLowPair = pairs[1];
-    } else if (pairs.size() == 1) {
+    } else if (nPairs == 1) {
         h.m_nCategory = pcOnePair;
         h.m_nPair = pairs[0];
     }
@@ -71,11 +73,11 @@ bool Beats(const TPlainHand& o, const TPlainHand& p)
         return o.m_nCategory > p.m_nCategory;
     switch (p.m_nCategory) {
     case pcOnePair:
-        return o.m_nPair > p.m_nPair || (o.m_nPair == p.m_nPair && o.m_kickers[0] > p.m_kickers[0]);
+        return o.m_nPair > p.m_nPair || (o.m_nPair == p.m_nPair && o.m_nTopKicker > p.m_nTopKicker);
     case pcTwoPair:
         if (o.m_nHighPair != p.m_nHighPair) return o.m_nHighPair > p.m_nHighPair;
         if (o.m_nLowPair != p.m_nLowPair) return o.m_nLowPair > p.m_nLowPair;
-        return o.m_kickers[0] > p.m_kickers[0];
+        return o.m_nTopKicker > p.m_nTopKicker;
     case pcThreeOfAKind:
     case pcFullHouse:
         return o.m_nTriple > p.m_nTriple;

@@ -30,7 +30,7 @@ struct TPlainHand {
     int m_nLowPair = -1;
     int m_nTriple = -1;         // three of a kind or full house
     int m_nQuad = -1;
-    std::vector<int> m_kickers; // unpaired ranks, highest first
+    int m_nTopKicker = -1;      // highest unpaired rank
 };
 
 TPlainHand ClassifyPlain(const int cards[5]);

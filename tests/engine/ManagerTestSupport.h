@@ -55,6 +55,17 @@ inline void PrintTo(const TDrawState& state, std::ostream* out)
     *out << state.Describe();
 }
 
+// A final hand reached by throwing `thrown` (at most five cards, all known)
+// and drawing the first cards of `hand` in their place.
+inline TDrawState Holding(const std::string& hand, const std::string& thrown = "")
+{
+    const std::vector<int> final = Cards(hand), discards = Cards(thrown);
+    TDrawState state{discards, discards, {}};
+    state.m_replacements.assign(final.begin(), final.begin() + static_cast<long>(discards.size()));
+    state.m_dealt.insert(state.m_dealt.end(), final.begin() + static_cast<long>(discards.size()), final.end());
+    return state;
+}
+
 // The card picker confirms cards by marking them known.
 inline void ConfirmCards(CCardDistributionManager& manager, const std::vector<int>& cards)
 {
