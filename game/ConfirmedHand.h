@@ -18,7 +18,7 @@ struct TConfirmedHand {
     std::string m_strDescription;  // the sentence naming the hand, "\r\n" breaks included
     // The hand against opponents standing pat on the unseen cards: the counts
     // (enough for any number of opponents) and the odds for the game's number.
-    // All zero unless the current hand holds exactly five cards.
+    // Counts and chances are zero unless the current hand has exactly five cards.
     TShowdownCounts m_showdownCounts;
     TShowdownOdds m_showdownOdds;
 };
