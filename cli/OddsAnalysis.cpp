@@ -30,6 +30,8 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     result.m_nKnownCards = confirmed.m_nKnownCards;
     result.m_nFormation = confirmed.m_nFormation;
     result.m_nDrawCode = confirmed.m_nDrawCode;
+    result.m_showdownCounts = confirmed.m_showdownCounts;
+    result.m_showdownOdds = confirmed.m_showdownOdds;
 
     size_t nextDraw = 0;
     for (const int card : options.m_arrDealt) {

@@ -2,6 +2,7 @@
 
 #include "CardDistributionManager.h"
 #include "DrawAnalysis.h"
+#include "Showdown.h"
 
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct TOddsAnalysis {
     CCardDistributionManager::TRows m_arrAtLeastOne;
     std::string m_strDescription;  // as the game shows it, "\r\n" line breaks included
     std::string m_strAdvice;       // empty for a final hand
+    TShowdownCounts m_showdownCounts;  // the hand against opponents standing pat
+    TShowdownOdds m_showdownOdds;      // for m_nOpponents
     bool m_bHolds = false;                  // the holds were asked for
     std::vector<TDrawOutcome> m_arrHolds;  // every way to keep cards, best first
 };

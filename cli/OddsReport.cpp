@@ -2,6 +2,7 @@
 
 #include "CardText.h"
 #include "Cards.h"
+#include "ConfirmedHand.h"
 #include "DrawAnalysis.h"
 #include "OddsAnalysis.h"
 #include "StringIds.h"
@@ -161,6 +162,17 @@ std::string JsonHold(const TDrawOutcome& hold)
            ", \"at_least_current\": " + JsonNumber(hold.m_dAtLeastCurrent) + "}";
 }
 
+std::string JsonShowdown(const TOddsAnalysis& analysis)
+{
+    const TShowdownCounts& counts = analysis.m_showdownCounts;
+    const TShowdownOdds& odds = analysis.m_showdownOdds;
+    return "{\"opponents\": " + std::to_string(analysis.m_nOpponents) +
+           ", \"hands\": " + std::to_string(counts.m_nHands) + ", \"beating\": " + std::to_string(counts.m_nBeating) +
+           ", \"tying\": " + std::to_string(counts.m_nTying) + ", \"losing\": " + std::to_string(counts.m_nLosing) +
+           ", \"win\": " + JsonNumber(odds.m_dWin) + ", \"tie\": " + JsonNumber(odds.m_dTie) +
+           ", \"lose\": " + JsonNumber(odds.m_dLose) + ", \"pot_share\": " + JsonNumber(odds.m_dPotShare) + "}";
+}
+
 } // namespace
 
 std::string JsonString(const std::string& text)
@@ -206,15 +218,18 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
     if (!analysis.m_strAdvice.empty())
         text += "\n" + LoadString(idSuggestionsHeading) + "\n" + TerminalLines(analysis.m_strAdvice);
 
-    // Both tables share their column widths so they read as one.
+    // The tables and the showdown share their column widths so they read as one.
     const TTextRow header{LoadString(idFormationColumn), LoadString(idProbabilityColumn), LoadString(idOddsColumn)};
-    std::vector<TTextRow> oneOpponent, atLeastOne;
+    const TTextRow showdownHeader{LoadString(idShowdownOutcomeColumn), header.m_strProbability, header.m_strOdds};
+    std::vector<TTextRow> oneOpponent, atLeastOne, showdown;
     for (const auto& row : analysis.m_arrOneOpponent)
         oneOpponent.push_back(MakeTextRow(row));
     for (const auto& row : analysis.m_arrAtLeastOne)
         atLeastOne.push_back(MakeTextRow(row));
+    for (const auto& row : ShowdownRows(analysis.m_showdownOdds))
+        showdown.push_back(MakeTextRow(row));
     TTextRow widths = header;
-    for (const auto* table : {&oneOpponent, &atLeastOne})
+    for (const auto* table : {&oneOpponent, &atLeastOne, &showdown})
         for (const TTextRow& row : *table) {
             if (row.m_strLabel.size() > widths.m_strLabel.size())
                 widths.m_strLabel = row.m_strLabel;
@@ -223,14 +238,24 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
             if (row.m_strOdds.size() > widths.m_strOdds.size())
                 widths.m_strOdds = row.m_strOdds;
         }
+    if (showdownHeader.m_strLabel.size() > widths.m_strLabel.size())
+        widths.m_strLabel = showdownHeader.m_strLabel;
 
-    const std::pair<unsigned, const std::vector<TTextRow>*> tables[] = {{idOneOpponentHeading, &oneOpponent},
-                                                                        {idAtLeastOneHeading, &atLeastOne}};
-    for (const auto& table : tables) {
-        text += "\n" + LoadString(table.first) + "\n" + TableLine(header, widths);
-        for (const TTextRow& row : *table.second)
+    struct TTable {
+        std::string m_strHeading;
+        const TTextRow* m_pHeader;
+        const std::vector<TTextRow>* m_pRows;
+    };
+    const TTable tables[] = {
+        {LoadString(idOneOpponentHeading), &header, &oneOpponent},
+        {LoadString(idAtLeastOneHeading), &header, &atLeastOne},
+        {ShowdownHeading(analysis.m_bFinal, static_cast<int>(analysis.m_nOpponents)), &showdownHeader, &showdown}};
+    for (const TTable& table : tables) {
+        text += "\n" + table.m_strHeading + "\n" + TableLine(*table.m_pHeader, widths);
+        for (const TTextRow& row : *table.m_pRows)
             text += TableLine(row, widths);
     }
+    text += ShowdownHandsLine(analysis.m_showdownCounts) + "\n";
     if (analysis.m_bHolds)
         text += HoldsTable(analysis);
     return text;
@@ -254,5 +279,6 @@ std::string FormatOddsJson(const TOddsAnalysis& analysis)
            ", \"one_opponent\": " + JsonRows(analysis.m_arrOneOpponent) +
            ", \"at_least_one\": " + JsonRows(analysis.m_arrAtLeastOne) +
            ", \"description\": " + JsonString(analysis.m_strDescription) +
-           ", \"advice\": " + JsonString(analysis.m_strAdvice) + holds + "}\n";
+           ", \"advice\": " + JsonString(analysis.m_strAdvice) +
+           ", \"showdown\": " + JsonShowdown(analysis) + holds + "}\n";
 }

@@ -94,6 +94,18 @@ enum ETextId : unsigned {
     idOddsFormat = 136,
     idSuggestionsHeading = 149,
 
+    // The showdown against opponents standing pat.
+    idShowdownOneOpponent = 240,
+    idShowdownOpponents = 241,          // number of opponents
+    idShowdownOneOpponentPat = 242,     // the initial hand's, if the player stands pat
+    idShowdownOpponentsPat = 243,       // number of opponents
+    idShowdownOutcomeColumn = 244,      // then the probability and odds columns
+    idShowdownWin = 245,                // then tie, lose and pot share, in order
+    idShowdownTie = 246,
+    idShowdownLose = 247,
+    idShowdownPotShare = 248,
+    idShowdownHands = 249,              // hands, beating, tying, losing
+
     // The page and its controls.
     idInitialHandCaption = 102,
     idFinalHandCaption = 106,

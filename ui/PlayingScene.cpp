@@ -4,6 +4,7 @@
 #include "SceneText.h"
 #include "ScrollableStatic.h"
 #include "StringIds.h"
+#include "StringTable.h"
 #include "Style.h"
 
 #include <QLabel>
@@ -32,6 +33,13 @@ constexpr TSeat kSeats[5][5] = {
     {{197, 60}, {132, 120}, {130, 180}, {133, 240}, {198, 300}},
 };
 
+// Where the showdown block sits in the table area: the top-left corner, which
+// the fanned hands leave free up to y 108 for every seating but four; there
+// the upper-left hand covers it and the block moves down between the two
+// left hands, above the deck's left edge.
+const QRect kShowdownCorner(8, 0, 232, 98);
+const QRect kShowdownBetweenLeftHands(8, 190, 257, 115);
+
 }  // namespace
 
 CPlayingScene::CPlayingScene() = default;
@@ -41,6 +49,7 @@ CPlayingScene::~CPlayingScene()
     delete m_ownedButton.data();
     delete m_ownedAdviceBox.data();
     delete m_ownedNote.data();
+    delete m_ownedShowdown.data();
 }
 
 void CPlayingScene::CreateControls(QWidget* parent)
@@ -77,6 +86,22 @@ void CPlayingScene::CreateControls(QWidget* parent)
     notePalette.setColor(QPalette::Text, kNoteOrange);
     m_tableNote->setPalette(notePalette);
     m_tableNote->setText(Text(idTableNote));
+
+    // Display only, like the note: clicks go through to the page.
+    m_showdownBlock = new QLabel(parent);
+    m_ownedShowdown = m_showdownBlock;
+    m_showdownBlock->setObjectName(QStringLiteral("showdownBlock"));
+    m_showdownBlock->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_showdownBlock->setTextFormat(Qt::RichText);
+    m_showdownBlock->setWordWrap(true);
+    m_showdownBlock->setFont(TableFont());
+    m_showdownBlock->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette showdownPalette = m_showdownBlock->palette();
+    showdownPalette.setColor(QPalette::WindowText, kGold);
+    showdownPalette.setColor(QPalette::Text, kGold);
+    m_showdownBlock->setPalette(showdownPalette);
+    m_showdownBlock->setGeometry(QRect());
+    m_showdownBlock->hide();
 }
 
 void CPlayingScene::Layout(const QRect& rect)
@@ -159,6 +184,37 @@ void CPlayingScene::SetDescription(const std::string& text)
         m_adviceBox->SetText(text);
 }
 
+void CPlayingScene::SetShowdown(const std::string& heading, const CCardDistributionManager::TRows& rows)
+{
+    if (!m_showdownBlock)
+        return;
+    // A table lines the figures up as the results lists do; the accessible
+    // name reads the same figures as plain lines.
+    QString html = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"0\">").arg(
+        QString::fromStdString(heading).toHtmlEscaped());
+    QString spoken = QString::fromStdString(heading);
+    for (const auto& row : rows) {
+        const QString label = Text(static_cast<unsigned>(row.m_nFormationNameId));
+        const QString percent = QString::fromStdString(
+            FormatString(LoadString(idProbabilityFormat).c_str(), row.m_dProbability * 100.0));
+        const QString odds = row.m_dOdds >= 0.0
+            ? QString::fromStdString(FormatString(LoadString(idOddsFormat).c_str(), row.m_dOdds))
+            : QString();
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td>"
+                               "<td align=\"right\">&nbsp;&nbsp;%3</td></tr>")
+                    .arg(label.toHtmlEscaped(), percent.toHtmlEscaped(), odds.toHtmlEscaped());
+        spoken += QStringLiteral("\n%1 %2 %3").arg(label, percent, odds).trimmed();
+    }
+    m_showdownBlock->setText(html + QStringLiteral("</table>"));
+    m_showdownBlock->setAccessibleName(spoken);
+}
+
+void CPlayingScene::ShowShowdown(bool show)
+{
+    if (m_showdownBlock)
+        m_showdownBlock->setVisible(show);
+}
+
 int CPlayingScene::HitTest(const QPoint& page) const
 {
     for (int place = 0; place < kPlaces; ++place) {
@@ -179,6 +235,10 @@ void CPlayingScene::PlaceControls(const QPoint& scroll)
         m_adviceBox->setGeometry(left, bottom + 10, width, 60);
     if (m_tableNote)
         m_tableNote->setGeometry(left + width / 4, m_deck.m_y + m_deck.m_height - scroll.y(), width / 2, 120);
+    if (m_showdownBlock) {
+        const QRect& place = m_opponents.size() == 4 ? kShowdownBetweenLeftHands : kShowdownCorner;
+        m_showdownBlock->setGeometry(place.translated(m_rect.topLeft() - scroll));
+    }
 }
 
 void CPlayingScene::Draw(QPainter& buffer) const

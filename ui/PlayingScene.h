@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardDistributionManager.h"
 #include "GraphicObject.h"
 
 #include <QPointer>
@@ -16,8 +17,8 @@ class QWidget;
 
 // The table on the left of the page: the player's five card places, the deck,
 // one fanned hand per opponent on a circle around it, the caption above the
-// hand, the "Discard" button, the box with the hand's description and the note
-// about the second table. Not a widget: the view tells it what to show, asks
+// hand, the "Discard" button, the box with the hand's description, the note
+// about the second table and the showdown block. Not a widget: the view tells it what to show, asks
 // it which place lies under a point, and has it paint.
 //
 // The area is in page coordinates: QRect(left, top, width, height); the view
@@ -31,8 +32,10 @@ public:
     CPlayingScene(const CPlayingScene&) = delete;
     CPlayingScene& operator=(const CPlayingScene&) = delete;
 
-    // Children of parent: "discardButton", "adviceBox", "tableNote".
+    // Children of parent: "discardButton", "adviceBox", "tableNote",
+    // "showdownBlock".
     void CreateControls(QWidget* parent);
+    QLabel* ShowdownBlock() const { return m_showdownBlock; }
     QPushButton* DiscardButton() const { return m_discardButton; }
     CScrollableStatic* AdviceBox() const { return m_adviceBox; }
     // Sets the area, the hand places and the radius of the opponents' circle.
@@ -46,6 +49,9 @@ public:
     void ShowHand(const int cards[kPlaces], const bool marked[kPlaces], bool finalCaption);
     void ShowControls(bool discardPhase, bool canDiscard, bool showDescription);
     void SetDescription(const std::string& text);
+    // The showdown block: its heading and the win, tie, lose and pot-share rows.
+    void SetShowdown(const std::string& heading, const CCardDistributionManager::TRows& rows);
+    void ShowShowdown(bool show);
 
     // Puts the controls where the page has them now (client = page - scroll).
     void PlaceControls(const QPoint& scroll);
@@ -68,7 +74,9 @@ private:
     QPushButton* m_discardButton = nullptr;
     CScrollableStatic* m_adviceBox = nullptr;
     QLabel* m_tableNote = nullptr;
+    QLabel* m_showdownBlock = nullptr;
     QPointer<QPushButton> m_ownedButton;
     QPointer<CScrollableStatic> m_ownedAdviceBox;
     QPointer<QLabel> m_ownedNote;
+    QPointer<QLabel> m_ownedShowdown;
 };

@@ -74,6 +74,8 @@ void CPokerView::OnUpdate(EUpdateHint hint)
     case EUpdateHint::FinalHand:
         m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne, result.m_strAdvice);
         m_playingScene.SetDescription(result.m_strDescription);
+        m_playingScene.SetShowdown(ShowdownHeading(result.m_bFinal, result.m_showdownOdds.m_nOpponents),
+                                   ShowdownRows(result.m_showdownOdds));
         break;
     default:
         break;
@@ -109,6 +111,7 @@ void CPokerView::ShowDocument()
 
     const bool results = stage == EStage::InitialHand || stage == EStage::CardsMarked || stage == EStage::FinalHand;
     m_resultsScene.Show(results, stage != EStage::FinalHand);
+    m_playingScene.ShowShowdown(results);
 
     PlaceControls();
     viewport()->update();

@@ -32,7 +32,7 @@ TEST(DiscardAndDraw, TablesOfTheFinalHandMatchTheEnumeration)
     for (const TFlow& flow : kFlows) {
         SCOPED_TRACE(flow.m_pszHand);
         const TJson json = JsonReport(flow.m_args);
-        ASSERT_EQ(json.m_arrMembers.size(), 11u);
+        ASSERT_EQ(json.m_arrMembers.size(), 12u);
         EXPECT_EQ(json.Find("final")->m_bValue, flow.m_args.size() > 5);
         EXPECT_EQ(json.Find("known_count")->m_dValue, static_cast<double>(Cards(flow.m_pszKnown).size()));
 

@@ -57,7 +57,8 @@ TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
     for (const auto& member : json.m_arrMembers)
         keys.push_back(member.first);
     EXPECT_EQ(keys, (std::vector<std::string>{"hand", "known", "final", "opponents", "known_count", "formation",
-                                              "draw_code", "one_opponent", "at_least_one", "description", "advice"}));
+                                              "draw_code", "one_opponent", "at_least_one", "description", "advice",
+                                              "showdown"}));
     // Replacements take the places of the discards, as on the table.
     EXPECT_EQ(Strings(Member(json, "hand")), (std::vector<std::string>{"2c", "Kd", "7d", "Ks", "Qh"}));
     EXPECT_EQ(Strings(Member(json, "known")), (std::vector<std::string>{"2c", "4s", "7d", "9c", "Qh", "Kd", "Ks"}));

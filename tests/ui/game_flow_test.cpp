@@ -7,6 +7,7 @@
 #include "Style.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -50,12 +51,18 @@ void ExpectResultsShown(CWindowDriver& game, bool suggestions)
     }
     EXPECT_TRUE(game.View().PlayingScene().AdviceBox()->isVisible());
     EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), Shown(hand.m_strDescription));
+    // The showdown block reads the document's figures, to three decimals.
+    const QLabel* showdown = game.View().PlayingScene().ShowdownBlock();
+    ASSERT_TRUE(showdown->isVisible());
+    for (const double p : {hand.m_showdownOdds.m_dWin, hand.m_showdownOdds.m_dLose, hand.m_showdownOdds.m_dPotShare})
+        EXPECT_TRUE(showdown->accessibleName().contains(QString::number(p * 100, 'f', 3))) << p;
 }
 
 TEST(GameFlow, WholeGameWithTheMouse)
 {
     CWindowDriver game;
     game.ExpectControlsReachable();
+    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
     SaveScreenshot(game, "stage3_pick_hand");
 
     // OK comes alive at the fifth card; a sixth is refused.
@@ -87,6 +94,7 @@ TEST(GameFlow, WholeGameWithTheMouse)
     EXPECT_EQ(game.Doc().GetPickCount(), 1u);
     EXPECT_FALSE(game.View().ResultsScene().OneOpponentList()->isVisible());
     EXPECT_FALSE(game.View().PlayingScene().AdviceBox()->isVisible());
+    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
     game.ExpectControlsReachable();
     SaveScreenshot(game, "stage6_pick_replacements");
 

@@ -1,0 +1,66 @@
+// The showdown figures that quintara-odds reports beside the tables, against
+// a plain enumeration of every opponent hand.
+#include "CardText.h"
+#include "ConfirmedHand.h"
+#include "OddsRun.h"
+#include "PlainShowdown.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+double Number(const TJson& object, const char* key)
+{
+    const TJson* member = object.Find(key);
+    EXPECT_NE(member, nullptr) << key;
+    return member ? member->m_dValue : -1.0;
+}
+
+std::vector<int> Cards(const TJson* list)
+{
+    std::vector<int> cards;
+    for (const TJson& card : list ? list->m_arrItems : std::vector<TJson>())
+        cards.push_back(ParseCard(card.m_strValue.c_str()));
+    return cards;
+}
+
+TEST(OddsShowdown, CountsMatchTheEnumerationAndTheOddsAddUp)
+{
+    const std::vector<std::vector<std::string>> cases{
+        {"--opponents", "1", "2c", "4s", "7d", "9c", "Qh"},
+        {"--opponents", "1", "Th", "Jh", "Qh", "Kh", "Ah"},
+        {"--opponents", "3", "Kd", "Ks", "8s", "4h", "2c"},
+        {"--opponents", "5", "--discard", "4s,9c", "--draw", "Kd,Ks", "2c", "4s", "7d", "9c", "Qh"},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.back());
+        const TJson json = JsonReport(args);
+        const TJson* showdown = json.Find("showdown");
+        ASSERT_NE(showdown, nullptr);
+        const TPlainShowdown plain = ShowdownPlain(Cards(json.Find("known")), Cards(json.Find("hand")));
+        const double n = Number(*showdown, "hands"), b = Number(*showdown, "beating"), l = Number(*showdown, "losing");
+        EXPECT_EQ(n, static_cast<double>(plain.m_nHands));
+        EXPECT_EQ(b, static_cast<double>(plain.m_nBeating));
+        EXPECT_EQ(Number(*showdown, "tying"), static_cast<double>(plain.m_nTying));
+        EXPECT_EQ(l, static_cast<double>(plain.m_nLosing));
+        EXPECT_EQ(Number(*showdown, "opponents"), std::stod(args[1]));
+        EXPECT_NEAR(Number(*showdown, "win") + Number(*showdown, "tie") + Number(*showdown, "lose"), 1.0, 1e-12);
+        if (args[1] == "1") {
+            EXPECT_NEAR(Number(*showdown, "win"), l / n, 1e-15);
+            EXPECT_NEAR(Number(*showdown, "lose"), b / n, 1e-15);
+        }
+
+        // The text names the same counts under its own heading.
+        const std::string text = Report(args);
+        const TJson* final = json.Find("final");
+        ASSERT_NE(final, nullptr);
+        EXPECT_NE(text.find("\n" + ShowdownHeading(final->m_bValue, std::stoi(args[1])) + "\n"), std::string::npos);
+        const TShowdownCounts counts{plain.m_nHands, plain.m_nBeating, plain.m_nTying, plain.m_nLosing};
+        EXPECT_NE(text.find(ShowdownHandsLine(counts)), std::string::npos) << text;
+    }
+}
+
+}  // namespace
