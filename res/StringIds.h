@@ -103,6 +103,13 @@ enum ETextId : unsigned {
     idPickReplacements = 189,
     idPickReplacement = 190,
     idTableNote = 210,
+    idNotACard = 240,        // "%s", the keys typed or the word pasted
+    idAlreadyKnown = 241,    // "%s", a card
+    idGivenTwice = 242,      // "%s", a card
+    idPickIsFull = 243,
+    idWrongCardCount = 244,  // "%s" cards given, "%s" taken
+    idTypedCard = 245,       // "%s", the keys typed towards a card
+    idPasteTitle = 246,
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
@@ -120,6 +127,8 @@ enum ETextId : unsigned {
     idChangeOpponentsCommand = 32772,
     idOverviewCommand = 32776,
     idDrawAnalysisCommand = 32777,
+    idUndoCommand = 57643,
+    idRedoCommand = 57649,
     idAppTitle = 57344,
     idNewCommand = 57600,
     idAboutCommand = 57664,
