@@ -61,20 +61,6 @@ TEST(CardTyping, TypedKeysPickUnpickOrRefuseCards)
     }
 }
 
-TEST(CardTyping, BackspaceTakesBackKeysThenCards)
-{
-    CPokerDoc doc;
-    CCardTyping typing;
-    for (const char key : std::string("2c4s1"))
-        typing.Type(doc, key);
-    const std::vector<std::vector<int>> after = {Cards("2c 4s"), Cards("2c"), {}, {}};
-    for (size_t i = 0; i < after.size(); ++i) {
-        EXPECT_EQ(typing.Erase(doc), i + 1 < after.size());
-        EXPECT_EQ(doc.GetPicked(), after[i]) << i;
-    }
-    EXPECT_EQ(typing.GetPending(), "");
-}
-
 TEST(CardTyping, PasteReplacesTheSelectionOrNamesWhatIsWrong)
 {
     const std::string longWord(500, 'x');

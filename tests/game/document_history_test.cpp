@@ -6,44 +6,31 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-// All a player can see of the document.
-struct TSeen {
-    EStage m_eStage;
-    std::vector<int> m_arrPicked;
-    std::vector<int> m_arrOffered;
-    std::vector<int> m_arrHand;
-    std::vector<bool> m_arrMarked;
-    std::vector<double> m_arrFigures;  // both tables, probability and odds
-    std::string m_strText;             // description and advice
-
-    bool operator==(const TSeen& o) const
-    {
-        return m_eStage == o.m_eStage && m_arrPicked == o.m_arrPicked && m_arrOffered == o.m_arrOffered &&
-               m_arrHand == o.m_arrHand && m_arrMarked == o.m_arrMarked && m_arrFigures == o.m_arrFigures &&
-               m_strText == o.m_strText;
-    }
-};
+// All a player can see of the document: stage, picks, offered cards, the
+// hand and its marks, both tables' figures, the description and advice.
+using TSeen = std::tuple<EStage, std::vector<int>, std::vector<int>, std::vector<int>, std::vector<double>, std::string>;
 
 TSeen Seen(const CPokerDoc& doc)
 {
-    TSeen seen{doc.GetStage(), doc.GetPicked(), {}, {}, {}, {}, {}};
+    std::vector<int> offered;
+    std::vector<int> hand;
     for (int card = 0; card < 52; ++card)
         if (doc.IsOffered(card))
-            seen.m_arrOffered.push_back(card);
-    for (int place = 0; place < CPokerDoc::kPlaces; ++place) {
-        seen.m_arrHand.push_back(doc.GetHandCard(place));
-        seen.m_arrMarked.push_back(doc.IsMarked(place));
-    }
+            offered.push_back(card);
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+        hand.insert(hand.end(), {doc.GetHandCard(place), doc.IsMarked(place)});
+    std::vector<double> figures;
     const TConfirmedHand& result = doc.GetResult();
     for (const auto* rows : {&result.m_arrOneOpponent, &result.m_arrAtLeastOne})
         for (const auto& row : *rows)
-            seen.m_arrFigures.insert(seen.m_arrFigures.end(), {double(row.m_nFormationNameId), row.m_dProbability, row.m_dOdds});
-    seen.m_strText = result.m_strDescription + result.m_strAdvice;
-    return seen;
+            figures.insert(figures.end(), {double(row.m_nFormationNameId), row.m_dProbability, row.m_dOdds});
+    return {doc.GetStage(), doc.GetPicked(), offered, hand, figures, result.m_strDescription + result.m_strAdvice};
 }
 
 void Pick(CPokerDoc& doc, const char* cards)

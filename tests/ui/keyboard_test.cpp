@@ -9,38 +9,29 @@
 #include <QMessageBox>
 #include <QTreeWidget>
 
+#include <tuple>
+
 namespace {
 
-// What the window shows and the document holds after a step.
-struct TShown {
-    EStage m_eStage;
-    std::vector<int> m_arrPicked;
-    std::vector<double> m_arrFigures;  // the document's tables
-    QStringList m_arrCells;            // the lists as shown
-
-    bool operator==(const TShown& o) const
-    {
-        return m_eStage == o.m_eStage && m_arrPicked == o.m_arrPicked && m_arrFigures == o.m_arrFigures &&
-               m_arrCells == o.m_arrCells;
-    }
-};
+// What the window shows and the document holds after a step: the stage,
+// the picks, the document's tables and the lists' cells.
+using TShown = std::tuple<EStage, std::vector<int>, std::vector<double>, QStringList>;
 
 TShown Shown(CWindowDriver& game)
 {
-    TShown shown{game.Doc().GetStage(), game.Doc().GetPicked(), {}, {}};
+    std::vector<double> figures;
     const TConfirmedHand& result = game.Doc().GetResult();
     for (const auto* rows : {&result.m_arrOneOpponent, &result.m_arrAtLeastOne})
         for (const auto& row : *rows)
-            shown.m_arrFigures.insert(shown.m_arrFigures.end(), {row.m_dProbability, row.m_dOdds});
+            figures.insert(figures.end(), {row.m_dProbability, row.m_dOdds});
+    QStringList cells;
     const CResultsScene& results = game.View().ResultsScene();
     for (const QTreeWidget* list : {results.OneOpponentList(), results.AtLeastOneList()}) {
-        if (!list->isVisible())
-            continue;
-        for (int row = 0; row < list->topLevelItemCount(); ++row)
+        for (int row = 0; list->isVisible() && row < list->topLevelItemCount(); ++row)
             for (int column = 0; column < list->columnCount(); ++column)
-                shown.m_arrCells << list->topLevelItem(row)->text(column);
+                cells << list->topLevelItem(row)->text(column);
     }
-    return shown;
+    return {game.Doc().GetStage(), game.Doc().GetPicked(), figures, cells};
 }
 
 void Type(CWindowDriver& game, const char* keys)
@@ -88,12 +79,12 @@ TEST(Keyboard, WholeGameWithoutTheMouse)
                                         EStage::CardsMarked, EStage::PickReplacements, EStage::FinalHand};
     ASSERT_EQ(shown.size(), stages.size());
     for (size_t i = 0; i < stages.size(); ++i)
-        EXPECT_EQ(shown[i].m_eStage, stages[i]) << i;
-    EXPECT_EQ(shown[4].m_arrPicked, CardsOf("Ac 10h"));
+        EXPECT_EQ(std::get<EStage>(shown[i]), stages[i]) << i;
+    EXPECT_EQ(std::get<1>(shown[4]), CardsOf("Ac 10h"));
     // Places 1 and 5 (2c and 4s) took the replacements; both tables show.
     EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
     EXPECT_EQ(game.Doc().GetHandCard(4), ParseCard("Th"));
-    EXPECT_EQ(shown.back().m_arrCells.size(), 3 * static_cast<int>(shown.back().m_arrFigures.size() / 2));
+    EXPECT_EQ(std::get<QStringList>(shown.back()).size(), 3 * static_cast<int>(std::get<2>(shown.back()).size() / 2));
     game.ExpectControlsReachable();
 }
 
