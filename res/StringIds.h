@@ -103,13 +103,13 @@ enum ETextId : unsigned {
     idPickReplacements = 189,
     idPickReplacement = 190,
     idTableNote = 210,
-    idNotACard = 240,        // "%s", the keys typed or the word pasted
-    idAlreadyKnown = 241,    // "%s", a card
-    idGivenTwice = 242,      // "%s", a card
-    idPickIsFull = 243,
-    idWrongCardCount = 244,  // "%s" cards given, "%s" taken
-    idTypedCard = 245,       // "%s", the keys typed towards a card
-    idPasteTitle = 246,
+    idNotACard = 260,        // "%s", the keys typed or the word pasted
+    idAlreadyKnown = 261,    // "%s", a card
+    idGivenTwice = 262,      // "%s", a card
+    idPickIsFull = 263,
+    idWrongCardCount = 264,  // "%s" cards given, "%s" taken
+    idTypedCard = 265,       // "%s", the keys typed towards a card
+    idPasteTitle = 266,
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
