@@ -3,6 +3,14 @@
 #include "Cards.h"
 
 #include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Marks can be toggled without end; the oldest steps go first.
+constexpr size_t kHistoryLimit = 200;
+
+}  // namespace
 
 CPokerDoc::CPokerDoc()
 {
@@ -29,6 +37,8 @@ void CPokerDoc::StartGame(EUpdateHint hint)
     std::fill(std::begin(m_anHand), std::end(m_anHand), -1);
     std::fill(std::begin(m_abMarked), std::end(m_abMarked), false);
     m_result = TConfirmedHand();
+    m_arrUndo.clear();
+    m_arrRedo.clear();
     Notify(hint);
 }
 
@@ -68,6 +78,21 @@ bool CPokerDoc::TogglePick(int card)
         m_arrPicked.push_back(card);
     else
         return false;
+    m_arrRedo.clear();
+    Notify(EUpdateHint::Picked);
+    return true;
+}
+
+bool CPokerDoc::SetPicked(const std::vector<int>& cards)
+{
+    if (GetPickCount() == 0 || cards.size() != GetPickCount())
+        return false;
+    for (auto it = cards.begin(); it != cards.end(); ++it) {
+        if (!IsOffered(*it) || std::find(cards.begin(), it, *it) != it)
+            return false;
+    }
+    m_arrPicked = cards;
+    m_arrRedo.clear();
     Notify(EUpdateHint::Picked);
     return true;
 }
@@ -81,6 +106,7 @@ bool CPokerDoc::ConfirmCards()
 {
     if (!CanConfirm())
         return false;
+    BeginStep();
     std::vector<int> cards = m_arrPicked;
     std::sort(cards.begin(), cards.end());
     for (const int card : cards)
@@ -135,6 +161,7 @@ bool CPokerDoc::MarkPlaces(unsigned placeMask)
 {
     if (!CanMark())
         return false;
+    BeginStep();
     for (int place = 0; place < kPlaces; ++place)
         m_abMarked[place] = (placeMask >> place & 1u) != 0;
     m_eStage = GetMarkedCount() > 0 ? EStage::CardsMarked : EStage::InitialHand;
@@ -146,6 +173,7 @@ bool CPokerDoc::Discard()
 {
     if (m_eStage != EStage::CardsMarked)
         return false;
+    BeginStep();
     for (int place = 0; place < kPlaces; ++place) {
         if (!m_abMarked[place])
             continue;
@@ -155,5 +183,53 @@ bool CPokerDoc::Discard()
     }
     m_eStage = EStage::PickReplacements;
     Notify(EUpdateHint::Discarded);
+    return true;
+}
+
+CPokerDoc::TSnapshot CPokerDoc::Snapshot() const
+{
+    TSnapshot snapshot{m_manager, m_eStage, m_arrPicked, {}, {}, m_result};
+    std::copy(std::begin(m_anHand), std::end(m_anHand), snapshot.m_anHand);
+    std::copy(std::begin(m_abMarked), std::end(m_abMarked), snapshot.m_abMarked);
+    return snapshot;
+}
+
+void CPokerDoc::Restore(const TSnapshot& snapshot)
+{
+    m_manager = snapshot.m_manager;
+    m_eStage = snapshot.m_eStage;
+    m_arrPicked = snapshot.m_arrPicked;
+    std::copy(std::begin(snapshot.m_anHand), std::end(snapshot.m_anHand), m_anHand);
+    std::copy(std::begin(snapshot.m_abMarked), std::end(snapshot.m_abMarked), m_abMarked);
+    m_result = snapshot.m_result;
+}
+
+void CPokerDoc::BeginStep()
+{
+    if (m_arrUndo.size() >= kHistoryLimit)
+        m_arrUndo.erase(m_arrUndo.begin());
+    m_arrUndo.push_back(Snapshot());
+    m_arrRedo.clear();
+}
+
+bool CPokerDoc::Undo()
+{
+    if (m_arrUndo.empty())
+        return false;
+    m_arrRedo.push_back(Snapshot());
+    Restore(m_arrUndo.back());
+    m_arrUndo.pop_back();
+    Notify(EUpdateHint::Restored);
+    return true;
+}
+
+bool CPokerDoc::Redo()
+{
+    if (m_arrRedo.empty())
+        return false;
+    m_arrUndo.push_back(Snapshot());
+    Restore(m_arrRedo.back());
+    m_arrRedo.pop_back();
+    Notify(EUpdateHint::Restored);
     return true;
 }

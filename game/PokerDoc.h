@@ -24,6 +24,7 @@ enum class EUpdateHint {
     Marked,        // the marks on the hand changed
     Discarded,     // the marked cards were thrown; the picker asks for as many
     FinalHand,     // the final hand was confirmed and analysed
+    Restored,      // an undo or redo brought back an earlier state whole
 };
 
 // One game: the table (number of opponents), the engine state with every card
@@ -54,8 +55,12 @@ public:
     unsigned GetPickCount() const;
     bool IsOffered(int card) const;
     bool IsPicked(int card) const;
+    const std::vector<int>& GetPicked() const { return m_arrPicked; }
     // Picks or unpicks; false when refused (not offered, or the pick is full).
     bool TogglePick(int card);
+    // Replaces the selection with `cards`, in that order; false, and nothing
+    // changes, unless they are exactly the pick's count of distinct offered cards.
+    bool SetPicked(const std::vector<int>& cards);
     bool CanConfirm() const;
     // The picked cards become known and the hand is analysed; false unless
     // exactly the required cards are picked.
@@ -73,9 +78,32 @@ public:
     // Throws the marked cards; the picker asks for as many.
     bool Discard();
 
+    // The history: each confirmation, mark change and discard is one step.
+    // Undo brings back the whole state before the step (the picks made then
+    // included), redo the state undone; a new game or table forgets them, and
+    // any other change forgets what could be redone.
+    bool CanUndo() const { return !m_arrUndo.empty(); }
+    bool CanRedo() const { return !m_arrRedo.empty(); }
+    bool Undo();
+    bool Redo();
+
 private:
+    // Everything a step changes; the figures are kept, never recomputed.
+    struct TSnapshot {
+        CCardDistributionManager m_manager;
+        EStage m_eStage;
+        std::vector<int> m_arrPicked;
+        int m_anHand[kPlaces];
+        bool m_abMarked[kPlaces];
+        TConfirmedHand m_result;
+    };
+
     void StartGame(EUpdateHint hint);
     void Notify(EUpdateHint hint);
+    TSnapshot Snapshot() const;
+    void Restore(const TSnapshot& snapshot);
+    // Called before a step changes anything.
+    void BeginStep();
 
     int m_nOpponents = 1;
     CCardDistributionManager m_manager;
@@ -84,5 +112,7 @@ private:
     int m_anHand[kPlaces];
     bool m_abMarked[kPlaces];
     TConfirmedHand m_result;
+    std::vector<TSnapshot> m_arrUndo;
+    std::vector<TSnapshot> m_arrRedo;
     TListener m_listener;
 };

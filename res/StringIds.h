@@ -115,6 +115,13 @@ enum ETextId : unsigned {
     idPickReplacements = 189,
     idPickReplacement = 190,
     idTableNote = 210,
+    idNotACard = 260,        // "%s", the keys typed or the word pasted
+    idAlreadyKnown = 261,    // "%s", a card
+    idGivenTwice = 262,      // "%s", a card
+    idPickIsFull = 263,
+    idWrongCardCount = 264,  // "%s" cards given, "%s" taken
+    idTypedCard = 265,       // "%s", the keys typed towards a card
+    idPasteTitle = 266,
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
@@ -132,6 +139,8 @@ enum ETextId : unsigned {
     idChangeOpponentsCommand = 32772,
     idOverviewCommand = 32776,
     idDrawAnalysisCommand = 32777,
+    idUndoCommand = 57643,
+    idRedoCommand = 57649,
     idAppTitle = 57344,
     idNewCommand = 57600,
     idAboutCommand = 57664,

@@ -23,6 +23,11 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_drawAnalysisAction = AddCommand(m_gameMenu, idDrawAnalysisCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
     m_drawAnalysisAction->setEnabled(false);
     m_gameMenu->addSeparator();
+    m_undoAction = AddCommand(m_gameMenu, idUndoCommand, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_undoAction->setEnabled(false);
+    m_redoAction = AddCommand(m_gameMenu, idRedoCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_redoAction->setEnabled(false);
+    m_gameMenu->addSeparator();
     m_exitAction = AddCommand(m_gameMenu, idExitCommand, QKeySequence());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 

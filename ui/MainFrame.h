@@ -22,6 +22,9 @@ public:
     QAction* m_changeOpponentsAction = nullptr;
     // Offered only while the initial hand is shown; disabled at start.
     QAction* m_drawAnalysisAction = nullptr;
+    // Enabled while the document has a step to undo or redo.
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_overviewAction = nullptr;
     QAction* m_helpAction = nullptr;

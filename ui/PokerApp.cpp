@@ -33,6 +33,14 @@ bool CPokerApp::InitInstance()
     connect(m_frame->m_changeOpponentsAction, &QAction::triggered, this, &CPokerApp::OnChangeOpponents);
     connect(m_frame->m_drawAnalysisAction, &QAction::triggered, view, &CPokerView::OnDrawAnalysis);
     connect(view, &CPokerView::DrawAnalysisAvailable, m_frame->m_drawAnalysisAction, &QAction::setEnabled);
+    CPokerDoc* document = m_document.get();
+    connect(m_frame->m_undoAction, &QAction::triggered, this, [document] { document->Undo(); });
+    connect(m_frame->m_redoAction, &QAction::triggered, this, [document] { document->Redo(); });
+    CMainFrame* frame = m_frame.get();
+    connect(view, &CPokerView::HistoryChanged, frame, [frame](bool canUndo, bool canRedo) {
+        frame->m_undoAction->setEnabled(canUndo);
+        frame->m_redoAction->setEnabled(canRedo);
+    });
     connect(m_frame->m_overviewAction, &QAction::triggered, view, &CPokerView::OnOverview);
     connect(m_frame->m_helpAction, &QAction::triggered, view, &CPokerView::OnHelpContext);
     connect(m_frame->m_aboutAction, &QAction::triggered, this, &CPokerApp::OnAppAbout);

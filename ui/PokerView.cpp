@@ -3,10 +3,15 @@
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
 #include "PokerDoc.h"
+#include "SceneText.h"
+#include "StoredText.h"
 #include "StringIds.h"
 #include "Style.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -17,6 +22,8 @@
 namespace {
 
 enum : int { kOverviewTopic = 1 };
+// How long a refused key's hint stays in the prompt.
+constexpr int kHintMilliseconds = 2500;
 
 // The right-hand area shared by the picker and the results; the table.
 const QRect kRightArea(650, 0, 340, 690);
@@ -51,6 +58,13 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
     ShowDocument();
+
+    // The page takes the keys of the game from the start.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+    m_hintTimer.setSingleShot(true);
+    m_hintTimer.setInterval(kHintMilliseconds);
+    connect(&m_hintTimer, &QTimer::timeout, this, [this] { ShowHint(std::string()); });
 }
 
 CPokerView::~CPokerView()
@@ -72,6 +86,7 @@ void CPokerView::OnUpdate(EUpdateHint hint)
         break;
     case EUpdateHint::InitialHand:
     case EUpdateHint::FinalHand:
+    case EUpdateHint::Restored:
         m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne, result.m_strAdvice);
         m_playingScene.SetDescription(result.m_strDescription);
         m_playingScene.SetShowdown(ShowdownHeading(result.m_bFinal, result.m_showdownOdds.m_nOpponents),
@@ -80,7 +95,17 @@ void CPokerView::OnUpdate(EUpdateHint hint)
     default:
         break;
     }
+    // A step may hide the focused OK or Discard: the page then takes the
+    // keys back rather than Qt passing them to the next list.
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusHere = focus == this || isAncestorOf(focus);
+    if (hint != EUpdateHint::Picked) {
+        m_typing.Clear();
+        m_strHint.clear();
+    }
     ShowDocument();
+    if (focusHere && hint != EUpdateHint::Picked && hint != EUpdateHint::Marked)
+        setFocus();
 }
 
 void CPokerView::ShowDocument()
@@ -116,6 +141,7 @@ void CPokerView::ShowDocument()
     PlaceControls();
     viewport()->update();
     emit DrawAnalysisAvailable(doc.CanMark());
+    emit HistoryChanged(doc.CanUndo(), doc.CanRedo());
 }
 
 void CPokerView::OnCardsConfirmed()
@@ -162,6 +188,7 @@ void CPokerView::DrawPage(QPainter& buffer) const
     m_playingScene.Draw(buffer);
     m_cardsScene.Draw(buffer);
     m_resultsScene.Draw(buffer);
+    DrawPrompt(buffer);
 }
 
 void CPokerView::paintEvent(QPaintEvent* event)
@@ -250,4 +277,85 @@ void CPokerView::OpenHelp(int contextId)
         return;
     QMessageBox box(QMessageBox::Warning, Text(idAppTitle), Text(idFailedToLaunchHelp), QMessageBox::Ok, this);
     box.exec();
+}
+
+void CPokerView::keyPressEvent(QKeyEvent* event)
+{
+    if (!OnGameKey(*event))
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool CPokerView::OnGameKey(const QKeyEvent& event)
+{
+    CPokerDoc& doc = *m_pDocument;
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    const QString text = event.text();
+    const bool typed = text.size() == 1 && text[0].isPrint() &&
+                       !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (doc.GetPickCount() > 0) {
+        if (event.matches(QKeySequence::Paste)) {
+            OnPaste();
+        } else if (enter) {
+            OnCardsConfirmed();  // refused until the pick is complete
+        } else if (event.key() == Qt::Key_Backspace) {
+            m_typing.Erase(doc);
+            ShowHint(std::string());
+        } else if (event.key() == Qt::Key_Escape && !m_typing.GetPending().empty()) {
+            m_typing.Clear();
+            ShowHint(std::string());
+        } else if (typed) {
+            // Any other character is simply not a card.
+            const char key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '?';
+            ShowHint(m_typing.Type(doc, key));
+        } else {
+            return false;
+        }
+        return true;
+    }
+    if (doc.CanMark()) {
+        const int digit = typed ? text[0].digitValue() : -1;
+        if (enter)
+            OnDiscard();  // refused while nothing is marked
+        else if (digit >= 1 && digit <= CPokerDoc::kPlaces)
+            doc.ToggleMark(digit - 1);
+        else
+            return false;
+        return true;
+    }
+    return false;
+}
+
+void CPokerView::OnPaste()
+{
+    m_typing.Clear();
+    const std::string refusal = PastePicks(*m_pDocument, QApplication::clipboard()->text().toStdString());
+    if (refusal.empty())
+        return;
+    QMessageBox box(QMessageBox::Warning, Text(idPasteTitle), QString::fromStdString(refusal), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CPokerView::ShowHint(const std::string& hint)
+{
+    m_strHint = QString::fromStdString(hint);
+    if (m_strHint.isEmpty())
+        m_hintTimer.stop();
+    else
+        m_hintTimer.start();
+    viewport()->update();
+}
+
+void CPokerView::DrawPrompt(QPainter& buffer) const
+{
+    if (!m_cardsScene.IsActive())
+        return;
+    QString prompt = m_strHint;
+    if (prompt.isEmpty() && !m_typing.GetPending().empty())
+        prompt = QString::fromStdString(FormatStoredText(idTypedCard, m_typing.GetPending().c_str()));
+    if (prompt.isEmpty())
+        return;
+    // Below the OK button, which ends 42 pixels under the picker.
+    const QRect picker = m_cardsScene.Area();
+    const QRect line(picker.left(), picker.top() + picker.height() + 46, picker.width(), 24);
+    DrawSceneText(buffer, prompt, line, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
 }

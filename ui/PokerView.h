@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardTyping.h"
 #include "CardsScene.h"
 #include "PlayingScene.h"
 #include "ResultsScene.h"
@@ -7,6 +8,9 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
+
+#include <string>
 
 class CHelpWindow;
 class CPokerDoc;
@@ -57,9 +61,12 @@ public slots:
 signals:
     // After every change of stage: whether the draw analysis can be shown now.
     void DrawAnalysisAvailable(bool available);
+    // After every change: whether the document can undo and redo a step.
+    void HistoryChanged(bool canUndo, bool canRedo);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -73,6 +80,15 @@ private:
     void PlaceControls();
     void UpdateScrollBars();
     void OpenHelp(int contextId);
+    // The keys of the game: cards typed, Backspace, Enter and paste in the
+    // picker; 1 to 5 and Enter in the discard phase. False for the others,
+    // Tab and the scrolling keys among them.
+    bool OnGameKey(const QKeyEvent& event);
+    void OnPaste();
+    // Shows a refusal in the prompt for a moment; an empty one clears it.
+    void ShowHint(const std::string& hint);
+    // The card being typed, or the last refusal, under the picker's OK.
+    void DrawPrompt(QPainter& buffer) const;
 
     CPokerDoc* m_pDocument;
     CPlayingScene m_playingScene;
@@ -80,4 +96,7 @@ private:
     CResultsScene m_resultsScene;
     QString m_helpFile;
     QPointer<CHelpWindow> m_pHelpWindow;
+    CCardTyping m_typing;
+    QString m_strHint;
+    QTimer m_hintTimer;
 };

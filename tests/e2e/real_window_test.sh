@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# One whole game of the installed program in a real X server: xdotool clicks
-# where a player would, and the X server's own screenshots are checked after
-# each step. Usage: real_window_test.sh BUILD_DIR
+# Two whole games of the installed program in a real X server: xdotool clicks
+# where a player would, then types a game; the X server's own screenshots are
+# checked after each step. Usage: real_window_test.sh BUILD_DIR
 set -euo pipefail
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 build=$(cd "$1" && pwd)
@@ -94,9 +94,32 @@ title=$("$magick" "$shot" -crop 290x30+675+$origin_y +repage -format '%#' info:)
 pick 0 0; ok
 shoot final_hand
 [ "$(blue "$(hand_x 0)" $hand_y $card_w $card_h)" -gt 150 ] || fail "the replacement shows no face"
-for band in 35 260; do
-    share=$(gold_share 650 $band 340 190)
-    awk -v s="$share" 'BEGIN { exit !(s > 0.02) }' || fail "no table text at y = $band (gold share $share)"
-    [ "$(blue 650 $band 340 190)" -lt 100 ] || fail "cards still cover the table at y = $band"
-done
-echo "PASS: a whole game in a real window; screenshots in $work"
+check_tables() {
+    for band in 35 260; do
+        share=$(gold_share 650 $band 340 190)
+        awk -v s="$share" 'BEGIN { exit !(s > 0.02) }' || fail "no table text at y = $band (gold share $share) $1"
+        [ "$(blue 650 $band 340 190)" -lt 100 ] || fail "cards still cover the table at y = $band $1"
+    done
+}
+check_tables "after the mouse game"
+
+# New, then the same game from the keyboard alone: typed cards, Enter for OK,
+# 1 to mark the first place, Enter for Discard, the replacement, Enter.
+window=$(xdotool search --onlyvisible --name '^Quintara$' | head -n 1)
+xdotool windowfocus --sync "$window" key ctrl+n
+sleep 0.3
+shoot keyboard_new
+[ "$(blue 675 30 $card_w 40)" -gt 150 ] || fail "New did not bring the picker back"
+xdotool type --delay 30 '2c4s7d9cqh'
+xdotool key Return
+sleep 0.3
+xdotool key 1 Return
+sleep 0.3
+shoot keyboard_discarded
+[ "$(blue "$(hand_x 0)" $hand_y $card_w $card_h)" -lt 120 ] || fail "the keyboard discard shows no card back"
+xdotool type --delay 30 'Ac'
+xdotool key Return
+shoot keyboard_final
+[ "$(blue "$(hand_x 0)" $hand_y $card_w $card_h)" -gt 150 ] || fail "the typed replacement shows no face"
+check_tables "after the keyboard game"
+echo "PASS: a whole game with the mouse and one with the keyboard in a real window; screenshots in $work"
