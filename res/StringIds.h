@@ -104,6 +104,13 @@ enum ETextId : unsigned {
     idPickReplacement = 190,
     idTableNote = 210,
 
+    // The painted cards' names for assistive technology.
+    idCardName = 240,       // rank word, suit word
+    idRankAce = 241,        // then Two .. King, in card-index order
+    idSuitClubs = 254,      // then diamonds, hearts, spades
+    idCardBack = 258,
+    idHandDescriptionName = 259,
+
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
     idVersion = 104,

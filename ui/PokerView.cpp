@@ -2,6 +2,7 @@
 
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
+#include "PageAccessible.h"
 #include "PokerDoc.h"
 #include "StringIds.h"
 #include "Style.h"
@@ -50,6 +51,7 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
 
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
+    SetUpPageAccessibility(*this);
     ShowDocument();
 }
 
@@ -112,6 +114,7 @@ void CPokerView::ShowDocument()
 
     PlaceControls();
     viewport()->update();
+    NotifyPageAccessibility(*this);
     emit DrawAnalysisAvailable(doc.CanMark());
 }
 
@@ -146,12 +149,22 @@ void CPokerView::OnDrawAnalysis()
 void CPokerView::OnLButtonDown(const QPoint& page)
 {
     const int card = m_cardsScene.HitTest(page);
-    if (card >= 0) {
+    if (card >= 0)
+        PressCard(card);
+    else
+        PressPlace(m_playingScene.HitTest(page));
+}
+
+void CPokerView::PressCard(int card)
+{
+    if (m_cardsScene.IsActive())
         m_pDocument->TogglePick(card);
-        return;
-    }
+}
+
+void CPokerView::PressPlace(int place)
+{
     if (m_pDocument->CanMark())
-        m_pDocument->ToggleMark(m_playingScene.HitTest(page));
+        m_pDocument->ToggleMark(place);
 }
 
 void CPokerView::DrawPage(QPainter& buffer) const
@@ -165,18 +178,23 @@ void CPokerView::paintEvent(QPaintEvent* event)
 {
     // The image holds the page at page coordinates and reaches at least as
     // far as the viewport shows, so that every exposed pixel has a source.
+    // It has the screen's density: the page is painted in logical pixels and
+    // the dense pictures and text land on device pixels, unscaled.
     const QRect exposed = event->rect();
     const QPoint scroll = GetScrollPosition();
     const QSize client = viewport()->size();
-    QImage buffer(qMax(kPageWidth, scroll.x() + client.width()), qMax(kPageHeight, scroll.y() + client.height()),
-                  QImage::Format_RGB32);
+    const qreal ratio = viewport()->devicePixelRatio();
+    const QSize page(qMax(kPageWidth, scroll.x() + client.width()), qMax(kPageHeight, scroll.y() + client.height()));
+    QImage buffer(page * ratio, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(ratio);
     buffer.fill(kFeltGreen);
     {
         QPainter bufferPainter(&buffer);
         DrawPage(bufferPainter);
     }
     QPainter painter(viewport());
-    painter.drawImage(exposed.topLeft(), buffer, exposed.translated(scroll));
+    const QRectF source(QPointF(exposed.topLeft() + scroll) * ratio, QSizeF(exposed.size()) * ratio);
+    painter.drawImage(QRectF(exposed), buffer, source);
 }
 
 void CPokerView::mousePressEvent(QMouseEvent* event)

@@ -41,6 +41,11 @@ public:
     const CPlayingScene& PlayingScene() const { return m_playingScene; }
     const CResultsScene& ResultsScene() const { return m_resultsScene; }
 
+    // What a click on a picker card or on a hand place does: the document's
+    // pick or mark; nothing when the page takes no such click now.
+    void PressCard(int card);
+    void PressPlace(int place);
+
     // Where the help page is looked for; the program's own by default.
     void SetHelpFile(const QString& path) { m_helpFile = path; }
 
