@@ -185,16 +185,18 @@ void CPokerView::paintEvent(QPaintEvent* event)
     const QSize client = viewport()->size();
     const qreal ratio = viewport()->devicePixelRatio();
     const QSize page(qMax(kPageWidth, scroll.x() + client.width()), qMax(kPageHeight, scroll.y() + client.height()));
-    QImage buffer(page * ratio, QImage::Format_RGB32);
-    buffer.setDevicePixelRatio(ratio);
-    buffer.fill(kFeltGreen);
+    if (m_pageImage.size() != page * ratio || m_pageImage.devicePixelRatio() != ratio) {
+        m_pageImage = QImage(page * ratio, QImage::Format_RGB32);
+        m_pageImage.setDevicePixelRatio(ratio);
+    }
+    m_pageImage.fill(kFeltGreen);
     {
-        QPainter bufferPainter(&buffer);
+        QPainter bufferPainter(&m_pageImage);
         DrawPage(bufferPainter);
     }
     QPainter painter(viewport());
     const QRectF source(QPointF(exposed.topLeft() + scroll) * ratio, QSizeF(exposed.size()) * ratio);
-    painter.drawImage(QRectF(exposed), buffer, source);
+    painter.drawImage(QRectF(exposed), m_pageImage, source);
 }
 
 void CPokerView::mousePressEvent(QMouseEvent* event)

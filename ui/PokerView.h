@@ -5,6 +5,7 @@
 #include "ResultsScene.h"
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 
@@ -85,4 +86,7 @@ private:
     CResultsScene m_resultsScene;
     QString m_helpFile;
     QPointer<CHelpWindow> m_pHelpWindow;
+    // The page image paintEvent draws into, kept between paints: at twice the
+    // density it is 11 MB, and a fresh one each paint cost more than drawing.
+    QImage m_pageImage;
 };
