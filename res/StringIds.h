@@ -105,11 +105,11 @@ enum ETextId : unsigned {
     idTableNote = 210,
 
     // The painted cards' names for assistive technology.
-    idCardName = 240,       // rank word, suit word
-    idRankAce = 241,        // then Two .. King, in card-index order
-    idSuitClubs = 254,      // then diamonds, hearts, spades
-    idCardBack = 258,
-    idHandDescriptionName = 259,
+    idCardName = 270,       // rank word, suit word
+    idRankAce = 271,        // then Two .. King, in card-index order
+    idSuitClubs = 284,      // then diamonds, hearts, spades
+    idCardBack = 288,
+    idHandDescriptionName = 289,
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
