@@ -123,6 +123,13 @@ enum ETextId : unsigned {
     idTypedCard = 265,       // "%s", the keys typed towards a card
     idPasteTitle = 266,
 
+    // The painted cards' names for assistive technology.
+    idCardName = 270,       // rank word, suit word
+    idRankAce = 271,        // then Two .. King, in card-index order
+    idSuitClubs = 284,      // then diamonds, hearts, spades
+    idCardBack = 288,
+    idHandDescriptionName = 289,
+
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
     idVersion = 104,

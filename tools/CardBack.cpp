@@ -20,7 +20,11 @@ void PaintLattice(QPainter& painter, const QRectF& area, double scale)
     const bool upright = painter.worldTransform().type() <= QTransform::TxTranslate;
     painter.setRenderHint(QPainter::Antialiasing, !upright);
     painter.setClipRect(area);
-    painter.setPen(QPen(kBackGoldDark, upright ? 0.0 : 0.8 * scale));
+    // One pixel wide at every density: on dense pictures a cosmetic line
+    // would come out half as heavy.
+    const double ratio = painter.device()->devicePixelRatio();
+    const double uprightWidth = ratio > 1 ? 1.0 : 0.0;
+    painter.setPen(QPen(kBackGoldDark, upright ? uprightWidth : 0.8 * scale));
     const double step = 4.0 * scale;
     const double span = area.width() + area.height();
     for (double d = -span; d <= span; d += step)
@@ -68,9 +72,9 @@ void PaintCardBack(QPainter& painter, const QRectF& rect)
     painter.restore();
 }
 
-QImage DrawCardBack()
+QImage DrawCardBack(double ratio)
 {
-    QImage image(kCardSize, QImage::Format_RGB32);
+    QImage image = NewPicture(kCardSize, ratio, QImage::Format_RGB32);
     image.fill(kFeltGreen);
     QPainter painter(&image);
     PaintCardBack(painter, QRectF(QPointF(0, 0), kCardSize));

@@ -12,6 +12,7 @@ namespace artwork
 // ones leave it out.
 void PaintCardBack(QPainter& painter, const QRectF& rect);
 
-// One full-size back, 71 x 96, on a felt-green surround.
-QImage DrawCardBack();
+// One full-size back, 71 x 96, on a felt-green surround, at `ratio` device
+// pixels per pixel.
+QImage DrawCardBack(double ratio);
 }  // namespace artwork

@@ -80,9 +80,9 @@ void PaintRank(QPainter& painter, int suit, int rank)
 
 // The index is drawn once and copied turned by 180 degrees to the bottom
 // right, so both corners are pixel-for-pixel the same.
-QImage IndexLayer(int suit, int rank)
+QImage IndexLayer(int suit, int rank, double ratio)
 {
-    QImage layer(kCardSize, QImage::Format_ARGB32_Premultiplied);
+    QImage layer = NewPicture(kCardSize, ratio, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter painter(&layer);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -103,12 +103,12 @@ void PaintBlankCard(QPainter& painter, const QRectF& rect)
     painter.restore();
 }
 
-QImage DrawCardFace(int cardIndex)
+QImage DrawCardFace(int cardIndex, double ratio)
 {
     const int suit = cardIndex / 13;
     const int rank = cardIndex % 13;
 
-    QImage image(kCardSize, QImage::Format_RGB32);
+    QImage image = NewPicture(kCardSize, ratio, QImage::Format_RGB32);
     image.fill(kFeltGreen);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -119,9 +119,11 @@ QImage DrawCardFace(int cardIndex)
     else
         PaintPips(painter, suit, rank);
 
-    const QImage index = IndexLayer(suit, rank);
+    const QImage index = IndexLayer(suit, rank, ratio);
+    QImage turned = index.mirrored(true, true);
+    turned.setDevicePixelRatio(ratio);
     painter.drawImage(0, 0, index);
-    painter.drawImage(0, 0, index.mirrored(true, true));
+    painter.drawImage(0, 0, turned);
     return image;
 }
 }  // namespace artwork

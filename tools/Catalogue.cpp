@@ -15,23 +15,27 @@ constexpr int kBackId = 142;
 constexpr int kDeckId = 143;
 }  // namespace
 
-QString BitmapFileName(int bitmapId)
+QString BitmapFileName(int bitmapId, double ratio)
 {
-    return QStringLiteral("bitmap%1.png").arg(bitmapId);
+    return ratio > 1 ? QStringLiteral("bitmap%1@%2x.png").arg(bitmapId).arg(ratio)
+                     : QStringLiteral("bitmap%1.png").arg(bitmapId);
 }
 
 std::vector<TPicture> DrawAllPictures()
 {
     std::vector<TPicture> pictures;
-    for (int cardIndex = 0; cardIndex < 52; ++cardIndex)
+    for (const double ratio : {1.0, 2.0})
     {
-        const int id = kFirstFaceId + cardIndex;
-        pictures.push_back({BitmapFileName(id), id, DrawCardFace(cardIndex)});
+        for (int cardIndex = 0; cardIndex < 52; ++cardIndex)
+        {
+            const int id = kFirstFaceId + cardIndex;
+            pictures.push_back({BitmapFileName(id, ratio), id, DrawCardFace(cardIndex, ratio)});
+        }
+        pictures.push_back({BitmapFileName(kBackId, ratio), kBackId, DrawCardBack(ratio)});
+        pictures.push_back({BitmapFileName(kDeckId, ratio), kDeckId, DrawDeck(ratio)});
+        for (const auto& [id, image] : DrawFannedHands(ratio))
+            pictures.push_back({BitmapFileName(id, ratio), id, image});
     }
-    pictures.push_back({BitmapFileName(kBackId), kBackId, DrawCardBack()});
-    pictures.push_back({BitmapFileName(kDeckId), kDeckId, DrawDeck()});
-    for (const auto& [id, image] : DrawFannedHands())
-        pictures.push_back({BitmapFileName(id), id, image});
     pictures.push_back({QStringLiteral("icon128.png"), 0, DrawIcon(128)});
     pictures.push_back({QStringLiteral("quintara.png"), 0, DrawIcon(256)});
     return pictures;

@@ -17,8 +17,10 @@ struct TPicture
 };
 
 // Every picture of the desktop program: the 52 faces (bitmaps 144 to 195),
-// the back (142), the deck (143), the eleven opponents' hands and the icons.
+// the back (142), the deck (143) and the eleven opponents' hands, each once as
+// is and once at twice the density for high-density screens; then the icons.
 std::vector<TPicture> DrawAllPictures();
 
-QString BitmapFileName(int bitmapId);
+// "bitmap<id>.png", or "bitmap<id>@2x.png" for the pictures at ratio 2.
+QString BitmapFileName(int bitmapId, double ratio);
 }  // namespace artwork

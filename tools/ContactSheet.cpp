@@ -17,7 +17,7 @@ public:
     CSheetPainter(QPainter& painter, const std::vector<TPicture>& pictures) : m_painter(painter)
     {
         for (const TPicture& picture : pictures)
-            if (picture.m_nBitmapId != 0)
+            if (picture.m_nBitmapId != 0 && picture.m_image.devicePixelRatio() == 1)
                 m_images[picture.m_nBitmapId] = picture.m_image;
     }
 

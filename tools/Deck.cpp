@@ -16,9 +16,9 @@ constexpr double kLayerStep = 2.0;
 constexpr double kTopCardOffset = 3.0;
 }  // namespace
 
-QImage DrawDeck()
+QImage DrawDeck(double ratio)
 {
-    QImage image(kDeckSize, QImage::Format_RGB32);
+    QImage image = NewPicture(kDeckSize, ratio, QImage::Format_RGB32);
     image.fill(kFeltGreen);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -63,9 +63,9 @@ double CommonCardHeight()
 
 // Seat angles run counter-clockwise on screen: 0 is the player's seat at the
 // bottom, 90 the right side, 180 the top.
-QImage DrawFan(const QSize& size, double seatAngle)
+QImage DrawFan(const QSize& size, double seatAngle, double ratio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = NewPicture(size, ratio, QImage::Format_RGB32);
     image.fill(kFeltGreen);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -90,15 +90,15 @@ QImage DrawFan(const QSize& size, double seatAngle)
 }
 }  // namespace
 
-std::map<int, QImage> DrawFannedHands()
+std::map<int, QImage> DrawFannedHands(double ratio)
 {
     std::map<int, QImage> hands;
-    hands[130] = DrawFan(QSize(139, 96), 180);
-    hands[135] = DrawFan(QSize(96, 139), 90);
-    hands[132] = DrawFan(QSize(151, 167), 120);
-    hands[196] = DrawFan(QSize(134, 162), 72);
-    hands[141] = DrawFan(QSize(169, 159), 144);
-    hands[197] = DrawFan(QSize(153, 168), 60);
+    hands[130] = DrawFan(QSize(139, 96), 180, ratio);
+    hands[135] = DrawFan(QSize(96, 139), 90, ratio);
+    hands[132] = DrawFan(QSize(151, 167), 120, ratio);
+    hands[196] = DrawFan(QSize(134, 162), 72, ratio);
+    hands[141] = DrawFan(QSize(169, 159), 144, ratio);
+    hands[197] = DrawFan(QSize(153, 168), 60, ratio);
 
     // The left side's pictures are the right side's seen in a mirror, so the
     // table looks the same on both sides; the left seat at 270 degrees is the
@@ -108,6 +108,8 @@ std::map<int, QImage> DrawFannedHands()
     hands[139] = hands[196].mirrored(true, false);
     hands[138] = hands[141].mirrored(true, false);
     hands[198] = hands[197].mirrored(true, false);
+    for (auto& [id, image] : hands)
+        image.setDevicePixelRatio(ratio);
     return hands;
 }
 }  // namespace artwork

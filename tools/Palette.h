@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QSize>
 
 // Colours and sizes shared by every picture, so the cards, the backs and the
@@ -27,6 +28,16 @@ inline const QColor kCrownBlueLight(96, 140, 235);
 // Corner radius of every card outline: the desktop program leaves three pixels
 // per corner undrawn, which this radius keeps outside the card.
 inline constexpr double kCardCornerRadius = 3.5;
+
+// An empty picture of `size` logical pixels holding `ratio` device pixels per
+// logical one; a painter on it draws in logical coordinates, so every drawing
+// serves both the ordinary and the high-density pictures.
+inline QImage NewPicture(const QSize& size, double ratio, QImage::Format format)
+{
+    QImage image(size * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
 
 inline bool IsRedSuit(int suit) { return suit == 1 || suit == 2; }
 inline QColor SuitColour(int suit) { return IsRedSuit(suit) ? kRedSuit : kBlackSuit; }

@@ -5,20 +5,23 @@
 
 namespace {
 
-QImage DecodeBitmap(unsigned id)
+QImage DecodeBitmap(unsigned id, int density)
 {
-    QImage image(QStringLiteral(":/images/bitmap%1.png").arg(id));
+    QImage image(density > 1 ? QStringLiteral(":/images/bitmap%1@%2x.png").arg(id).arg(density)
+                             : QStringLiteral(":/images/bitmap%1.png").arg(id));
     if (image.isNull())
         return image;
     // One fixed pixel format, so that drawing into the page buffer is a copy
     // and inverting a picture flips exactly its colours.
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                          : QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
+    return image;
 }
 
 }  // namespace
 
-QImage LoadBitmap(unsigned id)
+QImage LoadBitmap(unsigned id, qreal devicePixelRatio)
 {
     // Every paint draws the whole page, up to 63 pictures; decoding each PNG
     // anew would cost most of the paint. Decoded pictures are kept and handed
@@ -26,9 +29,17 @@ QImage LoadBitmap(unsigned id)
     // inverted selection) never changes what the next caller gets.
     static QHash<unsigned, QImage> decoded;
     const unsigned key = id & 0xFFFFu;
+    if (devicePixelRatio >= 2) {
+        const unsigned denseKey = key | 0x10000u;
+        auto found = decoded.constFind(denseKey);
+        if (found == decoded.constEnd())
+            found = decoded.insert(denseKey, DecodeBitmap(key, 2));
+        if (!found.value().isNull())
+            return found.value();
+    }
     auto found = decoded.constFind(key);
     if (found == decoded.constEnd())
-        found = decoded.insert(key, DecodeBitmap(key));
+        found = decoded.insert(key, DecodeBitmap(key, 1));
     return found.value();
 }
 

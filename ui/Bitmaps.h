@@ -13,9 +13,13 @@ enum : unsigned {
     kBitmapFirstCard = 144,  // ace of clubs; card index i is kBitmapFirstCard + i
 };
 
-// The picture, or a null image when there is none under that id.
-QImage LoadBitmap(unsigned id);
+// The picture, or a null image when there is none under that id. For a
+// device pixel ratio of 2 or more, the picture drawn at twice the density
+// (":/images/bitmap<id>@2x.png", its devicePixelRatio 2, the same size in
+// logical pixels) when there is one.
+QImage LoadBitmap(unsigned id, qreal devicePixelRatio = 1.0);
 
-// The size the picture of this id is drawn at, known even before the picture
-// itself exists; an empty size for an id outside the catalogue.
+// The size the picture of this id is drawn at in logical pixels, known even
+// before the picture itself exists; an empty size for an id outside the
+// catalogue.
 QSize CatalogueSize(unsigned id);

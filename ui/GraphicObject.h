@@ -18,6 +18,7 @@ public:
     // Draws the picture at (m_x, m_y), as its negative when selected, leaving
     // three pixels at each corner untouched so that the cards look rounded
     // over whatever lies beneath. Nothing when invisible or without picture.
+    // On a target of device pixel ratio 2 or more, the dense picture is drawn.
     void Draw(QPainter& target) const;
 
     // The page rectangle the picture covers.

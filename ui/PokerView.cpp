@@ -2,6 +2,7 @@
 
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
+#include "PageAccessible.h"
 #include "PokerDoc.h"
 #include "SceneText.h"
 #include "StoredText.h"
@@ -57,6 +58,7 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
 
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
+    SetUpPageAccessibility(*this);
     ShowDocument();
 
     // The page takes the keys of the game from the start.
@@ -140,6 +142,7 @@ void CPokerView::ShowDocument()
 
     PlaceControls();
     viewport()->update();
+    NotifyPageAccessibility(*this);
     emit DrawAnalysisAvailable(doc.CanMark());
     emit HistoryChanged(doc.CanUndo(), doc.CanRedo());
 }
@@ -175,12 +178,22 @@ void CPokerView::OnDrawAnalysis()
 void CPokerView::OnLButtonDown(const QPoint& page)
 {
     const int card = m_cardsScene.HitTest(page);
-    if (card >= 0) {
+    if (card >= 0)
+        PressCard(card);
+    else
+        PressPlace(m_playingScene.HitTest(page));
+}
+
+void CPokerView::PressCard(int card)
+{
+    if (m_cardsScene.IsActive())
         m_pDocument->TogglePick(card);
-        return;
-    }
+}
+
+void CPokerView::PressPlace(int place)
+{
     if (m_pDocument->CanMark())
-        m_pDocument->ToggleMark(m_playingScene.HitTest(page));
+        m_pDocument->ToggleMark(place);
 }
 
 void CPokerView::DrawPage(QPainter& buffer) const
@@ -195,18 +208,25 @@ void CPokerView::paintEvent(QPaintEvent* event)
 {
     // The image holds the page at page coordinates and reaches at least as
     // far as the viewport shows, so that every exposed pixel has a source.
+    // It has the screen's density: the page is painted in logical pixels and
+    // the dense pictures and text land on device pixels, unscaled.
     const QRect exposed = event->rect();
     const QPoint scroll = GetScrollPosition();
     const QSize client = viewport()->size();
-    QImage buffer(qMax(kPageWidth, scroll.x() + client.width()), qMax(kPageHeight, scroll.y() + client.height()),
-                  QImage::Format_RGB32);
-    buffer.fill(kFeltGreen);
+    const qreal ratio = viewport()->devicePixelRatio();
+    const QSize page(qMax(kPageWidth, scroll.x() + client.width()), qMax(kPageHeight, scroll.y() + client.height()));
+    if (m_pageImage.size() != page * ratio || m_pageImage.devicePixelRatio() != ratio) {
+        m_pageImage = QImage(page * ratio, QImage::Format_RGB32);
+        m_pageImage.setDevicePixelRatio(ratio);
+    }
+    m_pageImage.fill(kFeltGreen);
     {
-        QPainter bufferPainter(&buffer);
+        QPainter bufferPainter(&m_pageImage);
         DrawPage(bufferPainter);
     }
     QPainter painter(viewport());
-    painter.drawImage(exposed.topLeft(), buffer, exposed.translated(scroll));
+    const QRectF source(QPointF(exposed.topLeft() + scroll) * ratio, QSizeF(exposed.size()) * ratio);
+    painter.drawImage(QRectF(exposed), m_pageImage, source);
 }
 
 void CPokerView::mousePressEvent(QMouseEvent* event)

@@ -6,6 +6,7 @@
 #include "ResultsScene.h"
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -44,6 +45,11 @@ public:
     const CCardsScene& CardsScene() const { return m_cardsScene; }
     const CPlayingScene& PlayingScene() const { return m_playingScene; }
     const CResultsScene& ResultsScene() const { return m_resultsScene; }
+
+    // What a click on a picker card or on a hand place does: the document's
+    // pick or mark; nothing when the page takes no such click now.
+    void PressCard(int card);
+    void PressPlace(int place);
 
     // Where the help page is looked for; the program's own by default.
     void SetHelpFile(const QString& path) { m_helpFile = path; }
@@ -99,4 +105,7 @@ private:
     CCardTyping m_typing;
     QString m_strHint;
     QTimer m_hintTimer;
+    // The page image paintEvent draws into, kept between paints: at twice the
+    // density it is 11 MB, and a fresh one each paint cost more than drawing.
+    QImage m_pageImage;
 };
