@@ -18,6 +18,18 @@ inline constexpr int CardRank(int card) { return card % 13; }
 // Ace-high index of a primary rank index.
 inline constexpr int AceHigh(int rank) { return rank == 0 ? 12 : rank - 1; }
 
+// Five cards, each in 0..51, none twice.
+inline bool IsValidHand(const int hand[kHandSize])
+{
+    unsigned long long seen = 0;
+    for (int i = 0; i < kHandSize; ++i) {
+        if (hand[i] < 0 || hand[i] >= kCardCount || (seen >> hand[i] & 1u))
+            return false;
+        seen |= 1ull << hand[i];
+    }
+    return true;
+}
+
 // Ace, Ten, Jack, Queen or King.
 inline constexpr bool IsHighCard(int rank) { return rank == 0 || rank >= 9; }
 

@@ -8,17 +8,6 @@
 
 namespace {
 
-bool IsValidHand(const int hand[5])
-{
-    unsigned long long seen = 0;
-    for (int i = 0; i < kHandSize; ++i) {
-        if (hand[i] < 0 || hand[i] >= kCardCount || (seen >> hand[i] & 1u))
-            return false;
-        seen |= 1ull << hand[i];
-    }
-    return true;
-}
-
 // A chance as an exact fraction of draws; a hold without draws counts as 0
 // of 1 so that it still compares consistently with the others.
 struct TFraction {

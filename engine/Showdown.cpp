@@ -131,17 +131,6 @@ const TRankCases& RankCases()
     return cases;
 }
 
-bool IsValidHand(const int hand[5])
-{
-    unsigned long long seen = 0;
-    for (int i = 0; i < kHandSize; ++i) {
-        if (hand[i] < 0 || hand[i] >= kCardCount || (seen >> hand[i] & 1u))
-            return false;
-        seen |= 1ull << hand[i];
-    }
-    return true;
-}
-
 int AceHighRankOf(int card)
 {
     return AceHigh(CardRank(card));

@@ -6,21 +6,6 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace {
-
-bool IsValidHand(const int hand[5])
-{
-    unsigned long long seen = 0;
-    for (int i = 0; i < kHandSize; ++i) {
-        if (hand[i] < 0 || hand[i] >= kCardCount || (seen >> hand[i] & 1u))
-            return false;
-        seen |= 1ull << hand[i];
-    }
-    return true;
-}
-
-} // namespace
-
 std::vector<TDrawOutcome> EnumerateDraws(const int hand[5], const bool known[52])
 {
     if (!IsValidHand(hand))
