@@ -14,6 +14,16 @@ int AceHighRank(int card)
     return rank == 0 ? 12 : rank - 1;
 }
 
+std::vector<int> Unseen(const std::vector<int>& known)
+{
+    bool isKnown[52] = {};
+    for (int c : known) isKnown[c] = true;
+    std::vector<int> unseen;
+    for (int c = 0; c < 52; ++c)
+        if (!isKnown[c]) unseen.push_back(c);
+    return unseen;
+}
+
 } // namespace
 
 TPlainHand ClassifyPlain(const int cards[5])
@@ -62,6 +72,20 @@ TPlainHand ClassifyPlain(const int cards[5])
         h.m_nCategory = pcOnePair;
         h.m_nPair = pairs[0];
     }
+
+    // A straight ranks by its top; anything else by its groups, the larger
+    // group first, then the higher rank.
+    h.m_anRanking.fill(-1);
+    h.m_anRanking[0] = h.m_nCategory;
+    size_t at = 1;
+    if (h.m_bStraight) {
+        h.m_anRanking[at] = h.m_nStraightTop;
+    } else {
+        for (int group : {h.m_nQuad, h.m_nTriple})
+            if (group >= 0) h.m_anRanking[at++] = group;
+        for (int i = 0; i < nPairs; ++i) h.m_anRanking[at++] = pairs[i];
+        for (int i = 0; i < nSingles; ++i) h.m_anRanking[at++] = singles[i];
+    }
     return h;
 }
 
@@ -95,11 +119,7 @@ bool Beats(const TPlainHand& o, const TPlainHand& p)
 
 TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand)
 {
-    bool isKnown[52] = {};
-    for (int c : known) isKnown[c] = true;
-    std::vector<int> unseen;
-    for (int c = 0; c < 52; ++c)
-        if (!isKnown[c]) unseen.push_back(c);
+    const std::vector<int> unseen = Unseen(known);
 
     const bool havePlayer = hand.size() == 5;
     TPlainHand player;
@@ -129,6 +149,10 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
         if (o.m_bStraight) n.m_dStraight += 1;
         if (o.m_bFlush) n.m_dFlush += 1;
         if (!havePlayer) continue;
+
+        if (o.m_anRanking > player.m_anRanking) n.m_dRulesAbove += 1;
+        else if (o.m_anRanking == player.m_anRanking) n.m_dRulesLevel += 1;
+        else n.m_dRulesBelow += 1;
 
         const bool beats = Beats(o, player);
         if (beats) n.m_dBeatsPlayer += 1;
@@ -190,7 +214,9 @@ void DrawFrom(const std::vector<int>& unseen, size_t from, int cards[5], int hel
 {
     if (held == 5) {
         counts.m_dTotal += 1;
-        counts.m_adCategory[ClassifyPlain(cards).m_nCategory] += 1;
+        const TPlainHand hand = ClassifyPlain(cards);
+        counts.m_adCategory[hand.m_nCategory] += 1;
+        if (hand.m_nCategory == pcStraightFlush && hand.m_nStraightTop == 12) counts.m_dRoyalFlush += 1;
         return;
     }
     for (size_t i = from; i < unseen.size(); ++i) {
@@ -203,11 +229,7 @@ void DrawFrom(const std::vector<int>& unseen, size_t from, int cards[5], int hel
 
 TDrawCounts CountDraws(const std::vector<int>& kept, const std::vector<int>& known)
 {
-    bool isKnown[52] = {};
-    for (int c : known) isKnown[c] = true;
-    std::vector<int> unseen;
-    for (int c = 0; c < 52; ++c)
-        if (!isKnown[c]) unseen.push_back(c);
+    const std::vector<int> unseen = Unseen(known);
     TDrawCounts counts;
     int cards[5];
     std::copy(kept.begin(), kept.end(), cards);

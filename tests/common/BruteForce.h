@@ -1,9 +1,10 @@
 #pragma once
 
-// An independent, plain enumeration of every opponent hand, written for the
-// tests only. Ranks here are Ace-high (0 Two .. 12 Ace); cards are the
-// engine's card indices (13 x suit + rank, rank 0 the Ace).
+// An independent, plain enumeration of every opponent hand and every draw,
+// written for the tests only. Ranks here are Ace-high (0 Two .. 12 Ace);
+// cards are the engine's card indices (13 x suit + rank, rank 0 the Ace).
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct TPlainHand {
     int m_nTriple = -1;         // three of a kind or full house
     int m_nQuad = -1;
     int m_nTopKicker = -1;      // highest unpaired rank
+    // Category, then the ranks that break ties by the full rules (unused
+    // places -1): compared as a whole, the larger ranking is the better hand.
+    std::array<int, 6> m_anRanking{};
 };
 
 TPlainHand ClassifyPlain(const int cards[5]);
@@ -53,6 +57,9 @@ struct TBruteForceCounts {
            m_dHigherFlush = 0, m_dHigherFullHouse = 0, m_dHigherFourOfAKind = 0, m_dHigherStraightFlush = 0;
     // Opponent hands that beat the player.
     double m_dBeatsPlayer = 0;
+    // The showdown by the full rules: opponent hands above, level with and
+    // below the player's.
+    double m_dRulesAbove = 0, m_dRulesLevel = 0, m_dRulesBelow = 0;
 };
 
 // Every five-card hand of the cards outside `known`. `hand` is the player's
@@ -69,5 +76,6 @@ std::vector<int> Cards(const std::string& text);
 struct TDrawCounts {
     double m_dTotal = 0;
     double m_adCategory[pcStraightFlush + 1] = {};
+    double m_dRoyalFlush = 0;  // among the straight flushes
 };
 TDrawCounts CountDraws(const std::vector<int>& kept, const std::vector<int>& known);
