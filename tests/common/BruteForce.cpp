@@ -137,17 +137,9 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
         cards[3] = unseen[d]; cards[4] = unseen[e];
         const TPlainHand o = ClassifyPlain(cards);
         n.m_dTotal += 1;
-        switch (o.m_nCategory) {
-        case pcOnePair: n.m_dOnePair += 1; break;
-        case pcTwoPair: n.m_dTwoPair += 1; break;
-        case pcThreeOfAKind: n.m_dThreeOfAKind += 1; break;
-        case pcFullHouse: n.m_dFullHouse += 1; break;
-        case pcFourOfAKind: n.m_dFourOfAKind += 1; break;
-        case pcStraightFlush: n.m_dStraightFlush += 1; break;
-        default: break;
-        }
-        if (o.m_bStraight) n.m_dStraight += 1;
-        if (o.m_bFlush) n.m_dFlush += 1;
+        if (o.m_nCategory != pcStraight && o.m_nCategory != pcFlush) n.m_adPlain[o.m_nCategory] += 1;
+        n.m_adPlain[pcStraight] += o.m_bStraight;
+        n.m_adPlain[pcFlush] += o.m_bFlush;
         if (!havePlayer) continue;
 
         if (o.m_anRanking > player.m_anRanking) n.m_dRulesAbove += 1;
@@ -156,34 +148,14 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
 
         const bool beats = Beats(o, player);
         if (beats) n.m_dBeatsPlayer += 1;
-        switch (player.m_nCategory) {
-        case pcOnePair:
-            if (o.m_nCategory == pcOnePair && beats) n.m_dHigherPair += 1;
-            break;
-        case pcTwoPair:
-            if (o.m_nCategory == pcTwoPair && beats) n.m_dHigherTwoPair += 1;
-            break;
-        case pcThreeOfAKind:
-            if (o.m_nCategory == pcThreeOfAKind && beats) n.m_dHigherThreeOfAKind += 1;
-            break;
-        case pcStraight:
-            if (o.m_bStraight && o.m_nStraightTop > player.m_nStraightTop) n.m_dHigherStraight += 1;
-            break;
-        case pcFlush:
-            if (o.m_bFlush && o.m_nTopCard > player.m_nTopCard) n.m_dHigherFlush += 1;
-            break;
-        case pcFullHouse:
-            if (o.m_nCategory == pcFullHouse && beats) n.m_dHigherFullHouse += 1;
-            break;
-        case pcFourOfAKind:
-            if (o.m_nCategory == pcFourOfAKind && beats) n.m_dHigherFourOfAKind += 1;
-            break;
-        case pcStraightFlush:
-            if (o.m_nCategory == pcStraightFlush && beats) n.m_dHigherStraightFlush += 1;
-            break;
-        default:
-            break;
-        }
+        // Straights and flushes of the player's kind include straight flushes.
+        const int kind = player.m_nCategory;
+        if (kind == pcStraight)
+            n.m_dHigher += o.m_bStraight && o.m_nStraightTop > player.m_nStraightTop;
+        else if (kind == pcFlush)
+            n.m_dHigher += o.m_bFlush && o.m_nTopCard > player.m_nTopCard;
+        else if (kind != pcHighCard)
+            n.m_dHigher += o.m_nCategory == kind && beats;
     }
     return n;
 }

@@ -49,12 +49,11 @@ bool Beats(const TPlainHand& opponent, const TPlainHand& player);
 
 struct TBruteForceCounts {
     double m_dTotal = 0;
-    // Plain formation counts; straight and flush include straight flushes.
-    double m_dOnePair = 0, m_dTwoPair = 0, m_dThreeOfAKind = 0, m_dStraight = 0, m_dFlush = 0,
-           m_dFullHouse = 0, m_dFourOfAKind = 0, m_dStraightFlush = 0;
-    // Higher counts of the player's own kind (0 for the other kinds).
-    double m_dHigherPair = 0, m_dHigherTwoPair = 0, m_dHigherThreeOfAKind = 0, m_dHigherStraight = 0,
-           m_dHigherFlush = 0, m_dHigherFullHouse = 0, m_dHigherFourOfAKind = 0, m_dHigherStraightFlush = 0;
+    // Opponent hands by plain category; straight and flush include the
+    // straight flushes.
+    double m_adPlain[pcStraightFlush + 1] = {};
+    // Opponent hands of the player's own category that rank above his.
+    double m_dHigher = 0;
     // Opponent hands that beat the player.
     double m_dBeatsPlayer = 0;
     // The showdown by the full rules: opponent hands above, level with and

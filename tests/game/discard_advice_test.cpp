@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "AdviceHolds.h"
-#include "ConfirmedHand.h"
+#include "ManagerTestSupport.h"
 #include "DiscardAdvice.h"
 #include "StringTable.h"
 
@@ -92,8 +92,7 @@ const TAdvisedHand kHands[] = {
 TEST(DealtHandAdvice, GivesTheParagraphsOfTheHandsPattern)
 {
     for (const TAdvisedHand& hand : kHands) {
-        CCardDistributionManager manager;
-        ConfirmCards(manager, hand.m_pCards);
+        CCardDistributionManager manager = AnalyzedHand(hand.m_pCards);
         EXPECT_EQ(manager.m_nFormation, hand.m_nFormation) << hand.m_pCards;
         EXPECT_EQ(manager.m_nDrawCode, hand.m_nDrawCode) << hand.m_pCards;
         EXPECT_EQ(Shape(BuildAdvice(manager)), hand.m_strShape) << hand.m_pCards;
@@ -130,8 +129,7 @@ TEST(AdviceHolds, AreTheCardsTheWordsName)
         {"4h 5h 6h 7h 4s", kFourStraight, "4h 5h 6h 7h"},
     };
     for (const auto& row : kHolds) {
-        CCardDistributionManager manager;
-        ConfirmCards(manager, row.m_pCards);
+        const CCardDistributionManager manager = AnalyzedHand(row.m_pCards);
         std::vector<int> expected = Cards(row.m_pKept);
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(Kept(CAdviceHolds(manager), row.m_hold(CAdviceHolds(manager))), expected) << row.m_pCards;
@@ -207,8 +205,7 @@ void CheckParagraph(const std::string& paragraph, const CAdviceHolds& holds, con
 void CheckFigures(const std::vector<int>& hand)
 {
     CCardDistributionManager manager;
-    for (int card : hand) manager.m_anCardCounts[CardSuit(card)][CardRank(card)] = 1;
-    manager.AnalyzeHand();
+    PlayAndAnalyze(manager, TDrawState{hand, {}, {}});
     const std::string advice = BuildAdvice(manager);
     ASSERT_FALSE(advice.empty());
     if (manager.m_nFormation >= fmStraight)
@@ -239,16 +236,14 @@ TEST(DealtHandAdvice, EveryFigureIsTheEnumeratedChanceOfTheHoldDescribed)
 
 TEST(DealtHandAdvice, CountsTheStraightFlushDrawForTheSentence)
 {
-    CCardDistributionManager manager;
-    ConfirmCards(manager, "As Ah Jh Qh Kh");
+    CCardDistributionManager manager = AnalyzedHand("As Ah Jh Qh Kh");
     BuildAdvice(manager);
     EXPECT_EQ(manager.m_nStraightFlushDraws, 1);
 }
 
 TEST(DealtHandAdvice, OutcomesOfAnotherHandGiveNoFigures)
 {
-    CCardDistributionManager manager;
-    ConfirmCards(manager, "Kc Kd Ah 7s 2c");
+    CCardDistributionManager manager = AnalyzedHand("Kc Kd Ah 7s 2c");
     const std::vector<int> other = Cards("Kc Kd Ah 7s 3c");
     EXPECT_EQ(BuildAdvice(manager, AnalyzeDraws(other.data(), nullptr)), "");
     EXPECT_EQ(BuildAdvice(manager, {}), "");

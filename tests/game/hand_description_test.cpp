@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ConfirmedHand.h"
+#include "ManagerTestSupport.h"
 #include "DiscardAdvice.h"
 #include "HandDescription.h"
 #include "StringTable.h"
@@ -12,8 +12,7 @@ const std::string kInvitation = "\r\n" + LoadString(196);
 // The view's order for a dealt hand: analysis, advice, then the sentence.
 std::string DescribeDealt(const char* cards)
 {
-    CCardDistributionManager manager;
-    ConfirmCards(manager, cards);
+    CCardDistributionManager manager = AnalyzedHand(cards);
     BuildAdvice(manager);
     return DescribeHand(manager, true);
 }
@@ -60,11 +59,9 @@ TEST(FinalHandSentence, NamesTheMadeFormationOnlyWithoutInvitation)
             {"2d 4c 7s 9s Qc", "2d 4c 7s 9s Qc", "Ah Ad Ac As Kh", "You hold four of a kind."},
         };
     for (const auto& game : kGames) {
-        CCardDistributionManager manager;
-        ConfirmCards(manager, game.m_pDealt);
+        CCardDistributionManager manager = AnalyzedHand(game.m_pDealt);
         BuildAdvice(manager);
-        DiscardCards(manager, game.m_pDiscarded);
-        ConfirmCards(manager, game.m_pDrawn);
+        PlayAndAnalyze(manager, TDrawState{{}, Cards(game.m_pDiscarded), Cards(game.m_pDrawn)});
         EXPECT_EQ(DescribeHand(manager, false), game.m_pSentence) << game.m_pDealt;
     }
 }
