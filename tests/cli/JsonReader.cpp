@@ -40,7 +40,7 @@ struct TReader {
         return true;
     }
 
-    // The text after an opening quote; \u escapes decoded to UTF-8.
+    // The text after an opening quote, escapes decoded.
     bool String(std::string& out)
     {
         static const std::string kEscaped = "\"\\/bfnrt", kMeant = "\"\\/\b\f\n\r\t";
@@ -56,15 +56,10 @@ struct TReader {
             char* end = nullptr;
             const unsigned long code = std::strtoul(hex.c_str(), &end, 16);
             if (end != hex.c_str() + 4 || hex.find_first_of("+- ") != std::string::npos) return false;
+            // quintara-odds escapes control characters only.
+            if (code >= 0x80) return false;
             m_nPos += 4;
-            if (code < 0x80) {
-                out += static_cast<char>(code);
-            } else if (code < 0x800) {
-                out += {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
-            } else {
-                out += {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
-                        static_cast<char>(0x80 | (code & 0x3F))};
-            }
+            out += static_cast<char>(code);
         }
         return false;
     }

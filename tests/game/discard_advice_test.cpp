@@ -115,16 +115,12 @@ TEST(AdviceHolds, AreTheCardsTheWordsName)
 {
     const struct { const char* m_pCards; THold m_hold; const char* m_pKept; } kHolds[] = {
         {"Ah 9c 7d 5s 2h", kHighCard, "Ah"},
-        {"Kc Kd Ah 7s 2c", kHighCard, "Ah"},
         {"Ac Ad Kh 7s 2c", kHighCard, "Kh"},
         {"Qs Qh 5d 5c 9c", &CAdviceHolds::HigherPairAndHighCard, "9c Qh Qs"},
         {"Qs Qh Ad Ac 9c", &CAdviceHolds::HigherPairAndHighCard, "Ac 9c Ad"},
         {"3s 4c 8d Tc Kd", &CAdviceHolds::TwoHighCards, "Tc Kd"},
         {"2c 7c 9c Jd Kh", kThreeStraight, "9c Jd Kh"},
-        {"Jc Qd 2h 5s Ah", kThreeStraight, "Jc Qd Ah"},
         {"2c 5d 6h 9s 9c", kThreeStraight, "9c 5d 6h"},
-        {"7s 7h 7d 8c 9c", kThreeStraight, "8c 9c 7d"},
-        {"5c 6d 7h 8s Tc", kFourStraight, "5c 6d 7h 8s"},
         {"2h 3d 5c 6c Ah", kFourStraight, "5c 6c 3d 2h"},
         {"4h 5h 6h 7h 4s", kFourStraight, "4h 5h 6h 7h"},
     };
