@@ -77,7 +77,7 @@ TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
 // The texts come from the game's own description and advice, unchanged.
 TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
 {
-    const std::vector<std::string> hand{"4s", "4h", "5d", "6c", "7c"};
+    const std::vector<std::string> hand{"Kc", "Kd", "Ah", "7s", "2c"};  // a draw code apart from the formation
     CCardDistributionManager manager;
     for (const std::string& card : hand)
         manager.m_anCardCounts[ParseCard(card) / 13][ParseCard(card) % 13] = 1;
@@ -86,11 +86,13 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
     ASSERT_FALSE(advice.empty());
 
     const TJson json = JsonReport(hand);
+    EXPECT_EQ(Member(json, "formation").m_dValue, manager.m_nFormation);
+    EXPECT_EQ(Member(json, "draw_code").m_dValue, manager.m_nDrawCode);
     EXPECT_EQ(Member(json, "description").m_strValue, description);
     EXPECT_EQ(Member(json, "advice").m_strValue, advice);
 
     // The text report breaks lines for the terminal.
-    std::string lines = "Your initial hand: 4s 4h 5d 6c 7c (one pair)\r\n" + description + "\r\n\r\n" +
+    std::string lines = "Your initial hand: Kc Kd Ah 7s 2c (one pair)\r\n" + description + "\r\n\r\n" +
                         LoadString(149) + "\r\n" + advice + "\r\n";
     for (size_t at; (at = lines.find("\r\n")) != std::string::npos;)
         lines.replace(at, 2, "\n");

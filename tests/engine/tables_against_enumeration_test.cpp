@@ -95,6 +95,7 @@ const TDrawState kTargeted[] = {
     Holding("Ts Js Qd Kc Ac"),                      // the Ace-high straight
     Holding("Tc Jd Qh Ks 9c", "Td Th Ts Jc Jh"),    // Tens and Jacks used up
     Holding("2h 5h 8h Jh Ah"),                      // Ace-high flush
+    Holding("5d 8d Jd Qd Kd"),                      // its Five held: no wheel straight flush above
     Holding("2h 3h 4h 5h 7h"),                      // Seven-high flush beside the wheel
     Holding("Qh Kh Ah 2h 3h", "4h 5h 6h 7h 8h"),    // ten hearts seen
     Holding("Ks Kh Kd As Ah"),                      // Kings full of Aces

@@ -31,6 +31,7 @@ TEST(InitialHandSentence, NamesTheHandAndInvitesToDiscard)
         {"5h 6h 7h 8h Tc", "You hold an open-ended straight flush."},
         {"5c 6d 7d 8d Td", "You hold four cards from a straight flush."},
         {"Kc Kd Ah 7s 2c", "You hold one pair and a high card."},
+        {"5s 5h Kd Qc 2h", "You hold one pair and two high cards."},
         {"8d Ts Th Jh Qs", "You hold one pair and four cards from a straight."},
         {"As Ah Jh Qh Kh", "You hold one pair and four cards from a straight flush."},
         {"4h 5h 6h 7h 4s", "You hold one pair and an open-ended straight flush."},
