@@ -47,9 +47,7 @@ TEST_P(BadInput, IsRefusedWithOneLineNamingProblemAndText)
 const TBadInput kBadInputs[] = {
     // Cards.
     {"UnknownCard", {"1x", "4s", "7d", "9c", "Qh"}, "unknown card", "'1x'"},
-    {"UnknownSuit", {"2c", "4s", "7d", "9c", "Qz"}, "unknown card", "'Qz'"},
     {"ElevenIsNoRank", {"2c", "4s", "7d", "9c", "11h"}, "unknown card", "'11h'"},
-    {"EmptyCard", {"2c", "4s", "7d", "9c", ""}, "unknown card", "''"},
     {"CardGivenTwice", {"2c", "4s", "7d", "9c", "2C"}, "given twice", "'2C'"},
     {"FourCards", {"2c", "4s", "7d", "9c"}, "expected five cards, got 4", "'2c 4s 7d 9c'"},
     {"SixCards", {"2c", "4s", "7d", "9c", "Qh", "Kh"}, "expected five cards, got 6", "'2c 4s 7d 9c Qh Kh'"},
@@ -57,7 +55,6 @@ const TBadInput kBadInputs[] = {
     {"NoCardsOnlyJson", {"--json"}, "no cards given", "five"},
     // Discards and replacements.
     {"UnknownDiscard", WithHand({"--discard", "1x", "--draw", "Kd"}), "unknown card", "'1x'"},
-    {"UnknownReplacement", WithHand({"--discard", "2c", "--draw", "Kx"}), "unknown card", "'Kx'"},
     {"DiscardNotInHand", WithHand({"--discard", "As", "--draw", "Kd"}), "not in the hand", "'As'"},
     {"DiscardGivenTwice", WithHand({"--discard", "2c,2C", "--draw", "Kd,Ks"}), "given twice", "'2C'"},
     {"ReplacementIsDealtCard", WithHand({"--discard", "2c", "--draw", "4s"}), "already known", "'4s'"},
@@ -71,10 +68,8 @@ const TBadInput kBadInputs[] = {
     {"ReplacementsWithoutDiscard", WithHand({"--draw", "Kd"}), "needs --discard", "'Kd'"},
     {"EmptyDiscardList", WithHand({"--discard", "", "--draw", "Kd"}), "at least one card", "''"},
     {"EmptyItemInList", WithHand({"--discard", "2c,,4s", "--draw", "Kd,Ks"}), "empty card", "'2c,,4s'"},
-    {"TrailingComma", WithHand({"--discard", "2c,", "--draw", "Kd"}), "empty card", "'2c,'"},
     // Opponents.
     {"OpponentsNotANumber", WithHand({"--opponents", "3x"}), "not a number", "'3x'"},
-    {"OpponentsEmpty", WithHand({"--opponents", ""}), "not a number", "''"},
     {"OpponentsZero", WithHand({"--opponents", "0"}), "out of range", "'0'"},
     {"OpponentsSix", WithHand({"--opponents", "6"}), "out of range", "'6'"},
     {"OpponentsNegative", WithHand({"--opponents", "-1"}), "out of range", "'-1'"},
@@ -83,19 +78,15 @@ const TBadInput kBadInputs[] = {
     {"OpponentsEqualsEmpty", WithHand({"--opponents="}), "not a number", "''"},
     // Options.
     {"UnknownOption", WithHand({"--foo"}), "unknown option", "'--foo'"},
-    {"MisspelledOption", WithHand({"--opponent", "3"}), "unknown option", "'--opponent'"},
     {"SingleDash", WithHand({"-"}), "unknown option", "'-'"},
     {"OpponentsWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--opponents"}, "needs a value", "--opponents"},
     {"DiscardWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--discard"}, "needs a value", "--discard"},
-    {"DrawWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--draw"}, "needs a value", "--draw"},
     {"OptionGivenTwice", WithHand({"--opponents", "2", "--opponents", "3"}), "given twice", "--opponents"},
     {"OpponentsSevenUnderJson", WithHand({"--json", "--opponents", "7"}), "out of range", "'7'"},
     {"FlagWithValue", WithHand({"--json=yes"}), "takes no value", "'--json=yes'"},
     // The holds are those of the dealt hand, never of a final one.
     {"HoldsWithDiscard", WithHand({"--holds", "--discard", "2c", "--draw", "Kd"}), "cannot be combined",
      "--discard '2c'"},
-    {"HoldsWithDiscardUnderJson", WithHand({"--json", "--discard=2c,4s", "--draw=Kd,Ks", "--holds"}),
-     "cannot be combined", "--discard '2c,4s'"},
     {"HoldsWithDrawAlone", WithHand({"--holds", "--draw", "Kd"}), "cannot be combined", "--draw 'Kd'"},
     {"HoldsWithValue", WithHand({"--holds=all"}), "takes no value", "'--holds=all'"},
     // Text that would break the one-line promise is escaped, long text cut.

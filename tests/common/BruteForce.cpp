@@ -14,6 +14,16 @@ int AceHighRank(int card)
     return rank == 0 ? 12 : rank - 1;
 }
 
+std::vector<int> Unseen(const std::vector<int>& known)
+{
+    bool isKnown[52] = {};
+    for (int c : known) isKnown[c] = true;
+    std::vector<int> unseen;
+    for (int c = 0; c < 52; ++c)
+        if (!isKnown[c]) unseen.push_back(c);
+    return unseen;
+}
+
 } // namespace
 
 TPlainHand ClassifyPlain(const int cards[5])
@@ -62,6 +72,20 @@ TPlainHand ClassifyPlain(const int cards[5])
         h.m_nCategory = pcOnePair;
         h.m_nPair = pairs[0];
     }
+
+    // A straight ranks by its top; anything else by its groups, the larger
+    // group first, then the higher rank.
+    h.m_anRanking.fill(-1);
+    h.m_anRanking[0] = h.m_nCategory;
+    size_t at = 1;
+    if (h.m_bStraight) {
+        h.m_anRanking[at] = h.m_nStraightTop;
+    } else {
+        for (int group : {h.m_nQuad, h.m_nTriple})
+            if (group >= 0) h.m_anRanking[at++] = group;
+        for (int i = 0; i < nPairs; ++i) h.m_anRanking[at++] = pairs[i];
+        for (int i = 0; i < nSingles; ++i) h.m_anRanking[at++] = singles[i];
+    }
     return h;
 }
 
@@ -95,11 +119,7 @@ bool Beats(const TPlainHand& o, const TPlainHand& p)
 
 TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand)
 {
-    bool isKnown[52] = {};
-    for (int c : known) isKnown[c] = true;
-    std::vector<int> unseen;
-    for (int c = 0; c < 52; ++c)
-        if (!isKnown[c]) unseen.push_back(c);
+    const std::vector<int> unseen = Unseen(known);
 
     const bool havePlayer = hand.size() == 5;
     TPlainHand player;
@@ -117,49 +137,25 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
         cards[3] = unseen[d]; cards[4] = unseen[e];
         const TPlainHand o = ClassifyPlain(cards);
         n.m_dTotal += 1;
-        switch (o.m_nCategory) {
-        case pcOnePair: n.m_dOnePair += 1; break;
-        case pcTwoPair: n.m_dTwoPair += 1; break;
-        case pcThreeOfAKind: n.m_dThreeOfAKind += 1; break;
-        case pcFullHouse: n.m_dFullHouse += 1; break;
-        case pcFourOfAKind: n.m_dFourOfAKind += 1; break;
-        case pcStraightFlush: n.m_dStraightFlush += 1; break;
-        default: break;
-        }
-        if (o.m_bStraight) n.m_dStraight += 1;
-        if (o.m_bFlush) n.m_dFlush += 1;
+        if (o.m_nCategory != pcStraight && o.m_nCategory != pcFlush) n.m_adPlain[o.m_nCategory] += 1;
+        n.m_adPlain[pcStraight] += o.m_bStraight;
+        n.m_adPlain[pcFlush] += o.m_bFlush;
         if (!havePlayer) continue;
+
+        if (o.m_anRanking > player.m_anRanking) n.m_dRulesAbove += 1;
+        else if (o.m_anRanking == player.m_anRanking) n.m_dRulesLevel += 1;
+        else n.m_dRulesBelow += 1;
 
         const bool beats = Beats(o, player);
         if (beats) n.m_dBeatsPlayer += 1;
-        switch (player.m_nCategory) {
-        case pcOnePair:
-            if (o.m_nCategory == pcOnePair && beats) n.m_dHigherPair += 1;
-            break;
-        case pcTwoPair:
-            if (o.m_nCategory == pcTwoPair && beats) n.m_dHigherTwoPair += 1;
-            break;
-        case pcThreeOfAKind:
-            if (o.m_nCategory == pcThreeOfAKind && beats) n.m_dHigherThreeOfAKind += 1;
-            break;
-        case pcStraight:
-            if (o.m_bStraight && o.m_nStraightTop > player.m_nStraightTop) n.m_dHigherStraight += 1;
-            break;
-        case pcFlush:
-            if (o.m_bFlush && o.m_nTopCard > player.m_nTopCard) n.m_dHigherFlush += 1;
-            break;
-        case pcFullHouse:
-            if (o.m_nCategory == pcFullHouse && beats) n.m_dHigherFullHouse += 1;
-            break;
-        case pcFourOfAKind:
-            if (o.m_nCategory == pcFourOfAKind && beats) n.m_dHigherFourOfAKind += 1;
-            break;
-        case pcStraightFlush:
-            if (o.m_nCategory == pcStraightFlush && beats) n.m_dHigherStraightFlush += 1;
-            break;
-        default:
-            break;
-        }
+        // Straights and flushes of the player's kind include straight flushes.
+        const int kind = player.m_nCategory;
+        if (kind == pcStraight)
+            n.m_dHigher += o.m_bStraight && o.m_nStraightTop > player.m_nStraightTop;
+        else if (kind == pcFlush)
+            n.m_dHigher += o.m_bFlush && o.m_nTopCard > player.m_nTopCard;
+        else if (kind != pcHighCard)
+            n.m_dHigher += o.m_nCategory == kind && beats;
     }
     return n;
 }
@@ -190,7 +186,9 @@ void DrawFrom(const std::vector<int>& unseen, size_t from, int cards[5], int hel
 {
     if (held == 5) {
         counts.m_dTotal += 1;
-        counts.m_adCategory[ClassifyPlain(cards).m_nCategory] += 1;
+        const TPlainHand hand = ClassifyPlain(cards);
+        counts.m_adCategory[hand.m_nCategory] += 1;
+        if (hand.m_nCategory == pcStraightFlush && hand.m_nStraightTop == 12) counts.m_dRoyalFlush += 1;
         return;
     }
     for (size_t i = from; i < unseen.size(); ++i) {
@@ -203,11 +201,7 @@ void DrawFrom(const std::vector<int>& unseen, size_t from, int cards[5], int hel
 
 TDrawCounts CountDraws(const std::vector<int>& kept, const std::vector<int>& known)
 {
-    bool isKnown[52] = {};
-    for (int c : known) isKnown[c] = true;
-    std::vector<int> unseen;
-    for (int c = 0; c < 52; ++c)
-        if (!isKnown[c]) unseen.push_back(c);
+    const std::vector<int> unseen = Unseen(known);
     TDrawCounts counts;
     int cards[5];
     std::copy(kept.begin(), kept.end(), cards);

@@ -1,9 +1,10 @@
 #pragma once
 
-// An independent, plain enumeration of every opponent hand, written for the
-// tests only. Ranks here are Ace-high (0 Two .. 12 Ace); cards are the
-// engine's card indices (13 x suit + rank, rank 0 the Ace).
+// An independent, plain enumeration of every opponent hand and every draw,
+// written for the tests only. Ranks here are Ace-high (0 Two .. 12 Ace);
+// cards are the engine's card indices (13 x suit + rank, rank 0 the Ace).
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct TPlainHand {
     int m_nTriple = -1;         // three of a kind or full house
     int m_nQuad = -1;
     int m_nTopKicker = -1;      // highest unpaired rank
+    // Category, then the ranks that break ties by the full rules (unused
+    // places -1): compared as a whole, the larger ranking is the better hand.
+    std::array<int, 6> m_anRanking{};
 };
 
 TPlainHand ClassifyPlain(const int cards[5]);
@@ -45,14 +49,16 @@ bool Beats(const TPlainHand& opponent, const TPlainHand& player);
 
 struct TBruteForceCounts {
     double m_dTotal = 0;
-    // Plain formation counts; straight and flush include straight flushes.
-    double m_dOnePair = 0, m_dTwoPair = 0, m_dThreeOfAKind = 0, m_dStraight = 0, m_dFlush = 0,
-           m_dFullHouse = 0, m_dFourOfAKind = 0, m_dStraightFlush = 0;
-    // Higher counts of the player's own kind (0 for the other kinds).
-    double m_dHigherPair = 0, m_dHigherTwoPair = 0, m_dHigherThreeOfAKind = 0, m_dHigherStraight = 0,
-           m_dHigherFlush = 0, m_dHigherFullHouse = 0, m_dHigherFourOfAKind = 0, m_dHigherStraightFlush = 0;
+    // Opponent hands by plain category; straight and flush include the
+    // straight flushes.
+    double m_adPlain[pcStraightFlush + 1] = {};
+    // Opponent hands of the player's own category that rank above his.
+    double m_dHigher = 0;
     // Opponent hands that beat the player.
     double m_dBeatsPlayer = 0;
+    // The showdown by the full rules: opponent hands above, level with and
+    // below the player's.
+    double m_dRulesAbove = 0, m_dRulesLevel = 0, m_dRulesBelow = 0;
 };
 
 // Every five-card hand of the cards outside `known`. `hand` is the player's
@@ -69,5 +75,6 @@ std::vector<int> Cards(const std::string& text);
 struct TDrawCounts {
     double m_dTotal = 0;
     double m_adCategory[pcStraightFlush + 1] = {};
+    double m_dRoyalFlush = 0;  // among the straight flushes
 };
 TDrawCounts CountDraws(const std::vector<int>& kept, const std::vector<int>& known);

@@ -42,16 +42,11 @@ inline std::vector<std::pair<int, double>> EnumeratedRows(const TBruteForceCount
 {
     const int plainIds[] = {0, 109, 207, 111, 112, 113, 114, 115, 116};
     const int higherIds[] = {0, 120, 121, 122, 123, 124, 125, 126, 127};
-    const double plain[] = {0, n.m_dOnePair, n.m_dTwoPair, n.m_dThreeOfAKind, n.m_dStraight,
-                            n.m_dFlush, n.m_dFullHouse, n.m_dFourOfAKind, n.m_dStraightFlush};
-    const double higher[] = {0, n.m_dHigherPair, n.m_dHigherTwoPair, n.m_dHigherThreeOfAKind, n.m_dHigherStraight,
-                             n.m_dHigherFlush, n.m_dHigherFullHouse, n.m_dHigherFourOfAKind,
-                             n.m_dHigherStraightFlush};
     std::vector<std::pair<int, double>> rows;
     if (category != pcHighCard)
-        rows.emplace_back(higherIds[category], higher[category]);
+        rows.emplace_back(higherIds[category], n.m_dHigher);
     for (int above = category + 1; above <= pcStraightFlush; ++above)
-        rows.emplace_back(plainIds[above], plain[above]);
+        rows.emplace_back(plainIds[above], n.m_adPlain[above]);
     rows.emplace_back(147, n.m_dBeatsPlayer);
     return rows;
 }

@@ -1,5 +1,6 @@
 // The table-driven five-card evaluator, against the plain classifier.
 
+#include "CardText.h"
 #include "HandEvaluator.h"
 #include "TestSupport.h"
 
@@ -8,17 +9,6 @@
 #include <string>
 
 namespace {
-
-std::string HandText(const int cards[5])
-{
-    std::string text;
-    for (int i = 0; i < 5; ++i) {
-        text += "A23456789TJQK"[cards[i] % 13];
-        text += "cdhs"[cards[i] / 13];
-        text += ' ';
-    }
-    return text;
-}
 
 TEST(HandEvaluator, AgreesWithThePlainClassifierOnEveryHand)
 {
@@ -40,12 +30,11 @@ TEST(HandEvaluator, AgreesWithThePlainClassifierOnEveryHand)
         if (actual >= 0 && actual < hcCategoryCount)
             perCategory[actual] += 1;
         if (actual != expected && ++disagreements <= 5)
-            ADD_FAILURE() << HandText(cards) << "evaluated " << actual << ", expected " << expected;
+            ADD_FAILURE() << CardText(cards[0]) << CardText(cards[1]) << CardText(cards[2]) << CardText(cards[3])
+                          << CardText(cards[4]) << " evaluated " << actual << ", expected " << expected;
     }
     EXPECT_EQ(disagreements, 0);
-    if (step == 1) {
-        EXPECT_EQ(hands, 2598960);
-    }
+    EXPECT_EQ(hands, step == 1 ? 2598960 : hands);
     for (int c = 0; c < hcCategoryCount; ++c)
         EXPECT_GT(perCategory[c], 0) << "no hand reached " << HandCategoryKey(c);
 }

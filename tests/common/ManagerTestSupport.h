@@ -39,12 +39,11 @@ struct TDrawState {
 
     std::string Describe() const
     {
-        std::string text = "dealt";
-        for (int c : m_dealt) text += " " + CardText(c);
-        text += "  discards";
-        for (int c : m_discards) text += " " + CardText(c);
-        text += "  replacements";
-        for (int c : m_replacements) text += " " + CardText(c);
+        std::string text;
+        for (const auto* part : {&m_dealt, &m_discards, &m_replacements}) {
+            text += text.empty() ? "dealt" : part == &m_discards ? "  discards" : "  replacements";
+            for (int c : *part) text += " " + CardText(c);
+        }
         return text;
     }
 };
