@@ -1,12 +1,13 @@
 // The showdown figures that quintara-odds reports beside the tables, against
 // a plain enumeration of every opponent hand.
+#include "BruteForce.h"
 #include "CardText.h"
 #include "ConfirmedHand.h"
 #include "OddsRun.h"
-#include "PlainShowdown.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,12 +41,12 @@ TEST(OddsShowdown, CountsMatchTheEnumerationAndTheOddsAddUp)
         const TJson json = JsonReport(args);
         const TJson* showdown = json.Find("showdown");
         ASSERT_NE(showdown, nullptr);
-        const TPlainShowdown plain = ShowdownPlain(Cards(json.Find("known")), Cards(json.Find("hand")));
+        const TBruteForceCounts plain = CountOpponentHands(Cards(json.Find("known")), Cards(json.Find("hand")));
         const double n = Number(*showdown, "hands"), b = Number(*showdown, "beating"), l = Number(*showdown, "losing");
-        EXPECT_EQ(n, static_cast<double>(plain.m_nHands));
-        EXPECT_EQ(b, static_cast<double>(plain.m_nBeating));
-        EXPECT_EQ(Number(*showdown, "tying"), static_cast<double>(plain.m_nTying));
-        EXPECT_EQ(l, static_cast<double>(plain.m_nLosing));
+        EXPECT_EQ(n, plain.m_dTotal);
+        EXPECT_EQ(b, plain.m_dRulesAbove);
+        EXPECT_EQ(Number(*showdown, "tying"), plain.m_dRulesLevel);
+        EXPECT_EQ(l, plain.m_dRulesBelow);
         EXPECT_EQ(Number(*showdown, "opponents"), std::stod(args[1]));
         EXPECT_NEAR(Number(*showdown, "win") + Number(*showdown, "tie") + Number(*showdown, "lose"), 1.0, 1e-12);
         if (args[1] == "1") {
@@ -58,7 +59,9 @@ TEST(OddsShowdown, CountsMatchTheEnumerationAndTheOddsAddUp)
         const TJson* final = json.Find("final");
         ASSERT_NE(final, nullptr);
         EXPECT_NE(text.find("\n" + ShowdownHeading(final->m_bValue, std::stoi(args[1])) + "\n"), std::string::npos);
-        const TShowdownCounts counts{plain.m_nHands, plain.m_nBeating, plain.m_nTying, plain.m_nLosing};
+        const auto whole = [](double count) { return static_cast<std::uint64_t>(count); };
+        const TShowdownCounts counts{whole(plain.m_dTotal), whole(plain.m_dRulesAbove), whole(plain.m_dRulesLevel),
+                                     whole(plain.m_dRulesBelow)};
         EXPECT_NE(text.find(ShowdownHandsLine(counts)), std::string::npos) << text;
     }
 }
