@@ -1,8 +1,9 @@
 #pragma once
 
-// Runs quintara-odds in-process and keeps both streams apart.
+// Runs quintara-odds in-process as main() does and keeps both streams apart.
 
 #include "JsonReader.h"
+#include "OddsBatch.h"
 #include "OddsCommand.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,16 @@ struct TOddsRun {
     std::string m_strErr;
 };
 
-// `args` are the arguments after the program name.
-inline TOddsRun RunOdds(const std::vector<std::string>& args)
+// `args` are the arguments after the program name; `input` is stdin.
+inline TOddsRun RunOdds(const std::vector<std::string>& args, const std::string& input = "")
 {
     std::vector<std::string> argv{"quintara-odds"};
     argv.insert(argv.end(), args.begin(), args.end());
+    std::istringstream in(input);
     std::ostringstream out, err;
+    in.tie(&out);  // as std::cin is to std::cout
     TOddsRun run;
-    run.m_nStatus = RunOddsCommand(argv, out, err);
+    run.m_nStatus = RunOddsProgram(argv, in, out, err, false);
     run.m_strOut = out.str();
     run.m_strErr = err.str();
     return run;

@@ -1,7 +1,6 @@
 // quintara-odds --batch: one answer per request line, in order, the same
 // object as --json gives for that line, and the command line's own messages.
 #include "JsonReader.h"
-#include "OddsBatch.h"
 #include "OddsRun.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +12,6 @@
 #include <sstream>
 
 namespace {
-
-// The program as main() runs it.
-TOddsRun RunProgram(const std::vector<std::string>& args, const std::string& input)
-{
-    std::vector<std::string> argv{"quintara-odds"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    in.tie(&out);  // as std::cin is to std::cout
-    TOddsRun run;
-    run.m_nStatus = RunOddsProgram(argv, in, out, err, false);
-    run.m_strOut = out.str();
-    run.m_strErr = err.str();
-    return run;
-}
 
 std::vector<std::string> Words(const std::string& line)
 {
@@ -67,7 +51,7 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
     std::string input;
     for (const TLine& line : kLines)
         input += line.m_strText + "\n";
-    const TOddsRun run = RunProgram({"--batch", "--jobs", "3"}, input);
+    const TOddsRun run = RunOdds({"--batch", "--jobs", "3"}, input);
     EXPECT_EQ(run.m_nStatus, 2);
     EXPECT_EQ(run.m_strErr, "");
     const std::vector<std::string> out = Lines(run.m_strOut);
@@ -90,14 +74,14 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
             continue;
         }
         std::vector<std::string> args = Words(kLines[i].m_strText);
-        const TOddsRun alone = RunProgram(args, "");
+        const TOddsRun alone = RunOdds(args, "");
         if (alone.m_nStatus != 0) {
             ASSERT_TRUE(error != nullptr);
             EXPECT_EQ("quintara-odds: " + error->m_strValue + "\n", alone.m_strErr);
             continue;
         }
         args.push_back("--json");
-        const std::string json = RunProgram(args, "").m_strOut;
+        const std::string json = RunOdds(args, "").m_strOut;
         EXPECT_EQ(got + "\n", "{\"line\": " + std::to_string(i + 1) + ", " + json.substr(1));
     }
     EXPECT_EQ(answer, out.size());
@@ -110,14 +94,14 @@ TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)
     std::string input;
     for (int i = 0; i < 400; ++i)
         input += std::string(hands[i % std::size(hands)]) + "\n";
-    const TOddsRun one = RunProgram({"--batch", "--jobs", "1"}, input);
+    const TOddsRun one = RunOdds({"--batch", "--jobs", "1"}, input);
     for (const char* jobs : {"2", "7"}) {
-        const TOddsRun many = RunProgram({"--batch", "--jobs=" + std::string(jobs)}, input);
+        const TOddsRun many = RunOdds({"--batch", "--jobs=" + std::string(jobs)}, input);
         EXPECT_EQ(many.m_nStatus, 2);
         EXPECT_EQ(many.m_strOut, one.m_strOut) << jobs << " jobs";
     }
     EXPECT_EQ(Lines(one.m_strOut).size(), 400u);
-    EXPECT_EQ(RunProgram({"--batch"}, "2c 4s 7d 9c Qh\n# only good lines\n").m_nStatus, 0);
+    EXPECT_EQ(RunOdds({"--batch"}, "2c 4s 7d 9c Qh\n# only good lines\n").m_nStatus, 0);
 }
 
 TEST(OddsBatch, BadArgumentsAreUsageErrors)
@@ -128,15 +112,15 @@ TEST(OddsBatch, BadArgumentsAreUsageErrors)
         {"--batch", "--batch"},     {"--batch", "2c", "4s", "7d", "9c", "Qh"},      {"--batch=1"},
     };
     for (const auto& args : cases) {
-        const TOddsRun run = RunProgram(args, "2c 4s 7d 9c Qh\n");
+        const TOddsRun run = RunOdds(args, "2c 4s 7d 9c Qh\n");
         EXPECT_EQ(run.m_nStatus, 2) << args.back();
         EXPECT_EQ(run.m_strOut, "") << args.back();
         EXPECT_EQ(Lines(run.m_strErr).size(), 1u) << args.back();
     }
 }
 
-// The real program: stdin and stdout failures, and a quiet stderr when it is
-// not a terminal.
+// The real program: stdin and stdout failures, with and without --batch, and
+// a quiet stderr when it is not a terminal.
 TEST(OddsBatch, ReadAndWriteFailuresEndTheRunWithOneMessage)
 {
     const std::string err = testing::TempDir() + "odds_batch_err";
@@ -148,6 +132,7 @@ TEST(OddsBatch, ReadAndWriteFailuresEndTheRunWithOneMessage)
         {"printf '2c 4s 7d 9c Qh\\nbad\\n' | BIN --batch > /dev/null", 2, 0},
         {"printf '2c 4s 7d 9c Qh\\n' | BIN --batch --jobs 2 > /dev/full", 1, 1},
         {"BIN --batch < / > /dev/null", 1, 1},
+        {"BIN 2c 4s 7d 9c Qh > /dev/full", 1, 1},
     };
     for (const auto& c : cases) {
         std::string command = c.m_strShell;

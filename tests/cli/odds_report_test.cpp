@@ -51,11 +51,10 @@ TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
     EXPECT_EQ(Member(json, "draw_code").m_nKind, TJson::jkNumber);
     for (const char* table : {"one_opponent", "at_least_one"})
         for (const TJson& row : Member(json, table).m_arrItems) {
-            ASSERT_EQ(row.m_arrMembers.size(), 4u) << table;
-            EXPECT_EQ(row.m_arrMembers[0].first, "id");
-            EXPECT_EQ(row.m_arrMembers[1].first, "label");
-            EXPECT_EQ(row.m_arrMembers[2].first, "probability");
-            EXPECT_EQ(row.m_arrMembers[3].first, "odds");
+            std::vector<std::string> rowKeys;
+            for (const auto& member : row.m_arrMembers)
+                rowKeys.push_back(member.first);
+            ASSERT_EQ(rowKeys, (std::vector<std::string>{"id", "label", "probability", "odds"})) << table;
             EXPECT_EQ(row.m_arrMembers[1].second.m_strValue,
                       LoadString(static_cast<unsigned>(row.m_arrMembers[0].second.m_dValue)));
         }

@@ -50,47 +50,32 @@ void ForEachRandomGame(std::uint32_t seed, const std::function<void(CCardDistrib
     }
 }
 
-TRows OneOpponentTable(CCardDistributionManager& manager)
-{
-    TRows rows;
-    manager.BuildOneOpponentTable(rows);
-    return rows;
-}
-
-TRows AtLeastOneTable(CCardDistributionManager& manager, const TRows& one, unsigned opponents)
-{
-    TRows rows;
-    manager.BuildAtLeastOneOpponentTable(rows, opponents, one.back().m_dProbability);
-    return rows;
-}
-
 bool IsWholeNumber(double x)
 {
     return std::fabs(x - std::round(x)) < 1e-6;
 }
 
-TEST(GameStateProperties, OneOpponentRowsAreWholeCountsOfOpponentHands)
+// Rows of one opponent are whole counts of his hands; the at-least-one rows
+// are probabilities with odds against them (-1 exactly at 0), the same as
+// the one-opponent table for one, and never fall as opponents join. The
+// view analyses again and rebuilds into the rows it already holds.
+TEST(GameStateProperties, TablesAreWholeCountsGrowingWithTheOpponentsAndRebuiltAlike)
 {
     ForEachRandomGame(7, [](CCardDistributionManager& m, int k) {
         const double hands = Binomial(5, 52 - k);
-        for (const auto& row : OneOpponentTable(m)) {
+        const int formation = m.m_nFormation, drawCode = m.m_nDrawCode;
+        TRows one;
+        m.BuildOneOpponentTable(one);
+        for (const auto& row : one) {
             const double count = row.m_dProbability * hands;
             ASSERT_TRUE(IsWholeNumber(count)) << "row " << row.m_nFormationNameId << " " << count;
             ASSERT_GE(count, 0.0);
             ASSERT_LE(std::round(count), hands);
         }
-    });
-}
-
-// Probabilities in [0, 1], odds against them and -1 exactly at 0, the same
-// table for one opponent either way, and no row falling as opponents join.
-TEST(GameStateProperties, AtLeastOneRowsGrowWithTheOpponentsFromTheOneOpponentTable)
-{
-    ForEachRandomGame(11, [](CCardDistributionManager& m, int) {
-        const TRows one = OneOpponentTable(m);
         TRows previous = one;
         for (unsigned n = 1; n <= 5; ++n) {
-            const TRows current = AtLeastOneTable(m, one, n);
+            TRows current;
+            m.BuildAtLeastOneOpponentTable(current, n, one.back().m_dProbability);
             ASSERT_EQ(current.size(), previous.size());
             for (size_t i = 0; i < current.size(); ++i) {
                 const auto& row = current[i];
@@ -108,10 +93,20 @@ TEST(GameStateProperties, AtLeastOneRowsGrowWithTheOpponentsFromTheOneOpponentTa
             }
             previous = current;
         }
+        TRows again = previous;
+        m.AnalyzeHand();
+        ASSERT_EQ(m.m_nFormation, formation);
+        ASSERT_EQ(m.m_nDrawCode, drawCode);
+        m.BuildOneOpponentTable(again);
+        ASSERT_EQ(again.size(), one.size());
+        for (size_t i = 0; i < again.size(); ++i)
+            ASSERT_EQ(again[i].m_dProbability, one[i].m_dProbability);
     });
 }
 
-TEST(GameStateProperties, PlainFormulaCountsAreWholeAndBoundedByTheHandsLeft)
+// Each plain formula counts whole hands within those left, and the pair
+// formula's odds against n opponents agree with the general form.
+TEST(GameStateProperties, FormulaCountsAreWholeBoundedAndAgreeForOpponents)
 {
     ForEachRandomGame(99, [](CCardDistributionManager& m, int k) {
         const double hands = Binomial(5, 52 - k);
@@ -119,7 +114,8 @@ TEST(GameStateProperties, PlainFormulaCountsAreWholeAndBoundedByTheHandsLeft)
         CCardDistribution ranks(known, m.m_anKnownRankCounts, 13);
         CCardDistribution suits(known, m.m_anKnownSuitCounts, 4);
         C2IndexesCardDistribution matrix(known, &m.m_anCardCounts[0][0]);
-        const double counts[] = {COnePairFormula().Evaluate(ranks),    CTwoPairsFormula().Evaluate(ranks),
+        COnePairFormula pair;
+        const double counts[] = {pair.Evaluate(ranks),                  CTwoPairsFormula().Evaluate(ranks),
                                  CThreePiecesFormula().Evaluate(ranks), CFullFormula().Evaluate(ranks),
                                  CQuadsFormula().Evaluate(ranks),       CStraightFormula().Evaluate(ranks),
                                  CFlushFormula().Evaluate(suits),       CStraightFlushFormula().Evaluate(matrix)};
@@ -132,39 +128,11 @@ TEST(GameStateProperties, PlainFormulaCountsAreWholeAndBoundedByTheHandsLeft)
         // The pair family, straights and flushes less the straight flushes
         // counted by both are disjoint events.
         ASSERT_LE(exclusive - counts[7], hands);
-    });
-}
-
-TEST(GameStateProperties, BothAtLeastOneFormsAgree)
-{
-    ForEachRandomGame(5, [](CCardDistributionManager& m, int k) {
-        CCardDistribution ranks(static_cast<unsigned>(k), m.m_anKnownRankCounts, 13);
-        COnePairFormula formula;
-        const double favourable = formula.Evaluate(ranks);
-        const double hands = Binomial(5, 52 - k);
         for (unsigned n = 1; n <= 5; ++n)
-            ASSERT_NEAR(formula.GetProbabilityForOpponents(n, ranks, favourable),
-                        CAtLeastOneOpponent2AchieveEventFormula().GetAtLeastOneProbability(
-                            static_cast<unsigned>(k), n, favourable / hands),
+            ASSERT_NEAR(pair.GetProbabilityForOpponents(n, ranks, counts[0]),
+                        CAtLeastOneOpponent2AchieveEventFormula().GetAtLeastOneProbability(known, n, counts[0] / hands),
                         1e-9)
                 << n << " opponents";
-    });
-}
-
-// The view analyses again and rebuilds into the rows it already holds.
-TEST(GameStateProperties, AnalysingAndBuildingAgainGivesTheSameCodesAndTable)
-{
-    ForEachRandomGame(17, [](CCardDistributionManager& m, int) {
-        const int formation = m.m_nFormation, drawCode = m.m_nDrawCode;
-        TRows rows = OneOpponentTable(m);
-        const TRows first = rows;
-        m.AnalyzeHand();
-        ASSERT_EQ(m.m_nFormation, formation);
-        ASSERT_EQ(m.m_nDrawCode, drawCode);
-        m.BuildOneOpponentTable(rows);
-        ASSERT_EQ(rows.size(), first.size());
-        for (size_t i = 0; i < rows.size(); ++i)
-            ASSERT_EQ(rows[i].m_dProbability, first[i].m_dProbability);
     });
 }
 

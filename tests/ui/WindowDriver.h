@@ -4,6 +4,7 @@
 // top-level window at a window position, and Qt's own hit-testing picks the
 // widget, so a control covered by another cannot be clicked by accident.
 
+#include "BruteForce.h"
 #include "CardText.h"
 #include "MainFrame.h"
 #include "PokerApp.h"
@@ -56,21 +57,6 @@ inline void AnswerOpponents(int index)
     });
 }
 
-inline std::vector<int> CardsOf(const std::string& text)
-{
-    std::vector<int> cards;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(' ', start);
-        if (end == std::string::npos)
-            end = text.size();
-        if (end > start)
-            cards.push_back(ParseCard(text.substr(start, end - start).c_str()));
-        start = end + 1;
-    }
-    return cards;
-}
-
 class CWindowDriver {
 public:
     explicit CWindowDriver(int opponentsIndex = 2)
@@ -120,7 +106,7 @@ public:
 
     void Pick(const std::string& cards)
     {
-        for (int card : CardsOf(cards))
+        for (int card : Cards(cards))
             Pick(card);
     }
 
@@ -129,7 +115,7 @@ public:
     QPushButton* Ok() { return View().CardsScene().OkButton(); }
     QPushButton* DiscardButton() { return View().PlayingScene().DiscardButton(); }
 
-    // Picks the five cards, OK; marks the places, Discard; picks, OK.
+    // Picks the five cards and presses OK.
     void PlayInitial(const std::string& cards)
     {
         Pick(cards);

@@ -8,7 +8,6 @@
 #include "Style.h"
 
 #include <QAccessible>
-#include <QSet>
 
 namespace {
 
@@ -48,17 +47,14 @@ TEST(Accessibility, EveryPickerCardIsNamedAndFoundWhereItShows)
     CWindowDriver game;
     QAccessibleInterface* page = Page(game);
     ASSERT_GE(page->childCount(), kFirstPlace + CPokerDoc::kPlaces);
-    QSet<QString> names;
     for (int card = 0; card < 52; ++card) {
         QAccessibleInterface* item = page->child(card);
-        names.insert(item->text(QAccessible::Name));
         EXPECT_EQ(CardNamed(item->text(QAccessible::Name)), card);
         EXPECT_EQ(page->indexOfChild(item), card);
         EXPECT_EQ(item->parent(), page);
         const QRect onScreen = item->rect();
         EXPECT_EQ(page->childAt(onScreen.center().x(), onScreen.center().y()), item) << card;
     }
-    EXPECT_EQ(names.size(), 52);
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         EXPECT_EQ(page->child(kFirstPlace + place)->text(QAccessible::Name), Text(idCardBack));
 }

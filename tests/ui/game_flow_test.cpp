@@ -75,7 +75,7 @@ TEST(GameFlow, WholeGameWithTheMouse)
     game.ClickControl(game.Ok());
 
     ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
-    const std::vector<int> dealt = CardsOf("2c 9c 7d Qh 4s");  // by suit, ace to king
+    const std::vector<int> dealt = Cards("2c 9c 7d Qh 4s");  // by suit, ace to king
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         EXPECT_EQ(game.Doc().GetHandCard(place), dealt[static_cast<size_t>(place)]);
     EXPECT_FALSE(game.Ok()->isVisible());
