@@ -5,10 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -116,34 +112,6 @@ TEST(OddsBatch, BadArgumentsAreUsageErrors)
         EXPECT_EQ(run.m_nStatus, 2) << args.back();
         EXPECT_EQ(run.m_strOut, "") << args.back();
         EXPECT_EQ(Lines(run.m_strErr).size(), 1u) << args.back();
-    }
-}
-
-// The real program: stdin and stdout failures, with and without --batch, and
-// a quiet stderr when it is not a terminal.
-TEST(OddsBatch, ReadAndWriteFailuresEndTheRunWithOneMessage)
-{
-    const std::string err = testing::TempDir() + "odds_batch_err";
-    const struct {
-        std::string m_strShell;
-        int m_nStatus;
-        size_t m_nErrLines;
-    } cases[] = {
-        {"printf '2c 4s 7d 9c Qh\\nbad\\n' | BIN --batch > /dev/null", 2, 0},
-        {"printf '2c 4s 7d 9c Qh\\n' | BIN --batch --jobs 2 > /dev/full", 1, 1},
-        {"BIN --batch < / > /dev/null", 1, 1},
-        {"BIN 2c 4s 7d 9c Qh > /dev/full", 1, 1},
-    };
-    for (const auto& c : cases) {
-        std::string command = c.m_strShell;
-        command.replace(command.find("BIN"), 3, QUINTARA_ODDS_BINARY);
-        const int status = std::system((command + " 2> " + err).c_str());
-        ASSERT_TRUE(WIFEXITED(status)) << command;
-        EXPECT_EQ(WEXITSTATUS(status), c.m_nStatus) << command;
-        std::ifstream in(err);
-        std::ostringstream text;
-        text << in.rdbuf();
-        EXPECT_EQ(Lines(text.str()).size(), c.m_nErrLines) << command << "\n" << text.str();
     }
 }
 

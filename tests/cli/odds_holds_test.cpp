@@ -1,6 +1,5 @@
 // quintara-odds --holds: every way to keep cards from the dealt hand, best
-// first, in JSON and as a text table, checked against a plain enumeration of
-// the engine's draw analysis.
+// first, as the engine's draw analysis ranks them.
 #include "CardText.h"
 #include "DrawAnalysis.h"
 #include "JsonReader.h"
@@ -9,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <sstream>
 
 namespace {
 
@@ -87,41 +84,6 @@ TEST(HoldsJson, AreTheEnginesHoldsBestFirst)
             EXPECT_EQ(Number(holds[i], "improve"), expected[i].m_dImprove);
             EXPECT_EQ(Number(holds[i], "at_least_current"), expected[i].m_dAtLeastCurrent);
         }
-    }
-}
-
-std::string Percent(double probability)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f%%", probability * 100.0);
-    return text;
-}
-
-// After the normal report, a table of the JSON holds in order: the cards
-// ("(none)" for an empty side) and the twelve percentages.
-TEST(HoldsText, TableShowsTheJsonHolds)
-{
-    const std::string plain = Report(kPairHand);
-    const std::string text = Report(With({"--holds"}, kPairHand));
-    ASSERT_EQ(text.compare(0, plain.size(), plain), 0) << text;
-    const std::vector<std::string> lines = Lines(text.substr(plain.size()));
-    const std::vector<TJson> holds = HoldsOf(kPairHand);
-    ASSERT_GE(lines.size(), 3u + holds.size()) << text;
-    for (size_t i = 0; i < holds.size(); ++i) {
-        std::istringstream words(lines[3 + i]);
-        std::vector<std::string> cells;
-        for (std::string word; words >> word;)
-            cells.push_back(word);
-        const std::vector<std::string> keep = CardsOf(holds[i], "keep"), discard = CardsOf(holds[i], "discard");
-        std::vector<std::string> expected = keep.empty() ? std::vector<std::string>{"(none)"} : keep;
-        expected.insert(expected.end(), discard.begin(), discard.end());
-        if (discard.empty())
-            expected.push_back("(none)");
-        for (const auto& member : holds[i].Find("probabilities")->m_arrMembers)
-            expected.push_back(Percent(member.second.m_dValue));
-        expected.push_back(Percent(Number(holds[i], "improve")));
-        expected.push_back(Percent(Number(holds[i], "at_least_current")));
-        EXPECT_EQ(cells, expected) << lines[3 + i];
     }
 }
 

@@ -1,9 +1,7 @@
 // The text and JSON reports of quintara-odds.
-#include "CardDistributionManager.h"
 #include "CardText.h"
 #include "Cards.h"
-#include "DiscardAdvice.h"
-#include "HandDescription.h"
+#include "ConfirmedHand.h"
 #include "JsonReader.h"
 #include "OddsReport.h"
 #include "OddsRun.h"
@@ -80,14 +78,15 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
     const std::vector<std::string> hand{"Kc", "Kd", "Ah", "7s", "2c"};  // a draw code apart from the formation
     CCardDistributionManager manager;
     for (const std::string& card : hand)
-        manager.m_anCardCounts[ParseCard(card) / 13][ParseCard(card) % 13] = 1;
-    manager.AnalyzeHand();
-    const std::string description = DescribeHand(manager, true), advice = BuildAdvice(manager);
+        manager.MarkKnown(ParseCard(card));
+    const TConfirmedHand confirmed = ConfirmHand(manager, 1, false);
+    const std::string& description = confirmed.m_strDescription;
+    const std::string& advice = confirmed.m_strAdvice;
     ASSERT_FALSE(advice.empty());
 
     const TJson json = JsonReport(hand);
-    EXPECT_EQ(Member(json, "formation").m_dValue, manager.m_nFormation);
-    EXPECT_EQ(Member(json, "draw_code").m_dValue, manager.m_nDrawCode);
+    EXPECT_EQ(Member(json, "formation").m_dValue, confirmed.m_nFormation);
+    EXPECT_EQ(Member(json, "draw_code").m_dValue, confirmed.m_nDrawCode);
     EXPECT_EQ(Member(json, "description").m_strValue, description);
     EXPECT_EQ(Member(json, "advice").m_strValue, advice);
 

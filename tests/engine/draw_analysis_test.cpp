@@ -157,23 +157,20 @@ TEST(DrawAnalysisInput, WithTooFewUnseenCardsTheHoldsThatCannotDrawComeLast)
 
 // ---- Order of the holds ----
 
-TEST(HoldOrder, AMadeHandIsKeptWholeFirst)
+// A made straight, and a made flush over its straight flush draw, are kept
+// whole; with no pair held every hold stays level, and the chance to improve
+// decides.
+TEST(HoldOrder, AMadeHandIsKeptWholeElseTheChanceToImproveDecides)
 {
-    // A made straight, and a made flush over its straight flush draw.
     for (const char* hand : {"Th Jh Qh Kh 9c", "9h Th Jh Qh 3h"}) {
         std::vector<TDrawOutcome> outcomes = Analyze(Input(hand));
         SortHoldsBestFirst(outcomes);
         EXPECT_EQ(outcomes.front().m_nKeepMask, 31u) << hand;
     }
-}
-
-TEST(HoldOrder, TheChanceToImproveDecidesWhenEveryHoldKeepsTheLevel)
-{
-    // With no pair held every hold ends at least as strong.
     std::vector<TDrawOutcome> outcomes = Analyze(Input("2c 7d 9h Js Kc"));
-    double bestImprove = 0;
-    for (const TDrawOutcome& outcome : outcomes)
-        bestImprove = std::max(bestImprove, outcome.m_dImprove);
+    const double bestImprove = std::max_element(outcomes.begin(), outcomes.end(), [](const auto& a, const auto& b) {
+                                   return a.m_dImprove < b.m_dImprove;
+                               })->m_dImprove;
     SortHoldsBestFirst(outcomes);
     EXPECT_EQ(outcomes.front().m_dAtLeastCurrent, 1.0);
     EXPECT_EQ(outcomes.front().m_dImprove, bestImprove);

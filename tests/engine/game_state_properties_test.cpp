@@ -35,14 +35,13 @@ void ForEachRandomGame(std::uint32_t seed, const std::function<void(CCardDistrib
         std::shuffle(deck.begin(), deck.end(), rng);
         manager.Reset();
         for (int i = 0; i < 5; ++i)
-            manager.m_anCardCounts[deck[i] / 13][deck[i] % 13] = 1;
+            manager.MarkKnown(deck[i]);
         const unsigned mask = std::uniform_int_distribution<unsigned>(0, 31)(rng);
         int known = 5;
         for (int i = 0; i < 5; ++i)
             if (mask & (1u << i)) {
-                manager.m_abDiscarded[deck[i] / 13][deck[i] % 13] = true;
-                manager.m_anCardCounts[deck[known] / 13][deck[known] % 13] = 1;
-                ++known;
+                manager.MarkDiscarded(deck[i]);
+                manager.MarkKnown(deck[known++]);
             }
         manager.AnalyzeHand();
         SCOPED_TRACE("state " + std::to_string(state));

@@ -2,6 +2,7 @@
 // opponent hand: which rows, in which order, and each row's chance for one
 // to five opponents.
 
+#include "ConfirmedHand.h"
 #include "ManagerTestSupport.h"
 #include "TestSupport.h"
 
@@ -35,22 +36,18 @@ void ExpectTablesMatchEnumeration(const TDrawState& state)
     const TBruteForceCounts counts = CountOpponentHands(state.Known(), hand);
     const auto expected = EnumeratedRows(counts, category);
 
-    TRows one;
-    m.BuildOneOpponentTable(one);
-    ASSERT_EQ(one.size(), expected.size());
-    for (size_t i = 0; i < one.size(); ++i) {
-        EXPECT_EQ(one[i].m_nFormationNameId, expected[i].first) << "row " << i;
-        EXPECT_NEAR(one[i].m_dProbability * counts.m_dTotal, expected[i].second, 1e-6)
-            << "one opponent, row " << expected[i].first;
-    }
+    // Each table as the game shows it, for one to five opponents.
     for (unsigned n = 1; n <= 5; ++n) {
-        TRows atLeastOne;
-        m.BuildAtLeastOneOpponentTable(atLeastOne, n, one.back().m_dProbability);
-        ASSERT_EQ(atLeastOne.size(), expected.size());
-        for (size_t i = 0; i < atLeastOne.size(); ++i) {
-            EXPECT_EQ(atLeastOne[i].m_nFormationNameId, expected[i].first) << "row " << i;
-            EXPECT_NEAR(atLeastOne[i].m_dProbability, AtLeastOneOf(expected[i].second, counts.m_dTotal, n), 1e-9)
-                << n << " opponents, row " << expected[i].first;
+        const TConfirmedHand result = ConfirmHand(m, n, !state.m_discards.empty());
+        for (const TRows* rows : {&result.m_arrOneOpponent, &result.m_arrAtLeastOne}) {
+            const unsigned opponents = rows == &result.m_arrOneOpponent ? 1 : n;
+            ASSERT_EQ(rows->size(), expected.size());
+            for (size_t i = 0; i < rows->size(); ++i) {
+                EXPECT_EQ((*rows)[i].m_nFormationNameId, expected[i].first) << "row " << i;
+                EXPECT_NEAR((*rows)[i].m_dProbability, AtLeastOneOf(expected[i].second, counts.m_dTotal, opponents),
+                            1e-10)
+                    << opponents << " opponents, row " << expected[i].first;
+            }
         }
     }
 }

@@ -2,32 +2,23 @@
 
 #include "StoredText.h"
 
-TEST(PlaceholderCheck, AcceptsTheAdvicePlaceholders)
+// An edited table can never make the formatting read past its arguments.
+TEST(PlaceholderCheck, AcceptsOnlyTextsThatAgreeWithTheArguments)
 {
-    EXPECT_TRUE(HasConversions("keep the %s %sand (%.3f%% and %.2f : 1)", "ssff"));
-    EXPECT_TRUE(HasConversions("100%% sure", ""));
-}
-
-TEST(PlaceholderCheck, RejectsTextsThatDisagreeWithTheArguments)
-{
-    EXPECT_FALSE(HasConversions("%s and %s", "s"));
-    EXPECT_FALSE(HasConversions("%s", "ss"));
-    EXPECT_FALSE(HasConversions("%.3f", "s"));
-    EXPECT_FALSE(HasConversions("%d", "f"));
-    EXPECT_FALSE(HasConversions("%5s", "s"));
-    EXPECT_FALSE(HasConversions("%n", ""));
-    EXPECT_FALSE(HasConversions("ends with %", ""));
-    EXPECT_FALSE(HasConversions("a stored 15.985%, odds", ""));
-}
-
-TEST(FormattedStoredText, FillsThePlaceholdersOfTheStoredText)
-{
-    EXPECT_EQ(FormatStoredText(138, "one pair", "a high card"), "You hold one pair and a high card.");
+    const std::pair<const char*, const char*> agree[] = {{"keep the %s %sand (%.3f%% and %.2f : 1)", "ssff"},
+                                                         {"100%% sure", ""}};
+    const std::pair<const char*, const char*> disagree[] = {
+        {"%s and %s", "s"}, {"%s", "ss"}, {"%.3f", "s"}, {"%d", "f"}, {"%5s", "s"},
+        {"%n", ""},         {"ends with %", ""}, {"a stored 15.985%, odds", ""}};
+    for (const auto& [format, conversions] : agree)
+        EXPECT_TRUE(HasConversions(format, conversions)) << format;
+    for (const auto& [format, conversions] : disagree)
+        EXPECT_FALSE(HasConversions(format, conversions)) << format;
 }
 
 TEST(FormattedStoredText, IsEmptyWhenTheTextWantsOtherArguments)
 {
-    // 185 takes eight numbers; 137 takes one name; 150 is used as stored.
+    // 185 takes eight numbers; 137 takes one name; 150 takes numbers.
     EXPECT_EQ(FormatStoredText(185, 1.0), "");
     EXPECT_EQ(FormatStoredText(137, 1.0), "");
     EXPECT_EQ(FormatStoredText(150, "x"), "");
@@ -36,5 +27,7 @@ TEST(FormattedStoredText, IsEmptyWhenTheTextWantsOtherArguments)
 TEST(FormattedStoredText, KeepsLongArgumentsWhole)
 {
     const std::string longName(3000, 'x');
-    EXPECT_EQ(FormatStoredText(137, longName.c_str()), "You hold " + longName + ".");
+    const std::string text = FormatStoredText(137, longName.c_str());
+    EXPECT_NE(text.find(longName), std::string::npos);
+    EXPECT_GT(text.size(), longName.size());
 }

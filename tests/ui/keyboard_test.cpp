@@ -16,9 +16,8 @@
 namespace {
 
 // All a player can see: stage, picks, offered cards, the hand and its
-// marks, both tables' rows, the description and advice, and the lists' cells.
-using TShown = std::tuple<EStage, std::vector<int>, std::vector<int>, std::vector<int>, std::vector<double>,
-                          std::string, QStringList>;
+// marks, the description and advice, and the tables' cells.
+using TShown = std::tuple<EStage, std::vector<int>, std::vector<int>, std::vector<int>, std::string, QStringList>;
 
 TShown Shown(CWindowDriver& game)
 {
@@ -29,19 +28,14 @@ TShown Shown(CWindowDriver& game)
             offered.push_back(card);
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         hand.insert(hand.end(), {doc.GetHandCard(place), doc.IsMarked(place)});
-    std::vector<double> figures;
     const TConfirmedHand& result = doc.GetResult();
-    for (const auto* rows : {&result.m_arrOneOpponent, &result.m_arrAtLeastOne})
-        for (const auto& row : *rows)
-            figures.insert(figures.end(), {double(row.m_nFormationNameId), row.m_dProbability, row.m_dOdds});
     QStringList cells;
     const CResultsScene& results = game.View().ResultsScene();
     for (const QTreeWidget* list : {results.OneOpponentList(), results.AtLeastOneList()})
         for (int row = 0; list->isVisible() && row < list->topLevelItemCount(); ++row)
             for (int column = 0; column < list->columnCount(); ++column)
                 cells << list->topLevelItem(row)->text(column);
-    return {doc.GetStage(), doc.GetPicked(), offered, hand, figures, result.m_strDescription + result.m_strAdvice,
-            cells};
+    return {doc.GetStage(), doc.GetPicked(), offered, hand, result.m_strDescription + result.m_strAdvice, cells};
 }
 
 void Press(CWindowDriver& game, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -86,7 +80,9 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
     // Places 1 and 5 (2c and 4s) took the replacements; both tables show.
     EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
     EXPECT_EQ(game.Doc().GetHandCard(4), ParseCard("Th"));
-    EXPECT_EQ(std::get<QStringList>(shown.back()).size(), 3 * static_cast<int>(std::get<4>(shown.back()).size() / 3));
+    const TConfirmedHand& result = game.Doc().GetResult();
+    EXPECT_EQ(std::get<QStringList>(shown.back()).size(),
+              3 * static_cast<int>(result.m_arrOneOpponent.size() + result.m_arrAtLeastOne.size()));
     game.ExpectControlsReachable();
 
     for (size_t i = shown.size() - 1; i-- > 0;) {
