@@ -39,11 +39,11 @@ TEST(App, NewGameAndOtherTableForgetTheCards)
     game.Frame().m_changeOpponentsAction->trigger();
     game.Settle();
     EXPECT_EQ(game.Doc().GetStage(), EStage::InitialHand);
-    AnswerOpponents(0);
+    AnswerOpponents(3);
     game.Frame().m_changeOpponentsAction->trigger();
     game.Settle();
     EXPECT_EQ(game.Doc().GetStage(), EStage::PickInitialHand);
-    EXPECT_EQ(game.Doc().GetOpponents(), 1);
+    EXPECT_EQ(game.Doc().GetOpponents(), 4);
 }
 
 TEST(App, HelpOpensTheTopicOfTheStage)
