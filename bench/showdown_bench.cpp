@@ -3,6 +3,7 @@
 // million hands. The target is 0.2 ms per hand for the counting. Run from a
 // Release build:
 //   showdown_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include "BruteForce.h"
 #include "Cards.h"
 #include "Showdown.h"
 
@@ -63,33 +64,20 @@ void BM_CountFinalHands(benchmark::State& state)
     Count(state, RandomDeals(true));
 }
 
-// Every opponent hand valued and compared, one by one.
+// Every opponent hand classified and compared, one by one, by the tests'
+// plain enumeration (the yardstick).
 void BM_PlainEnumeration(benchmark::State& state)
 {
     const std::vector<TDeal> deals = RandomDeals(false);
     size_t next = 0;
     for (auto _ : state) {
         const TDeal& deal = deals[next++ % deals.size()];
-        std::vector<int> unseen;
+        std::vector<int> known;
         for (int c = 0; c < kCardCount; ++c)
-            if (!deal.m_abKnown[c])
-                unseen.push_back(c);
-        const std::uint32_t player = ShowdownValue(deal.m_anHand);
-        const int u = static_cast<int>(unseen.size());
-        TShowdownCounts counts;
-        int cards[kHandSize];
-        for (int a = 0; a < u; ++a)
-        for (int b = a + 1; b < u; ++b)
-        for (int c = b + 1; c < u; ++c)
-        for (int d = c + 1; d < u; ++d)
-        for (int e = d + 1; e < u; ++e) {
-            cards[0] = unseen[a]; cards[1] = unseen[b]; cards[2] = unseen[c];
-            cards[3] = unseen[d]; cards[4] = unseen[e];
-            const std::uint32_t value = ShowdownValue(cards);
-            ++counts.m_nHands;
-            counts.m_nBeating += value > player;
-            counts.m_nTying += value == player;
-        }
+            if (deal.m_abKnown[c])
+                known.push_back(c);
+        const TBruteForceCounts counts =
+            CountOpponentHands(known, std::vector<int>(deal.m_anHand, deal.m_anHand + kHandSize));
         benchmark::DoNotOptimize(counts);
     }
 }
