@@ -48,7 +48,9 @@ public:
     // Stub positions kept for the player's draw: a hold drawing d takes 0..d-1.
     static constexpr int kPlayerPositions = 5;
 
-    // `setup` must pass CheckTableSetup. Builds, for each count some
+    // `setup` needs a valid hand and 1..5 opponents with seen counts in
+    // 0..5, and room for every hand (CheckTableSetup asks for more: room
+    // for the draws too). Builds, for each count some
     // opponent was seen to draw, every hand of the unseen cards the usual
     // play draws that many to.
     explicit CTableDealer(const TTableSetup& setup);
