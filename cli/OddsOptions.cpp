@@ -30,7 +30,7 @@ const char kOddsUsage[] =
     "                    seen to draw, comma-separated, one entry per opponent\n"
     "  --pat             with --equity, the opponents stand pat instead\n"
     "  --trials N        deals of every simulated figure (default 200000 for\n"
-    "                    --equity, 100000 for the showdown against 3 or more)\n"
+    "                    --equity, 50000 for the showdown against 3 or more)\n"
     "  --seed S          seed of the simulation, 0 to 2^64-1 (default 1)\n"
     "  --json            print one JSON object instead of text\n"
     "  --batch           read one request per line from standard input (the\n"

@@ -10,7 +10,7 @@ constexpr std::uint64_t kDefaultOddsSeed = 1;
 // three or more opponents, unless --trials says otherwise; the showdown's is
 // smaller so that a batch of plain requests stays quick.
 constexpr std::uint64_t kDefaultEquityTrials = 200000;
-constexpr std::uint64_t kDefaultShowdownTrials = 100000;
+constexpr std::uint64_t kDefaultShowdownTrials = 50000;
 constexpr std::uint64_t kMaxOddsTrials = 1000000000;
 
 // What the command line asked for, with every card already parsed and checked

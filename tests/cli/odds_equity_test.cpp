@@ -146,8 +146,9 @@ TEST_P(EquityJson, IsTheTablesRunBestFirst)
                        return std::find(hand.begin(), hand.end(), a) < std::find(hand.begin(), hand.end(), b);
                    });
         EXPECT_EQ(merged, hand);
-        if (final)
+        if (final) {
             EXPECT_EQ(kept, hand);
+        }
         keeps.insert(kept);
 
         const double win = Number(hold, "win"), tie = Number(hold, "tie"), share = Number(hold, "pot_share");
@@ -155,14 +156,16 @@ TEST_P(EquityJson, IsTheTablesRunBestFirst)
         // A tie pays at most half the pot.
         EXPECT_GE(share, win - 1e-12);
         EXPECT_LE(share, win + tie / 2 + 1e-12);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(share, Number(holds[i - 1], "pot_share")) << "best first";
+        }
         const bool exact = Member(hold, "exact").m_bValue;
         anySimulated |= !exact;
-        if (exact)
+        if (exact) {
             EXPECT_EQ(Number(hold, "pot_share_error"), 0.0);
-        else
+        } else {
             EXPECT_GT(Number(hold, "pot_share_error"), 0.0);
+        }
     }
     EXPECT_EQ(keeps.size(), holds.size()) << "every hold once";
     EXPECT_EQ(Number(equity, "trials") > 0, anySimulated);
