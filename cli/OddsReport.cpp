@@ -195,6 +195,12 @@ std::string JsonHold(const TDrawOutcome& hold)
            ", \"at_least_current\": " + JsonNumber(hold.m_dAtLeastCurrent) + "}";
 }
 
+// The interval the text shows beside the pot share (0 when exact).
+double PotShareError(const THoldEquity& hold, std::uint64_t trials)
+{
+    return EquityRows(hold, trials).back().m_dHalfWidth;
+}
+
 std::string JsonShowdown(const TOddsAnalysis& analysis)
 {
     const TShowdownCounts& counts = analysis.m_showdownCounts;
@@ -205,7 +211,7 @@ std::string JsonShowdown(const TOddsAnalysis& analysis)
            ", \"win\": " + JsonNumber(odds.m_dWin) + ", \"tie\": " + JsonNumber(odds.m_dTie) +
            ", \"lose\": " + JsonNumber(odds.m_dLose) + ", \"pot_share\": " + JsonNumber(odds.m_dPotShare) +
            ", \"exact\": " + (odds.m_bExact ? "true" : "false") +
-           ", \"pot_share_error\": " + JsonNumber(odds.m_bExact ? 0.0 : odds.m_dPotShareError) +
+           ", \"pot_share_error\": " + JsonNumber(PotShareError(odds, analysis.m_nShowdownTrials)) +
            ", \"trials\": " + std::to_string(analysis.m_nShowdownTrials) + "}";
 }
 
@@ -233,7 +239,7 @@ std::string JsonEquity(const TOddsAnalysis& analysis)
                  CardList(MaskCards(analysis.m_arrHand, hold.m_nKeepMask, false), ", ", true) +
                  "], \"win\": " + JsonNumber(hold.m_dWin) + ", \"tie\": " + JsonNumber(hold.m_dTie) +
                  ", \"lose\": " + JsonNumber(hold.m_dLose) + ", \"pot_share\": " + JsonNumber(hold.m_dPotShare) +
-                 ", \"pot_share_error\": " + JsonNumber(hold.m_bExact ? 0.0 : hold.m_dPotShareError) +
+                 ", \"pot_share_error\": " + JsonNumber(PotShareError(hold, analysis.m_equity.m_nTrials)) +
                  ", \"exact\": " + (hold.m_bExact ? "true" : "false") + "}";
     return "{\"model\": " + JsonString(table.m_eModel == ETableModel::StandPat ? "stand pat" : "usual play") +
            ", \"opponents\": " + std::to_string(table.m_nOpponents) + ", \"drew\": [" + drew +

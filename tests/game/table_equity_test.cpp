@@ -96,6 +96,12 @@ TEST(EquityRows, ShowEachFigureInPercentWithItsIntervalWhenSimulated)
     // Four times the deals, half the interval.
     EXPECT_NEAR(EquityRows(hold, 40000)[0].m_dHalfWidth, simulated[0].m_dHalfWidth / 2, 1e-12);
 
+    // Every deal lost: the sample has no spread, the figure still an interval.
+    THoldEquity lost;
+    lost.m_dLose = 1.0;
+    for (const TEquityRow& row : EquityRows(lost, 10000))
+        EXPECT_GT(row.m_dHalfWidth, 0.0) << row.m_strFigure;
+
     hold.m_bExact = true;
     for (const TEquityRow& row : EquityRows(hold, 0)) {
         EXPECT_EQ(row.m_dHalfWidth, 0.0);
