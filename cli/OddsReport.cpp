@@ -173,8 +173,8 @@ std::string HoldsTable(const TOddsAnalysis& analysis)
     }
 
     const std::string heading =
-        analysis.m_bEquity ? FormatString(LoadString(idHoldsByPotShareHeading).c_str(),
-                                          DescribeTable(analysis.m_table).c_str(), kCardCount - kHandSize)
+        analysis.m_bEquity ? FormatString(LoadString(idHoldsByPotShareHeading).c_str(), kCardCount - kHandSize,
+                                          DescribeTable(analysis.m_table).c_str())
                            : FormatString(LoadString(idHoldsByDrawHeading).c_str(), kCardCount - kHandSize);
     std::string table = "\n" + heading + "\n" + Columns(rows, 2);
     if (!analysis.m_arrHolds.empty()) {

@@ -219,8 +219,8 @@ TEST(HoldsOrder, FollowsThePotShareAtTheTableWhenAskedFor)
 
     TTable table;
     table.m_nOpponents = 3;
-    const std::string atTable = FormatString(LoadString(idHoldsByPotShareHeading).c_str(),
-                                             DescribeTable(table).c_str(), kCardCount - kHandSize);
+    const std::string atTable = FormatString(LoadString(idHoldsByPotShareHeading).c_str(), kCardCount - kHandSize,
+                                             DescribeTable(table).c_str());
     const std::string byDraw = FormatString(LoadString(idHoldsByDrawHeading).c_str(), kCardCount - kHandSize);
     const std::string withEquity = Report(With({"--holds", "--equity", "--opponents", "3", "--trials", "2000"}, kKings));
     const std::string without = Report(With({"--holds", "--opponents", "3"}, kKings));
