@@ -329,14 +329,16 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
     if (options.m_bStandPat && !options.m_bEquity)
         return Fail(error, "--pat needs --equity");
     if (drewGiven && options.m_bStandPat)
-        return Fail(error, "--drew " + QuoteArgument(drewText) + " cannot be combined with --pat: standing pat, nobody draws");
+        return Fail(error, "--drew " + QuoteArgument(drewText) +
+                               " cannot be combined with --pat: standing pat, nobody draws");
     if (drewGiven) {
         if (!ParseDrewList(drewText, options.m_arrDrew, error))
             return false;
-        if (options.m_arrDrew.size() != options.m_nOpponents)
-            return Fail(error, "--drew " + QuoteArgument(drewText) + " has " +
-                                   std::to_string(options.m_arrDrew.size()) +
-                                   (options.m_arrDrew.size() == 1 ? " entry" : " entries") + " but there " + (options.m_nOpponents == 1 ? "is " : "are ") +
+        const size_t entries = options.m_arrDrew.size();
+        if (entries != options.m_nOpponents)
+            return Fail(error, "--drew " + QuoteArgument(drewText) + " has " + std::to_string(entries) +
+                                   (entries == 1 ? " entry" : " entries") + " but there " +
+                                   (options.m_nOpponents == 1 ? "is " : "are ") +
                                    Plural(options.m_nOpponents, "opponent") + " (one entry each, ? when not seen)");
     }
     if (trialsGiven && !ParseWhole("number of trials", trialsText, 1, kMaxOddsTrials, options.m_nTrials, error))

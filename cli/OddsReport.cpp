@@ -40,7 +40,8 @@ TTextRow MakeTextRow(const TEquityRow& row)
     text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nLabelId));
     text.m_strProbability = row.m_strFigure;
     if (row.m_bExact && row.m_dFraction > 0.0)
-        text.m_strOdds = FormatString(LoadString(idOddsFormat).c_str(), CCardDistributionManager::GetOdds(row.m_dFraction));
+        text.m_strOdds =
+            FormatString(LoadString(idOddsFormat).c_str(), CCardDistributionManager::GetOdds(row.m_dFraction));
     return text;
 }
 
@@ -360,7 +361,8 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
         for (const TTextRow& row : *table.m_pRows)
             text += TableLine(row, widths);
     }
-    // Against more than one the figures are card-disjoint: say how they were had.
+    // Against more than one the figures are card-disjoint: say whether they
+    // were counted or simulated.
     if (analysis.m_nOpponents > 1) {
         TTableResult showdown;
         showdown.m_nTrials = analysis.m_nShowdownTrials;
