@@ -6,6 +6,7 @@
 #include "StringIds.h"
 #include "StringTable.h"
 #include "Style.h"
+#include "TableSimulation.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -21,17 +22,24 @@ constexpr int kCardGap = 2;
 struct TSeat {
     unsigned bitmapId;
     int angle;  // degrees, counter-clockwise from the player's seat at the bottom
+    // The seen draw's count goes above the hand where below it would meet
+    // the showdown block (four seats) or the player's cards (five).
+    bool countAbove;
 };
 
 // Which fanned hand sits where, for 1 to 5 opponents; each picture is drawn
 // already turned towards the deck.
 constexpr TSeat kSeats[5][5] = {
-    {{130, 180}},
-    {{132, 120}, {133, 240}},
-    {{135, 90}, {130, 180}, {137, 270}},
-    {{196, 72}, {141, 144}, {138, 216}, {139, 288}},
-    {{197, 60}, {132, 120}, {130, 180}, {133, 240}, {198, 300}},
+    {{130, 180, false}},
+    {{132, 120, false}, {133, 240, false}},
+    {{135, 90, false}, {130, 180, false}, {137, 270, false}},
+    {{196, 72, false}, {141, 144, true}, {138, 216, true}, {139, 288, false}},
+    {{197, 60, true}, {132, 120, false}, {130, 180, false}, {133, 240, false}, {198, 300, true}},
 };
+
+// The seen draw's text cell beside a hand: wide enough for "drew ?".
+constexpr int kCountWidth = 90;
+constexpr int kCountHeight = 20;
 
 // Where the showdown block sits in the table area: the top-left corner, which
 // the fanned hands leave free up to y 108 for every seating but four; there
@@ -148,12 +156,47 @@ void CPlayingScene::SetOpponents(int n)
     // The document gives 1 to 5; anything else is held to the nearest seating.
     n = std::clamp(n, 1, 5);
     m_opponents.assign(static_cast<size_t>(n), CGraphicObject());
-    for (int i = 0; i < n; ++i)
+    m_arrCountAbove.assign(static_cast<size_t>(n), false);
+    m_arrDrew.assign(static_cast<size_t>(n), kDrawUnseen);
+    for (int i = 0; i < n; ++i) {
         PlaceOpponent(m_opponents[static_cast<size_t>(i)], kSeats[n - 1][i].bitmapId, kSeats[n - 1][i].angle);
+        m_arrCountAbove[static_cast<size_t>(i)] = kSeats[n - 1][i].countAbove;
+    }
 
     m_deck.SetBitmap(kBitmapDeck);
     m_deck.m_x = m_rect.left() + m_rect.width() / 2 - m_deck.m_width / 2;
     m_deck.m_y = m_rect.top() + m_rect.height() / 2 - m_deck.m_height / 2;
+}
+
+void CPlayingScene::ShowSeenDraws(const int drew[], bool show)
+{
+    std::copy(drew, drew + m_arrDrew.size(), m_arrDrew.begin());
+    m_bShowDrew = show;
+}
+
+QRect CPlayingScene::SeatRect(int seat) const
+{
+    if (seat < 0 || seat >= Opponents())
+        return QRect();
+    return m_opponents[static_cast<size_t>(seat)].Rect();
+}
+
+QRect CPlayingScene::SeatCountRect(int seat) const
+{
+    const QRect hand = SeatRect(seat);
+    if (hand.isEmpty())
+        return QRect();
+    const int top = m_arrCountAbove[static_cast<size_t>(seat)] ? hand.top() - kCountHeight : hand.bottom() + 1;
+    return QRect(hand.center().x() - kCountWidth / 2, top, kCountWidth, kCountHeight);
+}
+
+int CPlayingScene::SeatHitTest(const QPoint& page) const
+{
+    for (int seat = 0; seat < Opponents(); ++seat) {
+        if (SeatRect(seat).contains(page) || (m_bShowDrew && SeatCountRect(seat).contains(page)))
+            return seat;
+    }
+    return -1;
 }
 
 void CPlayingScene::ShowHand(const int cards[kPlaces], const bool marked[kPlaces], bool finalCaption)
@@ -253,4 +296,12 @@ void CPlayingScene::Draw(QPainter& buffer) const
     const CGraphicObject& last = m_hand[kPlaces - 1];
     const QRect caption(QPoint(first.m_x, first.m_y - 30), QPoint(last.m_x + last.m_width - 1, first.m_y - 1));
     DrawSceneText(buffer, Text(m_captionId), caption, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+
+    for (int seat = 0; m_bShowDrew && seat < Opponents(); ++seat) {
+        const int drew = m_arrDrew[static_cast<size_t>(seat)];
+        const QString count = drew == kDrawUnseen
+            ? Text(idSeatDrewUnseen)
+            : QString::fromStdString(FormatString(LoadString(idSeatDrew).c_str(), drew));
+        DrawSceneText(buffer, count, SeatCountRect(seat), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+    }
 }

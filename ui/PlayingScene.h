@@ -42,6 +42,10 @@ public:
     void Layout(const QRect& rect);
     // Seats n opponents (1 to 5) around the deck.
     void SetOpponents(int n);
+    int Opponents() const { return static_cast<int>(m_opponents.size()); }
+    // What each seat was seen to draw (kDrawUnseen or 0..5, seat 0 first),
+    // painted beside it while `show`.
+    void ShowSeenDraws(const int drew[], bool show);
 
     // What to show: each place's card (-1 face down) and mark, the caption,
     // whether the player may mark and discard (and has marked any), and
@@ -60,6 +64,12 @@ public:
     // The place (0..4) under a page point, or -1.
     int HitTest(const QPoint& page) const;
     QRect PlaceRect(int place) const { return m_hand[place].Rect(); }
+    // The seat (0..n-1) whose hand or count lies under a page point, or -1.
+    int SeatHitTest(const QPoint& page) const;
+    // A seat's fanned hand, and where its count is painted; empty for a
+    // seat not at the table.
+    QRect SeatRect(int seat) const;
+    QRect SeatCountRect(int seat) const;
     QRect Area() const { return m_rect; }
 
 private:
@@ -70,6 +80,9 @@ private:
     CGraphicObject m_hand[kPlaces];
     CGraphicObject m_deck;
     std::vector<CGraphicObject> m_opponents;
+    std::vector<bool> m_arrCountAbove;  // per seat: the count goes above the hand, not below
+    std::vector<int> m_arrDrew;
+    bool m_bShowDrew = false;
     unsigned m_captionId = 0;
     QPushButton* m_discardButton = nullptr;
     CScrollableStatic* m_adviceBox = nullptr;

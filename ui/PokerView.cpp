@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -67,6 +68,15 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     m_hintTimer.setSingleShot(true);
     m_hintTimer.setInterval(kHintMilliseconds);
     connect(&m_hintTimer, &QTimer::timeout, this, [this] { ShowHint(std::string()); });
+
+    // Ctrl+1 to Ctrl+5 step the seen draw of opponent 1 to 5 wherever the
+    // focus is in the window: digits alone are ranks while picking.
+    const Qt::Key digits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5};
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | digits[seat]), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, seat] { PressSeat(seat); });
+    }
 }
 
 CPokerView::~CPokerView()
@@ -106,7 +116,7 @@ void CPokerView::OnUpdate(EUpdateHint hint)
         m_strHint.clear();
     }
     ShowDocument();
-    if (focusHere && hint != EUpdateHint::Picked && hint != EUpdateHint::Marked)
+    if (focusHere && hint != EUpdateHint::Picked && hint != EUpdateHint::Marked && hint != EUpdateHint::DrawSeen)
         setFocus();
 }
 
@@ -134,6 +144,7 @@ void CPokerView::ShowDocument()
         marked[place] = doc.IsMarked(place);
     }
     m_playingScene.ShowHand(cards, marked, stage == EStage::FinalHand);
+    m_playingScene.ShowSeenDraws(doc.GetTable().m_anDrew, doc.CanSetSeenDraws());
     m_playingScene.ShowControls(doc.CanMark(), doc.GetMarkedCount() > 0, doc.CanMark() || stage == EStage::FinalHand);
 
     const bool results = stage == EStage::InitialHand || stage == EStage::CardsMarked || stage == EStage::FinalHand;
@@ -178,10 +189,13 @@ void CPokerView::OnDrawAnalysis()
 void CPokerView::OnLButtonDown(const QPoint& page)
 {
     const int card = m_cardsScene.HitTest(page);
+    const int place = card < 0 ? m_playingScene.HitTest(page) : -1;
     if (card >= 0)
         PressCard(card);
+    else if (place >= 0)
+        PressPlace(place);
     else
-        PressPlace(m_playingScene.HitTest(page));
+        PressSeat(m_playingScene.SeatHitTest(page));
 }
 
 void CPokerView::PressCard(int card)
@@ -194,6 +208,12 @@ void CPokerView::PressPlace(int place)
 {
     if (m_pDocument->CanMark())
         m_pDocument->ToggleMark(place);
+}
+
+void CPokerView::PressSeat(int seat)
+{
+    if (m_pDocument->CanSetSeenDraws())
+        m_pDocument->CycleSeenDraw(seat);
 }
 
 void CPokerView::DrawPage(QPainter& buffer) const
@@ -240,7 +260,8 @@ void CPokerView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint page = event->position().toPoint() + GetScrollPosition();
     const bool overCard = m_cardsScene.HitTest(page) >= 0
-        || (m_pDocument->CanMark() && m_playingScene.HitTest(page) >= 0);
+        || (m_pDocument->CanMark() && m_playingScene.HitTest(page) >= 0)
+        || (m_pDocument->CanSetSeenDraws() && m_playingScene.SeatHitTest(page) >= 0);
     viewport()->setCursor(overCard ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QAbstractScrollArea::mouseMoveEvent(event);
 }

@@ -50,6 +50,9 @@ public:
     // pick or mark; nothing when the page takes no such click now.
     void PressCard(int card);
     void PressPlace(int place);
+    // A click on an opponent's seat after the discard: his seen draw moves on
+    // to the next count (unseen, 0, 1, ..., 5, unseen).
+    void PressSeat(int seat);
 
     // Where the help page is looked for; the program's own by default.
     void SetHelpFile(const QString& path) { m_helpFile = path; }

@@ -99,14 +99,54 @@ TEST(GameFlow, WholeGameWithTheMouse)
     SaveScreenshot(game, "stage6_pick_replacements");
 
     EXPECT_FALSE(game.Doc().IsOffered(ParseCard("2c")));  // thrown away
+    // A click on a seat's hand steps his seen draw on from unseen; one on
+    // the count beside it does the same.
+    game.ClickPage(game.View().PlayingScene().SeatRect(0).center());
+    EXPECT_EQ(game.Doc().GetSeenDraw(0), 0);
     game.Pick("Ac");
     game.ClickControl(game.Ok());
     ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
+    for (int click = 0; click < 2; ++click)
+        game.ClickPage(game.View().PlayingScene().SeatCountRect(2).center());
+    EXPECT_EQ(game.Doc().GetSeenDraw(2), 1);
+    EXPECT_EQ(game.Doc().GetSeenDraw(1), kDrawUnseen);
+    game.Frame().m_undoAction->trigger();
+    EXPECT_EQ(game.Doc().GetSeenDraw(2), 0);
     EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
     EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // kept cards stay put
     ExpectResultsShown(game, false);
     game.ExpectControlsReachable();
     SaveScreenshot(game, "stage7_final_hand");
+}
+
+// After the discard each seat's count shows beside its hand, on the table,
+// clear of every control, of the deck, the hand and the other seats.
+TEST(GameFlow, SeatCountsLieClearOfEverythingAtEverySeating)
+{
+    for (int index = 0; index < 5; ++index) {
+        CWindowDriver game(index);
+        game.PlayInitial("Kh Kd 5c 8s 3h");
+        game.ClickPlace(0);
+        game.ClickControl(game.DiscardButton());
+        game.Pick("2d");
+        game.ClickControl(game.Ok());
+        const CPlayingScene& scene = game.View().PlayingScene();
+        // The hand with its caption above it, and the picker's area.
+        std::vector<QRect> others = {scene.PlaceRect(0).united(scene.PlaceRect(4)).adjusted(0, -30, 0, 0),
+                                     game.View().CardsScene().Area()};
+        for (QWidget* control : game.View().viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (control->isVisible())
+                others.push_back(control->geometry().translated(game.View().GetScrollPosition()));
+        for (int seat = 0; seat < scene.Opponents(); ++seat)
+            others.push_back(scene.SeatRect(seat));
+        for (int seat = 0; seat < scene.Opponents(); ++seat) {
+            const QRect count = scene.SeatCountRect(seat);
+            EXPECT_TRUE(QRect(0, 0, CPokerView::kPageWidth, CPokerView::kPageHeight).contains(count));
+            for (const QRect& other : others)
+                EXPECT_FALSE(count.intersects(other)) << index + 1 << " opponents, seat " << seat << " meets "
+                                                      << other.x() << "," << other.y() << " " << other.width();
+        }
+    }
 }
 
 // Tab brings the focus to OK and to Discard while they are enabled; Space
