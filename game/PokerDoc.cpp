@@ -199,30 +199,17 @@ bool CPokerDoc::SetSeenDraw(int seat, int count)
         return false;
     if (m_table.m_anDrew[seat] == count)
         return true;
-    TTable table = m_table;
-    table.m_anDrew[seat] = count;
-    // Before the replacements are known any count may still come true.
-    if (m_eStage == EStage::FinalHand
-        && CheckTableSetup(MakeTableSetup(m_manager, m_anHand, true, table, 1, 1)) != ETableError::None)
-        return false;
     BeginStep();
-    m_table = table;
+    m_table.m_anDrew[seat] = count;
     Notify(EUpdateHint::DrawSeen);
     return true;
 }
 
 bool CPokerDoc::CycleSeenDraw(int seat)
 {
-    if (!CanSetSeenDraws() || seat < 0 || seat >= m_table.m_nOpponents)
-        return false;
-    // Unseen follows 5; the counts the hand rules out are passed over.
-    const int cycle = kHandSize + 2;
-    for (int step = 1; step < cycle; ++step) {
-        const int count = (m_table.m_anDrew[seat] + 1 + step) % cycle - 1;
-        if (SetSeenDraw(seat, count))
-            return true;
-    }
-    return false;
+    // Unseen follows 5.
+    const int count = GetSeenDraw(seat) == kHandSize ? kDrawUnseen : GetSeenDraw(seat) + 1;
+    return SetSeenDraw(seat, count);
 }
 
 TTableSetup CPokerDoc::GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials,

@@ -89,11 +89,10 @@ public:
     const TTable& GetTable() const { return m_table; }
     int GetSeenDraw(int seat) const;
     // False, and nothing changes, for a seat outside the table, a count
-    // outside kDrawUnseen..5, before the discard, or on a final hand for a
-    // count the usual play cannot draw to any hand the opponents may hold.
+    // outside kDrawUnseen..5 or before the discard. Counts the usual play
+    // cannot draw to the cards left are taken: the equity run says so.
     bool SetSeenDraw(int seat, int count);
-    // The next count after the seat's own that SetSeenDraw takes, in the
-    // cycle unseen, 0, 1, ..., 5, unseen; false when none does.
+    // The seat's next count in the cycle unseen, 0, 1, ..., 5, unseen.
     bool CycleSeenDraw(int seat);
 
     // The table equity run for the hand as the document holds it: on the

@@ -73,9 +73,9 @@ TEST(DocumentHistory, SeenDrawsAreStepsAndReachTheFinalRun)
     EXPECT_EQ(doc.GetStage(), EStage::FinalHand);
 }
 
-// What takes a seen draw, and what forgets them all. Every ace and king is
-// seen once the replacements are in, so no opponent can hold the high card
-// the usual play draws four to; before, three kings were still unseen.
+// What takes a seen draw, and what forgets them all. Once the replacements
+// are in, every ace and king is seen, so no opponent can hold the high card
+// the usual play draws four to: the count is taken, and the run refuses it.
 TEST(DocumentHistory, SeenDrawsTakenOnlyAfterTheDiscardAndForgottenByANewGame)
 {
     struct TCase {
@@ -83,35 +83,38 @@ TEST(DocumentHistory, SeenDrawsTakenOnlyAfterTheDiscardAndForgottenByANewGame)
         std::function<bool(CPokerDoc&)> m_change;
         bool m_bTaken;
         std::vector<int> m_arrAfter;
+        ETableError m_eRun;
     };
-    const char* dealt = "Ac Ad Ah As Kc";
+    const auto replace = [](CPokerDoc& doc) { return doc.SetPicked(Cards("Kd Kh Ks 2c 3c")) && doc.ConfirmCards(); };
     const TCase cases[] = {
-        {"before the discard", [](CPokerDoc& doc) { return doc.Undo() && doc.SetSeenDraw(0, 2); }, false, {-1, -1}},
-        {"seat past the table", [](CPokerDoc& doc) { return doc.SetSeenDraw(2, 2); }, false, {-1, -1}},
-        {"count past five", [](CPokerDoc& doc) { return doc.SetSeenDraw(0, 6); }, false, {-1, -1}},
-        {"four, replacements unknown", [](CPokerDoc& doc) { return doc.SetSeenDraw(1, 4); }, true, {-1, 4}},
-        {"four, every high card seen",
-         [](CPokerDoc& doc) { return doc.SetPicked(Cards("Kd Kh Ks 2c 3c")) && doc.ConfirmCards() && doc.SetSeenDraw(1, 4); },
-         false, {-1, -1}},
-        {"the cycle passes four over",
-         [](CPokerDoc& doc) {
-             return doc.SetPicked(Cards("Kd Kh Ks 2c 3c")) && doc.ConfirmCards() && doc.SetSeenDraw(0, 3) &&
-                    doc.CycleSeenDraw(0);
-         },
-         true, {5, -1}},
-        {"new game", [](CPokerDoc& doc) { return doc.SetSeenDraw(0, 1) && doc.OnNewDocument(); }, true, {-1, -1}},
+        {"before the discard", [](CPokerDoc& doc) { return doc.Undo() && doc.SetSeenDraw(0, 2); }, false, {-1, -1},
+         ETableError::None},
+        {"seat past the table", [](CPokerDoc& doc) { return doc.SetSeenDraw(2, 2); }, false, {-1, -1},
+         ETableError::BadHand},
+        {"count past five", [](CPokerDoc& doc) { return doc.SetSeenDraw(0, 6); }, false, {-1, -1},
+         ETableError::BadHand},
+        {"the cycle wraps to unseen",
+         [&](CPokerDoc& doc) { return doc.SetSeenDraw(0, 5) && doc.CycleSeenDraw(0) && replace(doc); }, true, {-1, -1},
+         ETableError::None},
+        {"five, then the hand", [&](CPokerDoc& doc) { return doc.SetSeenDraw(1, 5) && replace(doc); }, true, {-1, 5},
+         ETableError::None},
+        {"four, every high card seen", [&](CPokerDoc& doc) { return replace(doc) && doc.SetSeenDraw(1, 4); }, true,
+         {-1, 4}, ETableError::ImpossibleDrew},
+        {"new game", [](CPokerDoc& doc) { return doc.SetSeenDraw(0, 1) && doc.OnNewDocument(); }, true, {-1, -1},
+         ETableError::BadHand},
         {"new table",
          [](CPokerDoc& doc) {
              doc.SetSeenDraw(0, 1);
              doc.OnChangeOpponents(2);
              return true;
          },
-         true, {-1, -1}},
+         true, {-1, -1}, ETableError::BadHand},
     };
     for (const TCase& c : cases) {
-        CPokerDoc doc = Discarded(dealt, 0b11111, 2);
+        CPokerDoc doc = Discarded("Ac Ad Ah As Kc", 0b11111, 2);
         EXPECT_EQ(c.m_change(doc), c.m_bTaken) << c.m_pName;
         EXPECT_EQ(SeenDraws(doc), c.m_arrAfter) << c.m_pName;
+        EXPECT_EQ(CheckTableSetup(doc.GetEquitySetup(false, ETableModel::UsualPlay, 1000, 1)), c.m_eRun) << c.m_pName;
     }
 }
 
