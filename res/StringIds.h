@@ -169,6 +169,9 @@ enum ETextId : unsigned {
     idDrawAnalysisWinHeading = 352,
     idDrawAnalysisPotShareHeading = 353,
     idDrawAnalysisTable = 354,      // the table in words, the note on the figures
+    idEquityShortExact = 355,
+    idEquityShortSimulated = 356,   // deals
+    idEquityShortRunning = 357,     // deals so far
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,

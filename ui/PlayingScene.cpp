@@ -41,11 +41,13 @@ constexpr TSeat kSeats[5][5] = {
 constexpr int kCountWidth = 90;
 constexpr int kCountHeight = 20;
 
-// Where the showdown block sits in the table area: the top-left corner, which
-// the fanned hands leave free up to y 108 for every seating but four; there
-// the upper-left hand covers it and the block moves down between the two
-// left hands, above the deck's left edge.
-const QRect kShowdownCorner(8, 0, 232, 98);
+// Where the showdown block sits in the table area: the top-left corner,
+// reaching up to the page's top. The fanned hands leave it free down to the
+// left hand's top (y 98 in the area) with two or five seats, and further with
+// one or three; with four the upper-left hand covers it and the block moves
+// down between the two left hands, above the deck's left edge.
+const QRect kShowdownCorner(8, -10, 232, 108);
+const QRect kShowdownTallCorner(8, -10, 232, 200);
 const QRect kShowdownBetweenLeftHands(8, 190, 257, 115);
 
 }  // namespace
@@ -227,7 +229,7 @@ void CPlayingScene::SetDescription(const std::string& text)
         m_adviceBox->SetText(text);
 }
 
-void CPlayingScene::SetShowdown(const std::string& heading, const CCardDistributionManager::TRows& rows)
+void CPlayingScene::SetShowdown(const std::string& heading, const TEquityRows& rows, const std::string& note)
 {
     if (!m_showdownBlock)
         return;
@@ -236,19 +238,16 @@ void CPlayingScene::SetShowdown(const std::string& heading, const CCardDistribut
     QString html = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"0\">").arg(
         QString::fromStdString(heading).toHtmlEscaped());
     QString spoken = QString::fromStdString(heading);
-    for (const auto& row : rows) {
-        const QString label = Text(static_cast<unsigned>(row.m_nFormationNameId));
-        const QString percent = QString::fromStdString(
-            FormatString(LoadString(idProbabilityFormat).c_str(), row.m_dProbability * 100.0));
-        const QString odds = row.m_dOdds >= 0.0
-            ? QString::fromStdString(FormatString(LoadString(idOddsFormat).c_str(), row.m_dOdds))
-            : QString();
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td>"
-                               "<td align=\"right\">&nbsp;&nbsp;%3</td></tr>")
-                    .arg(label.toHtmlEscaped(), percent.toHtmlEscaped(), odds.toHtmlEscaped());
-        spoken += QStringLiteral("\n%1 %2 %3").arg(label, percent, odds).trimmed();
+    for (const TEquityRow& row : rows) {
+        const QString label = Text(static_cast<unsigned>(row.m_nLabelId));
+        const QString figure = QString::fromStdString(row.m_strFigure);
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
+                    .arg(label.toHtmlEscaped(), figure.toHtmlEscaped());
+        spoken += QStringLiteral("\n%1 %2").arg(label, figure);
     }
-    m_showdownBlock->setText(html + QStringLiteral("</table>"));
+    html += QStringLiteral("</table>%1").arg(QString::fromStdString(note).toHtmlEscaped());
+    spoken += QStringLiteral("\n") + QString::fromStdString(note);
+    m_showdownBlock->setText(html);
     m_showdownBlock->setAccessibleName(spoken);
 }
 
@@ -279,7 +278,10 @@ void CPlayingScene::PlaceControls(const QPoint& scroll)
     if (m_tableNote)
         m_tableNote->setGeometry(left + width / 4, m_deck.m_y + m_deck.m_height - scroll.y(), width / 2, 120);
     if (m_showdownBlock) {
-        const QRect& place = m_opponents.size() == 4 ? kShowdownBetweenLeftHands : kShowdownCorner;
+        const size_t seats = m_opponents.size();
+        const QRect& place = seats == 4                ? kShowdownBetweenLeftHands
+                             : seats == 1 || seats == 3 ? kShowdownTallCorner
+                                                        : kShowdownCorner;
         m_showdownBlock->setGeometry(place.translated(m_rect.topLeft() - scroll));
     }
 }

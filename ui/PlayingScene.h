@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CardDistributionManager.h"
 #include "GraphicObject.h"
+#include "TableEquity.h"
 
 #include <QPointer>
 #include <QRect>
@@ -53,8 +53,10 @@ public:
     void ShowHand(const int cards[kPlaces], const bool marked[kPlaces], bool finalCaption);
     void ShowControls(bool discardPhase, bool canDiscard, bool showDescription);
     void SetDescription(const std::string& text);
-    // The showdown block: its heading and the win, tie, lose and pot-share rows.
-    void SetShowdown(const std::string& heading, const CCardDistributionManager::TRows& rows);
+    // The showdown block: its heading, the win, tie, lose and pot-share rows
+    // (none while the first deals are played, or for a refused run), and a
+    // line saying whether they are exact or what their interval is.
+    void SetShowdown(const std::string& heading, const TEquityRows& rows, const std::string& note);
     void ShowShowdown(bool show);
 
     // Puts the controls where the page has them now (client = page - scroll).

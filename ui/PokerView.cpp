@@ -1,5 +1,6 @@
 #include "PokerView.h"
 
+#include "CardText.h"
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
 #include "PageAccessible.h"
@@ -26,6 +27,35 @@ namespace {
 enum : int { kOverviewTopic = 1 };
 // How long a refused key's hint stays in the prompt.
 constexpr int kHintMilliseconds = 2500;
+
+// Every run of the page deals from this seed, so a table shows the same
+// figures each time it is asked.
+constexpr std::uint64_t kEquitySeed = 1;
+
+// The sentence on the best hold waits for intervals this narrow (a point),
+// or for the end of the run.
+constexpr double kBestHoldHalfWidth = 0.01;
+
+// The cards a hold keeps, in hand order.
+std::string KeptCards(const TTableSetup& setup, unsigned keepMask)
+{
+    std::string cards;
+    for (int i = 0; i < 5; ++i) {
+        if (keepMask >> i & 1u)
+            cards += (cards.empty() ? "" : " ") + CardSymbolText(setup.m_anHand[i]);
+    }
+    return cards.empty() ? LoadString(idBestHoldNoCard) : cards;
+}
+
+// The block's line under the figures: exact, or what the ± is.
+std::string ShortNote(const TTableResult& result)
+{
+    const bool exact = !result.m_arrHolds.empty() && result.m_arrHolds.front().m_bExact;
+    if (exact)
+        return LoadString(idEquityShortExact);
+    return FormatString(LoadString(result.m_bDone ? idEquityShortSimulated : idEquityShortRunning).c_str(),
+                        static_cast<unsigned long long>(result.m_nTrials));
+}
 
 // The right-hand area shared by the picker and the results; the table.
 const QRect kRightArea(650, 0, 340, 690);
@@ -57,6 +87,8 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     connect(m_cardsScene.OkButton(), &QPushButton::clicked, this, &CPokerView::OnCardsConfirmed);
     connect(m_playingScene.DiscardButton(), &QPushButton::clicked, this, &CPokerView::OnDiscard);
 
+    connect(&m_showdownRun, &CEquityRun::Changed, this, &CPokerView::ShowShowdownEquity);
+    connect(&m_holdsRun, &CEquityRun::Changed, this, &CPokerView::ShowHoldsEquity);
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
     SetUpPageAccessibility(*this);
@@ -101,8 +133,6 @@ void CPokerView::OnUpdate(EUpdateHint hint)
     case EUpdateHint::Restored:
         m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne, result.m_strAdvice);
         m_playingScene.SetDescription(result.m_strDescription);
-        m_playingScene.SetShowdown(ShowdownHeading(result.m_bFinal, result.m_showdownOdds.m_nOpponents),
-                                   ShowdownRows(result.m_showdownOdds));
         break;
     default:
         break;
@@ -152,10 +182,80 @@ void CPokerView::ShowDocument()
     m_playingScene.ShowShowdown(results);
 
     PlaceControls();
+    RunEquity();
     viewport()->update();
     NotifyPageAccessibility(*this);
     emit DrawAnalysisAvailable(doc.CanMark());
     emit HistoryChanged(doc.CanUndo(), doc.CanRedo());
+}
+
+void CPokerView::RunEquity()
+{
+    const CPokerDoc& doc = *m_pDocument;
+    const bool initial = doc.CanMark();
+    // The initial hand stands pat against opponents who stand pat too; the
+    // final one meets the table as it drew.
+    if (initial || doc.GetStage() == EStage::FinalHand) {
+        const ETableModel model = initial ? ETableModel::StandPat : ETableModel::UsualPlay;
+        m_showdownRun.Start(doc.GetEquitySetup(false, model, EquityTrials(), kEquitySeed));
+    } else {
+        m_showdownRun.Stop();
+    }
+    if (!initial)
+        m_holdsRun.Stop();
+    if (!initial || m_holdsRun.Start(doc.GetEquitySetup(true, ETableModel::UsualPlay, EquityTrials(), kEquitySeed)))
+        m_strBestHold.clear();
+    // A restored state shows the figures its runs have, not the bare texts.
+    ShowShowdownEquity();
+    ShowHoldsEquity();
+}
+
+void CPokerView::ShowShowdownEquity()
+{
+    if (!m_showdownRun.HasSetup())
+        return;
+    const TTableSetup& setup = m_showdownRun.Setup();
+    const TTableResult& result = m_showdownRun.Result();
+    const TTable& table = m_pDocument->GetTable();
+    TTable shown = table;
+    shown.m_eModel = setup.m_eModel;
+    const std::string heading = setup.m_eModel == ETableModel::StandPat
+        ? FormatString(LoadString(idEquityStandingHeading).c_str(), DescribeTable(shown).c_str())
+        : FormatString(LoadString(idEquityFinalHeading).c_str(), DescribeTable(shown).c_str());
+    if (result.m_eError != ETableError::None || result.m_arrHolds.empty()) {
+        const bool refused = result.m_eError != ETableError::None;
+        m_playingScene.SetShowdown(heading, TEquityRows(), LoadString(refused ? idEquityRefused : idEquityDealing));
+        return;
+    }
+    const THoldEquity& hand = result.m_arrHolds.front();
+    if (!hand.m_bExact && result.m_nTrials == 0) {
+        m_playingScene.SetShowdown(heading, TEquityRows(), LoadString(idEquityDealing));
+        return;
+    }
+    m_playingScene.SetShowdown(heading, EquityRows(hand, result.m_nTrials), ShortNote(result));
+}
+
+void CPokerView::ShowHoldsEquity()
+{
+    const TTableResult& result = m_holdsRun.Result();
+    std::vector<THoldEquity> holds = result.m_arrHolds;
+    SortByPotShare(holds);
+    const bool enough = m_holdsRun.HasSetup() && result.m_eError == ETableError::None && !holds.empty()
+        && (result.m_bDone || (result.m_nTrials > 0 && holds.front().m_dPotShareError <= kBestHoldHalfWidth));
+    // Written once there are enough deals and once more at the end: a text
+    // changing at every poll could be neither read nor listened to.
+    if (enough && (m_strBestHold.empty() || result.m_bDone)) {
+        const THoldEquity& best = holds.front();
+        const TTableSetup& setup = m_holdsRun.Setup();
+        TTable table = m_pDocument->GetTable();
+        table.m_eModel = setup.m_eModel;
+        const std::string share = EquityRows(best, result.m_nTrials).back().m_strFigure;
+        m_strBestHold = FormatString(LoadString(best.m_bExact ? idBestHoldExact : idBestHoldSimulated).c_str(),
+                                     KeptCards(setup, best.m_nKeepMask).c_str(), DescribeTable(table).c_str(),
+                                     share.c_str());
+    }
+    const std::string& advice = m_pDocument->GetResult().m_strAdvice;
+    m_resultsScene.SetSuggestions(m_strBestHold.empty() ? advice : advice + "\r\n\r\n" + m_strBestHold);
 }
 
 void CPokerView::OnCardsConfirmed()

@@ -40,6 +40,7 @@ void ExpectListShows(const QTreeWidget* list, const CCardDistributionManager::TR
 
 void ExpectResultsShown(CWindowDriver& game, bool suggestions)
 {
+    game.FinishEquity();
     const CResultsScene& results = game.View().ResultsScene();
     const TConfirmedHand& hand = game.Doc().GetResult();
     ASSERT_TRUE(results.OneOpponentList()->isVisible());
@@ -47,15 +48,29 @@ void ExpectResultsShown(CWindowDriver& game, bool suggestions)
     ExpectListShows(results.AtLeastOneList(), hand.m_arrAtLeastOne);
     EXPECT_EQ(results.SuggestionsBox()->isVisible(), suggestions);
     if (suggestions) {
-        EXPECT_EQ(results.SuggestionsBox()->toPlainText(), Shown(hand.m_strAdvice));
+        // The advice, then the sentence on the hold that wins the pot most.
+        const QString box = results.SuggestionsBox()->toPlainText();
+        EXPECT_TRUE(box.startsWith(Shown(hand.m_strAdvice))) << box.toStdString();
+        std::vector<THoldEquity> holds = game.View().HoldsRun().Result().m_arrHolds;
+        SortByPotShare(holds);
+        ASSERT_FALSE(holds.empty());
+        const TEquityRow share = EquityRows(holds.front(), game.View().HoldsRun().Result().m_nTrials).back();
+        EXPECT_TRUE(box.contains(QString::fromStdString(share.m_strFigure))) << box.toStdString();
+        EXPECT_TRUE(box.contains(QString::fromStdString(DescribeTable(game.Doc().GetTable())))) << box.toStdString();
     }
     EXPECT_TRUE(game.View().PlayingScene().AdviceBox()->isVisible());
     EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), Shown(hand.m_strDescription));
-    // The showdown block reads the document's figures, to three decimals.
+    // The showdown block reads the run's figures, each with its interval or
+    // exact, under a heading that names the table.
     const QLabel* showdown = game.View().PlayingScene().ShowdownBlock();
     ASSERT_TRUE(showdown->isVisible());
-    for (const double p : {hand.m_showdownOdds.m_dWin, hand.m_showdownOdds.m_dLose, hand.m_showdownOdds.m_dPotShare})
-        EXPECT_TRUE(showdown->accessibleName().contains(QString::number(p * 100, 'f', 3))) << p;
+    const TTableResult& run = game.View().ShowdownRun().Result();
+    ASSERT_EQ(run.m_arrHolds.size(), 1u);
+    TTable table = game.Doc().GetTable();
+    table.m_eModel = game.View().ShowdownRun().Setup().m_eModel;
+    EXPECT_TRUE(showdown->accessibleName().contains(QString::fromStdString(DescribeTable(table))));
+    for (const TEquityRow& row : EquityRows(run.m_arrHolds.front(), run.m_nTrials))
+        EXPECT_TRUE(showdown->accessibleName().contains(QString::fromStdString(row.m_strFigure))) << row.m_strFigure;
 }
 
 TEST(GameFlow, WholeGameWithTheMouse)
