@@ -229,26 +229,32 @@ void CPlayingScene::SetDescription(const std::string& text)
         m_adviceBox->SetText(text);
 }
 
-void CPlayingScene::SetShowdown(const std::string& heading, const TEquityRows& rows, const std::string& note)
+void CPlayingScene::SetShowdown(const std::string& heading, const std::string& shortHeading,
+                                const TEquityRows& rows, const std::string& note)
 {
     if (!m_showdownBlock)
         return;
     // A table lines the figures up as the results lists do; the accessible
     // name reads the same figures as plain lines.
-    QString html = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"0\">").arg(
-        QString::fromStdString(heading).toHtmlEscaped());
-    QString spoken = QString::fromStdString(heading);
+    QString body = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    QString spoken;
     for (const TEquityRow& row : rows) {
         const QString label = Text(static_cast<unsigned>(row.m_nLabelId));
         const QString figure = QString::fromStdString(row.m_strFigure);
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
+        body += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
                     .arg(label.toHtmlEscaped(), figure.toHtmlEscaped());
         spoken += QStringLiteral("\n%1 %2").arg(label, figure);
     }
-    html += QStringLiteral("</table>%1").arg(QString::fromStdString(note).toHtmlEscaped());
+    body += QStringLiteral("</table>%1").arg(QString::fromStdString(note).toHtmlEscaped());
     spoken += QStringLiteral("\n") + QString::fromStdString(note);
-    m_showdownBlock->setText(html);
-    m_showdownBlock->setAccessibleName(spoken);
+    auto withHeading = [&body](const std::string& text) {
+        return QStringLiteral("<b>%1</b>").arg(QString::fromStdString(text).toHtmlEscaped()) + body;
+    };
+    m_showdownBlock->setText(withHeading(heading));
+    const QRect place = ShowdownPlace();
+    if (m_showdownBlock->heightForWidth(place.width()) > place.height())
+        m_showdownBlock->setText(withHeading(shortHeading));
+    m_showdownBlock->setAccessibleName(QString::fromStdString(heading) + spoken);
 }
 
 void CPlayingScene::ShowShowdown(bool show)
@@ -277,13 +283,16 @@ void CPlayingScene::PlaceControls(const QPoint& scroll)
         m_adviceBox->setGeometry(left, bottom + 10, width, 60);
     if (m_tableNote)
         m_tableNote->setGeometry(left + width / 4, m_deck.m_y + m_deck.m_height - scroll.y(), width / 2, 120);
-    if (m_showdownBlock) {
-        const size_t seats = m_opponents.size();
-        const QRect& place = seats == 4                ? kShowdownBetweenLeftHands
-                             : seats == 1 || seats == 3 ? kShowdownTallCorner
-                                                        : kShowdownCorner;
-        m_showdownBlock->setGeometry(place.translated(m_rect.topLeft() - scroll));
-    }
+    if (m_showdownBlock)
+        m_showdownBlock->setGeometry(ShowdownPlace().translated(m_rect.topLeft() - scroll));
+}
+
+QRect CPlayingScene::ShowdownPlace() const
+{
+    const size_t seats = m_opponents.size();
+    return seats == 4                ? kShowdownBetweenLeftHands
+           : seats == 1 || seats == 3 ? kShowdownTallCorner
+                                      : kShowdownCorner;
 }
 
 void CPlayingScene::Draw(QPainter& buffer) const

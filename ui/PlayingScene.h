@@ -55,8 +55,11 @@ public:
     void SetDescription(const std::string& text);
     // The showdown block: its heading, the win, tie, lose and pot-share rows
     // (none while the first deals are played, or for a refused run), and a
-    // line saying whether they are exact or what their interval is.
-    void SetShowdown(const std::string& heading, const TEquityRows& rows, const std::string& note);
+    // line saying whether they are exact or what their interval is. Where the
+    // heading would leave the rest no room, the block shows `shortHeading`;
+    // a screen reader still gets the whole heading.
+    void SetShowdown(const std::string& heading, const std::string& shortHeading, const TEquityRows& rows,
+                     const std::string& note);
     void ShowShowdown(bool show);
 
     // Puts the controls where the page has them now (client = page - scroll).
@@ -76,6 +79,8 @@ public:
 
 private:
     void PlaceOpponent(CGraphicObject& opponent, unsigned bitmapId, int angle) const;
+    // The showdown block's rectangle in the area, for this seating.
+    QRect ShowdownPlace() const;
 
     QRect m_rect;
     int m_radius = 0;

@@ -216,23 +216,27 @@ void CPokerView::ShowShowdownEquity()
         return;
     const TTableSetup& setup = m_showdownRun.Setup();
     const TTableResult& result = m_showdownRun.Result();
-    const TTable& table = m_pDocument->GetTable();
-    TTable shown = table;
-    shown.m_eModel = setup.m_eModel;
-    const std::string heading = setup.m_eModel == ETableModel::StandPat
-        ? FormatString(LoadString(idEquityStandingHeading).c_str(), DescribeTable(shown).c_str())
-        : FormatString(LoadString(idEquityFinalHeading).c_str(), DescribeTable(shown).c_str());
-    if (result.m_eError != ETableError::None || result.m_arrHolds.empty()) {
-        const bool refused = result.m_eError != ETableError::None;
-        m_playingScene.SetShowdown(heading, TEquityRows(), LoadString(refused ? idEquityRefused : idEquityDealing));
-        return;
+    TTable table = m_pDocument->GetTable();
+    table.m_eModel = setup.m_eModel;
+    const unsigned headingId = setup.m_eModel == ETableModel::StandPat ? idEquityStandingHeading : idEquityFinalHeading;
+    const std::string heading = FormatString(LoadString(headingId).c_str(), DescribeTable(table).c_str());
+    // The seen counts show beside the seats too; without them the heading
+    // is one line.
+    TTable unseen = table;
+    std::fill(std::begin(unseen.m_anDrew), std::end(unseen.m_anDrew), kDrawUnseen);
+    const std::string shortHeading = FormatString(LoadString(headingId).c_str(), DescribeTable(unseen).c_str());
+
+    TEquityRows rows;
+    std::string note;
+    if (result.m_eError != ETableError::None)
+        note = LoadString(idEquityRefused);
+    else if (result.m_arrHolds.empty() || (!result.m_arrHolds.front().m_bExact && result.m_nTrials == 0))
+        note = LoadString(idEquityDealing);
+    else {
+        rows = EquityRows(result.m_arrHolds.front(), result.m_nTrials);
+        note = ShortNote(result);
     }
-    const THoldEquity& hand = result.m_arrHolds.front();
-    if (!hand.m_bExact && result.m_nTrials == 0) {
-        m_playingScene.SetShowdown(heading, TEquityRows(), LoadString(idEquityDealing));
-        return;
-    }
-    m_playingScene.SetShowdown(heading, EquityRows(hand, result.m_nTrials), ShortNote(result));
+    m_playingScene.SetShowdown(heading, shortHeading, rows, note);
 }
 
 void CPokerView::ShowHoldsEquity()

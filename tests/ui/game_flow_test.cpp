@@ -164,6 +164,60 @@ TEST(GameFlow, SeatCountsLieClearOfEverythingAtEverySeating)
     }
 }
 
+// A run long enough to watch: the block names the table as the player set it,
+// its figures grow while the window goes on taking events, and a change of
+// the table or a new game drops the run under way.
+TEST(GameFlow, FinalShowdownFillsInWhileTheWindowAnswers)
+{
+    const std::uint64_t trials = EquityTrials();
+    SetEquityTrials(std::uint64_t(1) << 40);
+    {
+        CWindowDriver game;
+        game.PlayInitial("Kd Ks 8s 4h 2c");
+        game.Doc().MarkPlaces(0b10110);
+        game.ClickControl(game.DiscardButton());
+        game.Pick("Kh 7c 3d");
+        game.ClickControl(game.Ok());
+        QWindow* window = game.Frame().windowHandle();
+        for (const auto& [key, presses] : {std::pair{Qt::Key_1, 2}, std::pair{Qt::Key_2, 4}, std::pair{Qt::Key_3, 1}})
+            for (int i = 0; i < presses; ++i)
+                QTest::keyClick(window, key, Qt::ControlModifier);
+        ASSERT_EQ(std::vector<int>(game.Doc().GetTable().m_anDrew, game.Doc().GetTable().m_anDrew + 3),
+                  (std::vector<int>{1, 3, 0}));
+
+        // Events are handled between the polls that bring more deals.
+        const CEquityRun& run = game.View().ShowdownRun();
+        int turns = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&turns] { ++turns; });
+        ticker.start(0);
+        std::uint64_t seen = 0;
+        QElapsedTimer clock;  // only so that a stuck run cannot hang the suite
+        clock.start();
+        for (int grew = 0; grew < 2 && run.IsRunning() && clock.elapsed() < 120000;) {
+            QTest::qWait(5);
+            if (run.Result().m_nTrials > seen) {
+                seen = run.Result().m_nTrials;
+                ++grew;
+            }
+        }
+        ASSERT_TRUE(run.IsRunning());
+        EXPECT_GT(turns, 2);
+        const QString block = game.View().PlayingScene().ShowdownBlock()->accessibleName();
+        EXPECT_TRUE(block.contains(QString::fromStdString(DescribeTable(game.Doc().GetTable())))) << block.toStdString();
+        for (const TEquityRow& row : EquityRows(run.Result().m_arrHolds.front(), run.Result().m_nTrials))
+            EXPECT_TRUE(block.contains(QString::fromStdString(row.m_strFigure))) << row.m_strFigure;
+
+        game.ClickPage(game.View().PlayingScene().SeatRect(2).center());
+        EXPECT_EQ(run.Setup().m_anDrew[2], 1);
+        EXPECT_EQ(run.Result().m_nTrials, 0u) << "the figures of the table before are gone";
+        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        EXPECT_FALSE(run.IsRunning());
+        EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
+    }
+    SetEquityTrials(trials);
+}
+
 // Tab brings the focus to OK and to Discard while they are enabled; Space
 // presses them.
 TEST(GameFlow, KeyboardReachesOkAndDiscard)
