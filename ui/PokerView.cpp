@@ -286,6 +286,10 @@ void CPokerView::OnDrawAnalysis()
         known[card] = m_pDocument->GetManager().IsKnown(card);
 
     CDrawAnalysisDlg dialog(hand, known, this);
+    // The page's own run of every hold: one run, read by both.
+    TTable table = m_pDocument->GetTable();
+    table.m_eModel = m_holdsRun.Setup().m_eModel;
+    dialog.ShowTableEquity(m_holdsRun, DescribeTable(table));
     if (dialog.DoModal() == QDialog::Accepted)
         m_pDocument->MarkPlaces(dialog.m_nDiscardMask);
 }
