@@ -75,7 +75,7 @@ unsigned CTableRandom::Below(unsigned bound)
     return static_cast<unsigned>(product >> 32);
 }
 
-CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup)
+std::vector<int> CTableDealer::UnseenOf(const TTableSetup& setup)
 {
     bool out[kCardCount] = {};
     for (int c = 0; c < kCardCount; ++c)
@@ -83,11 +83,54 @@ CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup)
     for (int card : setup.m_anHand)
         if (card >= 0 && card < kCardCount)
             out[card] = true;
+    std::vector<int> unseen;
     for (int c = 0; c < kCardCount; ++c)
         if (!out[c])
-            m_arrUnseen.push_back(c);
+            unseen.push_back(c);
+    return unseen;
+}
 
-    bool asked[6] = {};
+template <typename TVisit>
+void CTableDealer::ForEachUnseenHand(const std::vector<int>& unseen, TVisit visit)
+{
+    const int n = static_cast<int>(unseen.size());
+    int hand[5];
+    for (int a = 0; a < n; ++a)
+    for (int b = a + 1; b < n; ++b)
+    for (int c = b + 1; c < n; ++c)
+    for (int d = c + 1; d < n; ++d)
+    for (int e = d + 1; e < n; ++e) {
+        hand[0] = unseen[a]; hand[1] = unseen[b]; hand[2] = unseen[c];
+        hand[3] = unseen[d]; hand[4] = unseen[e];
+        if (!visit(hand, kHandSize - __builtin_popcount(UsualPlayKeepMaskOf(hand))))
+            return;
+    }
+}
+
+bool CTableDealer::EverySeenCountHasAHand(const TTableSetup& setup)
+{
+    bool asked[kHandSize + 1] = {};
+    int missing = 0;
+    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o) {
+        const int drew = setup.m_anDrew[o];
+        if (drew >= 0 && drew <= kHandSize && !asked[drew]) {
+            asked[drew] = true;
+            ++missing;
+        }
+    }
+    ForEachUnseenHand(UnseenOf(setup), [&](const int*, int draw) {
+        if (asked[draw]) {
+            asked[draw] = false;
+            --missing;
+        }
+        return missing > 0;
+    });
+    return missing == 0;
+}
+
+CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnseen(UnseenOf(setup))
+{
+    bool asked[kHandSize + 1] = {};
     for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o)
         if (setup.m_anDrew[o] >= 0 && setup.m_anDrew[o] <= kHandSize) {
             m_arrSeenOpponents.push_back(o);
@@ -95,19 +138,11 @@ CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup)
         }
     if (m_arrSeenOpponents.empty())
         return;
-    const int n = static_cast<int>(m_arrUnseen.size());
-    int hand[5];
-    for (int a = 0; a < n; ++a)
-    for (int b = a + 1; b < n; ++b)
-    for (int c = b + 1; c < n; ++c)
-    for (int d = c + 1; d < n; ++d)
-    for (int e = d + 1; e < n; ++e) {
-        hand[0] = m_arrUnseen[a]; hand[1] = m_arrUnseen[b]; hand[2] = m_arrUnseen[c];
-        hand[3] = m_arrUnseen[d]; hand[4] = m_arrUnseen[e];
-        const int draw = kHandSize - __builtin_popcount(UsualPlayKeepMaskOf(hand));
+    ForEachUnseenHand(m_arrUnseen, [&](const int* hand, int draw) {
         if (asked[draw])
             m_arrHandsDrawing[draw].push_back(Pack(hand));
-    }
+        return true;
+    });
 }
 
 bool CTableDealer::HasHandsForEverySeenCount() const

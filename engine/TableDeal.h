@@ -53,6 +53,11 @@ public:
     // play draws that many to.
     explicit CTableDealer(const TTableSetup& setup);
 
+    // True when every count some opponent was seen to draw has a hand of
+    // the unseen cards; stops at the first hand of each, so it is cheap
+    // beside building the dealer.
+    static bool EverySeenCountHasAHand(const TTableSetup& setup);
+
     const std::vector<int>& Unseen() const { return m_arrUnseen; }
     // True when every seen count has at least one hand.
     bool HasHandsForEverySeenCount() const;
@@ -66,6 +71,11 @@ public:
     bool Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const;
 
 private:
+    // Calls `visit(hand, draw)` on every hand of the unseen cards until it
+    // returns false.
+    template <typename TVisit>
+    static void ForEachUnseenHand(const std::vector<int>& unseen, TVisit visit);
+    static std::vector<int> UnseenOf(const TTableSetup& setup);
     bool DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const;
 
     TTableSetup m_setup;

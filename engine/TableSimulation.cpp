@@ -301,7 +301,7 @@ ETableError CheckTableSetup(const TTableSetup& setup)
         return ETableError::TooFewCards;
     if (setup.m_nTrials == 0 && !EveryHoldIsCounted(setup))
         return ETableError::ZeroTrials;
-    if (HasSeenCounts(setup) && !CTableDealer(setup).HasHandsForEverySeenCount())
+    if (HasSeenCounts(setup) && !CTableDealer::EverySeenCountHasAHand(setup))
         return ETableError::ImpossibleDrew;
     return ETableError::None;
 }
