@@ -44,6 +44,15 @@ double BinomialHalfWidth(double fraction, std::uint64_t trials)
     return kZ95 * std::sqrt(fraction * (1.0 - fraction) / n);
 }
 
+// The run's interval; when every deal paid the same share (nothing or the
+// whole pot) its width is zero, and the rule of three stands in.
+double PotShareHalfWidth(const THoldEquity& equity, std::uint64_t trials)
+{
+    if (equity.m_dPotShareError > 0.0)
+        return equity.m_dPotShareError;
+    return BinomialHalfWidth(equity.m_dPotShare, trials);
+}
+
 TEquityRow MakeRow(ETextId label, double fraction, double halfWidth, bool exact)
 {
     TEquityRow row;
@@ -117,7 +126,7 @@ TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials)
     return {MakeRow(idShowdownWin, equity.m_dWin, BinomialHalfWidth(equity.m_dWin, trials), exact),
             MakeRow(idShowdownTie, equity.m_dTie, BinomialHalfWidth(equity.m_dTie, trials), exact),
             MakeRow(idShowdownLose, equity.m_dLose, BinomialHalfWidth(equity.m_dLose, trials), exact),
-            MakeRow(idShowdownPotShare, equity.m_dPotShare, equity.m_dPotShareError, exact)};
+            MakeRow(idShowdownPotShare, equity.m_dPotShare, PotShareHalfWidth(equity, trials), exact)};
 }
 
 std::string EquityNote(const TTableResult& result)

@@ -127,7 +127,7 @@ enum ETextId : unsigned {
     idEquityHoldsHeading = 317,    // the table in words
     idEquityFinalHeading = 318,    // the table in words
     idHoldsByDrawHeading = 319,    // cards not dealt
-    idHoldsByPotShareHeading = 320,  // the table in words, cards not dealt
+    idHoldsByPotShareHeading = 320,  // cards not dealt, the table in words
 
     // The page and its controls.
     idInitialHandCaption = 102,
