@@ -119,9 +119,12 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
 
     auto* header = new QTreeWidgetItem();
     for (int column = 0; column < kColumnCount; ++column) {
+        // The stored headings run in the draw columns' order, without the
+        // table's two.
+        const int stored = column < kColumnTableWin ? column : column - (kColumnFirstCategory - kColumnTableWin);
         const unsigned headingId = column == kColumnTableWin        ? idDrawAnalysisWinHeading
                                    : column == kColumnTablePotShare ? idDrawAnalysisPotShareHeading
-                                                                    : idDrawAnalysisFirstHeading + static_cast<unsigned>(column);
+                                                                    : idDrawAnalysisFirstHeading + static_cast<unsigned>(stored);
         header->setText(column, Text(headingId));
         header->setTextAlignment(column, column == kColumnKeep ? Qt::AlignLeft | Qt::AlignVCenter
                                                                : Qt::AlignRight | Qt::AlignVCenter);
@@ -228,7 +231,7 @@ void CDrawAnalysisDlg::FillList()
     for (int column = 0; column < kColumnCount; ++column) {
         m_holdsList->resizeColumnToContents(column);
         int width = std::max(m_holdsList->columnWidth(column), header->sectionSizeHint(column) + arrowRoom);
-        if (column >= kColumnTableWin)
+        if (column == kColumnTableWin || column == kColumnTablePotShare)
             width = std::max(width, figureWidth);
         m_holdsList->setColumnWidth(column, width);
     }

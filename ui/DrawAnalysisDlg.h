@@ -25,15 +25,16 @@ public:
     enum EColumn {
         kColumnRank = 0,  // place in the best-first order, 1 to 32
         kColumnKeep,
+        // At the table, with the interval: beside the hold, so that they show
+        // without scrolling.
+        kColumnTableWin,
+        kColumnTablePotShare,
         kColumnFirstCategory,  // one column per final category, from nothing up
         kColumnImprove = kColumnFirstCategory + hcCategoryCount,
         kColumnAtLeastCurrent,
         kColumnOdds,  // odds against improving
-        kColumnTableWin,       // at the table, with the interval
-        kColumnTablePotShare,
         kColumnCount
     };
-
     // hand: the five cards in their places on the table; known: every card
     // seen this game (null when only the hand has been seen).
     CDrawAnalysisDlg(const int hand[5], const bool known[52], QWidget* parent = nullptr);
