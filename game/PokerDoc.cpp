@@ -25,7 +25,7 @@ bool CPokerDoc::OnNewDocument()
 
 void CPokerDoc::OnChangeOpponents(int opponents)
 {
-    m_nOpponents = std::clamp(opponents, 1, 5);
+    m_nOpponents = std::clamp(opponents, 1, kMaxTableOpponents);
     StartGame(EUpdateHint::OpponentsSet);
 }
 
@@ -37,6 +37,8 @@ void CPokerDoc::StartGame(EUpdateHint hint)
     std::fill(std::begin(m_anHand), std::end(m_anHand), -1);
     std::fill(std::begin(m_abMarked), std::end(m_abMarked), false);
     m_result = TConfirmedHand();
+    m_table = TTable();
+    m_table.m_nOpponents = m_nOpponents;
     m_arrUndo.clear();
     m_arrRedo.clear();
     Notify(hint);
@@ -186,9 +188,42 @@ bool CPokerDoc::Discard()
     return true;
 }
 
+int CPokerDoc::GetSeenDraw(int seat) const
+{
+    return seat >= 0 && seat < m_table.m_nOpponents ? m_table.m_anDrew[seat] : kDrawUnseen;
+}
+
+bool CPokerDoc::SetSeenDraw(int seat, int count)
+{
+    if (!CanSetSeenDraws() || seat < 0 || seat >= m_table.m_nOpponents || count < kDrawUnseen || count > kHandSize)
+        return false;
+    if (m_table.m_anDrew[seat] == count)
+        return true;
+    BeginStep();
+    m_table.m_anDrew[seat] = count;
+    Notify(EUpdateHint::DrawSeen);
+    return true;
+}
+
+bool CPokerDoc::CycleSeenDraw(int seat)
+{
+    // Unseen follows 5.
+    const int count = GetSeenDraw(seat) == kHandSize ? kDrawUnseen : GetSeenDraw(seat) + 1;
+    return SetSeenDraw(seat, count);
+}
+
+TTableSetup CPokerDoc::GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials,
+                                      std::uint64_t seed) const
+{
+    TTable table = m_table;
+    table.m_eModel = model;
+    const bool asItStands = m_eStage == EStage::FinalHand || !everyHold;
+    return MakeTableSetup(m_manager, m_anHand, asItStands, table, trials, seed);
+}
+
 CPokerDoc::TSnapshot CPokerDoc::Snapshot() const
 {
-    TSnapshot snapshot{m_manager, m_eStage, m_arrPicked, {}, {}, m_result};
+    TSnapshot snapshot{m_manager, m_eStage, m_arrPicked, {}, {}, m_result, m_table};
     std::copy(std::begin(m_anHand), std::end(m_anHand), snapshot.m_anHand);
     std::copy(std::begin(m_abMarked), std::end(m_abMarked), snapshot.m_abMarked);
     return snapshot;
@@ -202,6 +237,7 @@ void CPokerDoc::Restore(const TSnapshot& snapshot)
     std::copy(std::begin(snapshot.m_anHand), std::end(snapshot.m_anHand), m_anHand);
     std::copy(std::begin(snapshot.m_abMarked), std::end(snapshot.m_abMarked), m_abMarked);
     m_result = snapshot.m_result;
+    m_table = snapshot.m_table;
 }
 
 void CPokerDoc::BeginStep()

@@ -2,6 +2,9 @@
 
 #include "CardDistributionManager.h"
 #include "ConfirmedHand.h"
+#include "TableEquity.h"
+
+#include <cstdint>
 
 #include <functional>
 #include <vector>
@@ -24,6 +27,7 @@ enum class EUpdateHint {
     Marked,        // the marks on the hand changed
     Discarded,     // the marked cards were thrown; the picker asks for as many
     FinalHand,     // the final hand was confirmed and analysed
+    DrawSeen,      // an opponent's seen draw changed
     Restored,      // an undo or redo brought back an earlier state whole
 };
 
@@ -78,6 +82,26 @@ public:
     // Throws the marked cards; the picker asks for as many.
     bool Discard();
 
+    // Seen draws: after the discard the player may say how many cards each
+    // opponent drew (kDrawUnseen or 0..5), seat 0 first. Setting one is a
+    // step; a new game or table forgets them all.
+    bool CanSetSeenDraws() const { return IsFinalHand(); }
+    const TTable& GetTable() const { return m_table; }
+    int GetSeenDraw(int seat) const;
+    // False, and nothing changes, for a seat outside the table, a count
+    // outside kDrawUnseen..5 or before the discard. Counts the usual play
+    // cannot draw to the cards left are taken: the equity run says so.
+    bool SetSeenDraw(int seat, int count);
+    // The seat's next count in the cycle unseen, 0, 1, ..., 5, unseen.
+    bool CycleSeenDraw(int seat);
+
+    // The table equity run for the hand as the document holds it: on the
+    // initial hand (stages 4 and 5) every hold, or the hand as it stands
+    // unless `everyHold`; on the final hand (stage 7) the hand as it stands,
+    // the seen draws included. CheckTableSetup refuses the setup at the
+    // other stages.
+    TTableSetup GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials, std::uint64_t seed) const;
+
     // The history: each confirmation, mark change and discard is one step.
     // Undo brings back the whole state before the step (the picks made then
     // included), redo the state undone; a new game or table forgets them, and
@@ -96,6 +120,7 @@ private:
         int m_anHand[kPlaces];
         bool m_abMarked[kPlaces];
         TConfirmedHand m_result;
+        TTable m_table;
     };
 
     void StartGame(EUpdateHint hint);
@@ -112,6 +137,7 @@ private:
     int m_anHand[kPlaces];
     bool m_abMarked[kPlaces];
     TConfirmedHand m_result;
+    TTable m_table;  // the opponents and their seen draws
     std::vector<TSnapshot> m_arrUndo;
     std::vector<TSnapshot> m_arrRedo;
     TListener m_listener;

@@ -153,6 +153,26 @@ enum ETextId : unsigned {
     idCardBack = 288,
     idHandDescriptionName = 289,
 
+    // The seen draws at the seats and the table equity on the page.
+    idSeatDrewUnseen = 340,
+    idSeatDrew = 341,               // count
+    idSeatName = 342,               // opponent number
+    idSeatNotSeen = 343,
+    idSeatDrewOne = 344,
+    idSeatDrewMany = 345,           // count
+    idEquityStandingHeading = 346,  // the table in words
+    idEquityDealing = 347,
+    idEquityRefused = 348,
+    idBestHoldSimulated = 349,      // cards kept, the table in words, pot share with interval
+    idBestHoldExact = 350,          // cards kept, the table in words, pot share
+    idBestHoldNoCard = 351,
+    idDrawAnalysisWinHeading = 352,
+    idDrawAnalysisPotShareHeading = 353,
+    idDrawAnalysisTable = 354,      // the table in words, the note on the figures
+    idEquityShortExact = 355,
+    idEquityShortSimulated = 356,   // deals
+    idEquityShortRunning = 357,     // deals so far
+
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
     idVersion = 104,

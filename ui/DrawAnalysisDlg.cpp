@@ -2,6 +2,8 @@
 
 #include "CardDistributionManager.h"
 #include "CardText.h"
+#include "EquityRun.h"
+#include "TableEquity.h"
 #include "Style.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -117,7 +119,13 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
 
     auto* header = new QTreeWidgetItem();
     for (int column = 0; column < kColumnCount; ++column) {
-        header->setText(column, Text(idDrawAnalysisFirstHeading + static_cast<unsigned>(column)));
+        // The stored headings run in the draw columns' order, without the
+        // table's two.
+        const int stored = column < kColumnTableWin ? column : column - (kColumnFirstCategory - kColumnTableWin);
+        const unsigned headingId = column == kColumnTableWin        ? idDrawAnalysisWinHeading
+                                   : column == kColumnTablePotShare ? idDrawAnalysisPotShareHeading
+                                                                    : idDrawAnalysisFirstHeading + static_cast<unsigned>(stored);
+        header->setText(column, Text(headingId));
         header->setTextAlignment(column, column == kColumnKeep ? Qt::AlignLeft | Qt::AlignVCenter
                                                                : Qt::AlignRight | Qt::AlignVCenter);
         // A first click shows the most likely outcomes first, the most cards
@@ -147,6 +155,11 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     connect(m_markButton, &QPushButton::clicked, this, &CDrawAnalysisDlg::OnMarkDiscards);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    m_tableLabel = new QLabel(this);
+    m_tableLabel->setObjectName(QStringLiteral("tableLabel"));
+    m_tableLabel->setTextFormat(Qt::PlainText);
+    m_tableLabel->setWordWrap(true);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_markButton);
@@ -154,6 +167,7 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addWidget(m_holdsList, 1);
+    layout->addWidget(m_tableLabel);
     layout->addLayout(buttons);
 
     FitToTable();
@@ -193,6 +207,8 @@ void CDrawAnalysisDlg::FillList()
                                                : QString());
         item->setData(kColumnOdds, kSortKeyRole,
                       odds >= 0.0 ? odds : std::numeric_limits<double>::infinity());
+        for (int column : {kColumnTableWin, kColumnTablePotShare})
+            item->setData(column, kSortKeyRole, 0.0);
 
         for (int column = 0; column < kColumnCount; ++column)
             item->setTextAlignment(column, column == kColumnKeep ? Qt::AlignLeft | Qt::AlignVCenter
@@ -209,9 +225,14 @@ void CDrawAnalysisDlg::FillList()
     header->setSortIndicatorShown(false);
     const int arrowRoom = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header)
                           + style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    // The equity columns fill in later: room for the widest figure now.
+    const QString widest = QString::fromStdString(FormatString(LoadString(idFigureWithInterval).c_str(), 100.0, 0.5));
+    const int figureWidth = m_holdsList->fontMetrics().horizontalAdvance(widest) + 12;
     for (int column = 0; column < kColumnCount; ++column) {
         m_holdsList->resizeColumnToContents(column);
-        const int width = std::max(m_holdsList->columnWidth(column), header->sectionSizeHint(column) + arrowRoom);
+        int width = std::max(m_holdsList->columnWidth(column), header->sectionSizeHint(column) + arrowRoom);
+        if (column == kColumnTableWin || column == kColumnTablePotShare)
+            width = std::max(width, figureWidth);
         m_holdsList->setColumnWidth(column, width);
     }
     header->setSortIndicatorShown(true);
@@ -232,6 +253,53 @@ void CDrawAnalysisDlg::FitToTable()
     const QSize wanted = sizeHint();
     m_holdsList->setMinimumSize(0, 0);
     resize(wanted.boundedTo(QSize(kMaxWidth, kMaxHeight)));
+}
+
+void CDrawAnalysisDlg::ShowTableEquity(const CEquityRun& run, const std::string& table)
+{
+    m_strTable = table;
+    connect(&run, &CEquityRun::Changed, this, [this, &run] { ShowEquityResult(run); });
+    ShowEquityResult(run);
+}
+
+void CDrawAnalysisDlg::ShowEquityResult(const CEquityRun& run)
+{
+    const TTableResult& result = run.Result();
+    std::string note;
+    if (result.m_eError != ETableError::None)
+        note = LoadString(idEquityRefused);
+    else if (result.m_arrHolds.empty() || result.m_nTrials == 0)
+        note = LoadString(idEquityDealing);
+    else
+        note = EquityNote(result);
+    const QString label = QString::fromStdString(FormatString(LoadString(idDrawAnalysisTable).c_str(),
+                                                              m_strTable.c_str(), note.c_str()));
+    if (m_tableLabel->text() != label)
+        m_tableLabel->setText(label);
+    if (result.m_eError != ETableError::None || result.m_nTrials == 0)
+        return;
+
+    for (int row = 0; row < m_holdsList->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_holdsList->topLevelItem(row);
+        const unsigned mask = m_arrHolds[static_cast<std::size_t>(item->data(0, kHoldIndexRole).toInt())].m_nKeepMask;
+        const auto equity = std::find_if(result.m_arrHolds.begin(), result.m_arrHolds.end(),
+                                         [mask](const THoldEquity& hold) { return hold.m_nKeepMask == mask; });
+        if (equity == result.m_arrHolds.end())
+            continue;
+        const TEquityRows rows = EquityRows(*equity, result.m_nTrials);
+        item->setText(kColumnTableWin, QString::fromStdString(rows.front().m_strFigure));
+        item->setData(kColumnTableWin, kSortKeyRole, equity->m_dWin);
+        item->setText(kColumnTablePotShare, QString::fromStdString(rows.back().m_strFigure));
+        item->setData(kColumnTablePotShare, kSortKeyRole, equity->m_dPotShare);
+    }
+    // Best first by pot share once the figures are final, unless the player
+    // chose another order meanwhile; the chosen row stays chosen.
+    const bool untouched = m_holdsList->sortColumn() == kColumnRank
+                           && m_holdsList->header()->sortIndicatorOrder() == Qt::AscendingOrder;
+    if (result.m_bDone && !m_bSortedByShare && untouched) {
+        m_bSortedByShare = true;
+        m_holdsList->sortByColumn(kColumnTablePotShare, Qt::DescendingOrder);
+    }
 }
 
 int CDrawAnalysisDlg::DoModal()

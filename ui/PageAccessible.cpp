@@ -16,7 +16,8 @@
 namespace {
 
 constexpr int kCards = 52;
-constexpr int kItems = kCards + CPokerDoc::kPlaces;  // picker cards, then places
+constexpr int kFirstSeat = kCards + CPokerDoc::kPlaces;
+constexpr int kItems = kFirstSeat + kMaxTableOpponents;  // picker cards, places, then seats
 
 QString CardName(int card)
 {
@@ -29,16 +30,32 @@ QString CardName(int card)
 // What one item shows now; its accessible state and name derive from this.
 struct TItemShown {
     QString m_strName;
+    QString m_strValue;  // a seat's seen draw
     QRect m_page;      // the part of the page it covers and shows
     bool m_bShown = false;
     bool m_bEnabled = false;
     bool m_bChecked = false;
+    bool m_bCheckable = true;
 };
 
 TItemShown ItemShown(const CPokerView& view, int item)
 {
     const CPokerDoc& doc = *view.GetDocument();
     TItemShown shown;
+    if (item >= kFirstSeat) {
+        // Every seat a table can have; those not at this one are invisible.
+        const int seat = item - kFirstSeat;
+        const int drew = doc.GetSeenDraw(seat);
+        shown.m_strName = QString::fromStdString(FormatString(LoadString(idSeatName).c_str(), seat + 1));
+        shown.m_strValue = drew == kDrawUnseen ? Text(idSeatNotSeen)
+                           : drew == 1         ? Text(idSeatDrewOne)
+                                               : QString::fromStdString(FormatString(LoadString(idSeatDrewMany).c_str(), drew));
+        shown.m_page = view.PlayingScene().SeatRect(seat);
+        shown.m_bShown = seat < view.PlayingScene().Opponents();
+        shown.m_bEnabled = shown.m_bShown && doc.CanSetSeenDraws();
+        shown.m_bCheckable = false;
+        return shown;
+    }
     if (item >= kCards) {
         const int place = item - kCards;
         shown.m_strName = CardName(doc.GetHandCard(place));
@@ -83,7 +100,11 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return m_view && t == QAccessible::Name ? ItemShown(*m_view, m_item).m_strName : QString();
+        if (!m_view)
+            return QString();
+        if (t == QAccessible::Value)
+            return ItemShown(*m_view, m_item).m_strValue;
+        return t == QAccessible::Name ? ItemShown(*m_view, m_item).m_strName : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -102,8 +123,8 @@ public:
         state.invisible = !shown.m_bShown;
         state.disabled = !shown.m_bEnabled;
         state.focusable = shown.m_bEnabled;
-        state.checkable = true;
-        state.selectable = true;
+        state.checkable = shown.m_bCheckable;
+        state.selectable = shown.m_bCheckable;
         state.checked = shown.m_bChecked;
         state.selected = shown.m_bChecked;
         return state;
@@ -126,8 +147,10 @@ public:
             return;
         if (m_item < kCards)
             m_view->PressCard(m_item);
-        else
+        else if (m_item < kFirstSeat)
             m_view->PressPlace(m_item - kCards);
+        else
+            m_view->PressSeat(m_item - kFirstSeat);
     }
     QStringList keyBindingsForAction(const QString&) const override { return QStringList(); }
 
@@ -203,6 +226,10 @@ public:
             }
             if (shown.m_strName != last.m_strName) {
                 QAccessibleEvent event(child(item), QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&event);
+            }
+            if (shown.m_strValue != last.m_strValue) {
+                QAccessibleValueChangeEvent event(child(item), shown.m_strValue);
                 QAccessible::updateAccessibility(&event);
             }
             last = shown;

@@ -6,6 +6,7 @@
 #include "StringIds.h"
 #include "StringTable.h"
 #include "Style.h"
+#include "TableSimulation.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -21,23 +22,32 @@ constexpr int kCardGap = 2;
 struct TSeat {
     unsigned bitmapId;
     int angle;  // degrees, counter-clockwise from the player's seat at the bottom
+    // The seen draw's count goes above the hand where below it would meet
+    // the showdown block (four seats) or the player's cards (five).
+    bool countAbove;
 };
 
 // Which fanned hand sits where, for 1 to 5 opponents; each picture is drawn
 // already turned towards the deck.
 constexpr TSeat kSeats[5][5] = {
-    {{130, 180}},
-    {{132, 120}, {133, 240}},
-    {{135, 90}, {130, 180}, {137, 270}},
-    {{196, 72}, {141, 144}, {138, 216}, {139, 288}},
-    {{197, 60}, {132, 120}, {130, 180}, {133, 240}, {198, 300}},
+    {{130, 180, false}},
+    {{132, 120, false}, {133, 240, false}},
+    {{135, 90, false}, {130, 180, false}, {137, 270, false}},
+    {{196, 72, false}, {141, 144, true}, {138, 216, true}, {139, 288, false}},
+    {{197, 60, true}, {132, 120, false}, {130, 180, false}, {133, 240, false}, {198, 300, true}},
 };
 
-// Where the showdown block sits in the table area: the top-left corner, which
-// the fanned hands leave free up to y 108 for every seating but four; there
-// the upper-left hand covers it and the block moves down between the two
-// left hands, above the deck's left edge.
-const QRect kShowdownCorner(8, 0, 232, 98);
+// The seen draw's text cell beside a hand: wide enough for "drew ?".
+constexpr int kCountWidth = 90;
+constexpr int kCountHeight = 20;
+
+// Where the showdown block sits in the table area: the top-left corner,
+// reaching up to the page's top. The fanned hands leave it free down to the
+// left hand's top (y 98 in the area) with two or five seats, and further with
+// one or three; with four the upper-left hand covers it and the block moves
+// down between the two left hands, above the deck's left edge.
+const QRect kShowdownCorner(8, -10, 232, 108);
+const QRect kShowdownTallCorner(8, -10, 232, 200);
 const QRect kShowdownBetweenLeftHands(8, 190, 257, 115);
 
 }  // namespace
@@ -148,12 +158,47 @@ void CPlayingScene::SetOpponents(int n)
     // The document gives 1 to 5; anything else is held to the nearest seating.
     n = std::clamp(n, 1, 5);
     m_opponents.assign(static_cast<size_t>(n), CGraphicObject());
-    for (int i = 0; i < n; ++i)
+    m_arrCountAbove.assign(static_cast<size_t>(n), false);
+    m_arrDrew.assign(static_cast<size_t>(n), kDrawUnseen);
+    for (int i = 0; i < n; ++i) {
         PlaceOpponent(m_opponents[static_cast<size_t>(i)], kSeats[n - 1][i].bitmapId, kSeats[n - 1][i].angle);
+        m_arrCountAbove[static_cast<size_t>(i)] = kSeats[n - 1][i].countAbove;
+    }
 
     m_deck.SetBitmap(kBitmapDeck);
     m_deck.m_x = m_rect.left() + m_rect.width() / 2 - m_deck.m_width / 2;
     m_deck.m_y = m_rect.top() + m_rect.height() / 2 - m_deck.m_height / 2;
+}
+
+void CPlayingScene::ShowSeenDraws(const int drew[], bool show)
+{
+    std::copy(drew, drew + m_arrDrew.size(), m_arrDrew.begin());
+    m_bShowDrew = show;
+}
+
+QRect CPlayingScene::SeatRect(int seat) const
+{
+    if (seat < 0 || seat >= Opponents())
+        return QRect();
+    return m_opponents[static_cast<size_t>(seat)].Rect();
+}
+
+QRect CPlayingScene::SeatCountRect(int seat) const
+{
+    const QRect hand = SeatRect(seat);
+    if (hand.isEmpty())
+        return QRect();
+    const int top = m_arrCountAbove[static_cast<size_t>(seat)] ? hand.top() - kCountHeight : hand.bottom() + 1;
+    return QRect(hand.center().x() - kCountWidth / 2, top, kCountWidth, kCountHeight);
+}
+
+int CPlayingScene::SeatHitTest(const QPoint& page) const
+{
+    for (int seat = 0; seat < Opponents(); ++seat) {
+        if (SeatRect(seat).contains(page) || (m_bShowDrew && SeatCountRect(seat).contains(page)))
+            return seat;
+    }
+    return -1;
 }
 
 void CPlayingScene::ShowHand(const int cards[kPlaces], const bool marked[kPlaces], bool finalCaption)
@@ -184,29 +229,32 @@ void CPlayingScene::SetDescription(const std::string& text)
         m_adviceBox->SetText(text);
 }
 
-void CPlayingScene::SetShowdown(const std::string& heading, const CCardDistributionManager::TRows& rows)
+void CPlayingScene::SetShowdown(const std::string& heading, const std::string& shortHeading,
+                                const TEquityRows& rows, const std::string& note)
 {
     if (!m_showdownBlock)
         return;
     // A table lines the figures up as the results lists do; the accessible
     // name reads the same figures as plain lines.
-    QString html = QStringLiteral("<b>%1</b><table cellspacing=\"0\" cellpadding=\"0\">").arg(
-        QString::fromStdString(heading).toHtmlEscaped());
-    QString spoken = QString::fromStdString(heading);
-    for (const auto& row : rows) {
-        const QString label = Text(static_cast<unsigned>(row.m_nFormationNameId));
-        const QString percent = QString::fromStdString(
-            FormatString(LoadString(idProbabilityFormat).c_str(), row.m_dProbability * 100.0));
-        const QString odds = row.m_dOdds >= 0.0
-            ? QString::fromStdString(FormatString(LoadString(idOddsFormat).c_str(), row.m_dOdds))
-            : QString();
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td>"
-                               "<td align=\"right\">&nbsp;&nbsp;%3</td></tr>")
-                    .arg(label.toHtmlEscaped(), percent.toHtmlEscaped(), odds.toHtmlEscaped());
-        spoken += QStringLiteral("\n%1 %2 %3").arg(label, percent, odds).trimmed();
+    QString body = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    QString spoken;
+    for (const TEquityRow& row : rows) {
+        const QString label = Text(static_cast<unsigned>(row.m_nLabelId));
+        const QString figure = QString::fromStdString(row.m_strFigure);
+        body += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
+                    .arg(label.toHtmlEscaped(), figure.toHtmlEscaped());
+        spoken += QStringLiteral("\n%1 %2").arg(label, figure);
     }
-    m_showdownBlock->setText(html + QStringLiteral("</table>"));
-    m_showdownBlock->setAccessibleName(spoken);
+    body += QStringLiteral("</table>%1").arg(QString::fromStdString(note).toHtmlEscaped());
+    spoken += QStringLiteral("\n") + QString::fromStdString(note);
+    auto withHeading = [&body](const std::string& text) {
+        return QStringLiteral("<b>%1</b>").arg(QString::fromStdString(text).toHtmlEscaped()) + body;
+    };
+    m_showdownBlock->setText(withHeading(heading));
+    const QRect place = ShowdownPlace();
+    if (m_showdownBlock->heightForWidth(place.width()) > place.height())
+        m_showdownBlock->setText(withHeading(shortHeading));
+    m_showdownBlock->setAccessibleName(QString::fromStdString(heading) + spoken);
 }
 
 void CPlayingScene::ShowShowdown(bool show)
@@ -235,10 +283,16 @@ void CPlayingScene::PlaceControls(const QPoint& scroll)
         m_adviceBox->setGeometry(left, bottom + 10, width, 60);
     if (m_tableNote)
         m_tableNote->setGeometry(left + width / 4, m_deck.m_y + m_deck.m_height - scroll.y(), width / 2, 120);
-    if (m_showdownBlock) {
-        const QRect& place = m_opponents.size() == 4 ? kShowdownBetweenLeftHands : kShowdownCorner;
-        m_showdownBlock->setGeometry(place.translated(m_rect.topLeft() - scroll));
-    }
+    if (m_showdownBlock)
+        m_showdownBlock->setGeometry(ShowdownPlace().translated(m_rect.topLeft() - scroll));
+}
+
+QRect CPlayingScene::ShowdownPlace() const
+{
+    const size_t seats = m_opponents.size();
+    return seats == 4                ? kShowdownBetweenLeftHands
+           : seats == 1 || seats == 3 ? kShowdownTallCorner
+                                      : kShowdownCorner;
 }
 
 void CPlayingScene::Draw(QPainter& buffer) const
@@ -253,4 +307,12 @@ void CPlayingScene::Draw(QPainter& buffer) const
     const CGraphicObject& last = m_hand[kPlaces - 1];
     const QRect caption(QPoint(first.m_x, first.m_y - 30), QPoint(last.m_x + last.m_width - 1, first.m_y - 1));
     DrawSceneText(buffer, Text(m_captionId), caption, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+
+    for (int seat = 0; m_bShowDrew && seat < Opponents(); ++seat) {
+        const int drew = m_arrDrew[static_cast<size_t>(seat)];
+        const QString count = drew == kDrawUnseen
+            ? Text(idSeatDrewUnseen)
+            : QString::fromStdString(FormatString(LoadString(idSeatDrew).c_str(), drew));
+        DrawSceneText(buffer, count, SeatCountRect(seat), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+    }
 }

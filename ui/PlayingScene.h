@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CardDistributionManager.h"
 #include "GraphicObject.h"
+#include "TableEquity.h"
 
 #include <QPointer>
 #include <QRect>
@@ -42,6 +42,10 @@ public:
     void Layout(const QRect& rect);
     // Seats n opponents (1 to 5) around the deck.
     void SetOpponents(int n);
+    int Opponents() const { return static_cast<int>(m_opponents.size()); }
+    // What each seat was seen to draw (kDrawUnseen or 0..5, seat 0 first),
+    // painted beside it while `show`.
+    void ShowSeenDraws(const int drew[], bool show);
 
     // What to show: each place's card (-1 face down) and mark, the caption,
     // whether the player may mark and discard (and has marked any), and
@@ -49,8 +53,13 @@ public:
     void ShowHand(const int cards[kPlaces], const bool marked[kPlaces], bool finalCaption);
     void ShowControls(bool discardPhase, bool canDiscard, bool showDescription);
     void SetDescription(const std::string& text);
-    // The showdown block: its heading and the win, tie, lose and pot-share rows.
-    void SetShowdown(const std::string& heading, const CCardDistributionManager::TRows& rows);
+    // The showdown block: its heading, the win, tie, lose and pot-share rows
+    // (none while the first deals are played, or for a refused run), and a
+    // line saying whether they are exact or what their interval is. Where the
+    // heading would leave the rest no room, the block shows `shortHeading`;
+    // a screen reader still gets the whole heading.
+    void SetShowdown(const std::string& heading, const std::string& shortHeading, const TEquityRows& rows,
+                     const std::string& note);
     void ShowShowdown(bool show);
 
     // Puts the controls where the page has them now (client = page - scroll).
@@ -60,16 +69,27 @@ public:
     // The place (0..4) under a page point, or -1.
     int HitTest(const QPoint& page) const;
     QRect PlaceRect(int place) const { return m_hand[place].Rect(); }
+    // The seat (0..n-1) whose hand or count lies under a page point, or -1.
+    int SeatHitTest(const QPoint& page) const;
+    // A seat's fanned hand, and where its count is painted; empty for a
+    // seat not at the table.
+    QRect SeatRect(int seat) const;
+    QRect SeatCountRect(int seat) const;
     QRect Area() const { return m_rect; }
 
 private:
     void PlaceOpponent(CGraphicObject& opponent, unsigned bitmapId, int angle) const;
+    // The showdown block's rectangle in the area, for this seating.
+    QRect ShowdownPlace() const;
 
     QRect m_rect;
     int m_radius = 0;
     CGraphicObject m_hand[kPlaces];
     CGraphicObject m_deck;
     std::vector<CGraphicObject> m_opponents;
+    std::vector<bool> m_arrCountAbove;  // per seat: the count goes above the hand, not below
+    std::vector<int> m_arrDrew;
+    bool m_bShowDrew = false;
     unsigned m_captionId = 0;
     QPushButton* m_discardButton = nullptr;
     CScrollableStatic* m_adviceBox = nullptr;

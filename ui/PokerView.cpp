@@ -1,5 +1,6 @@
 #include "PokerView.h"
 
+#include "CardText.h"
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
 #include "PageAccessible.h"
@@ -19,12 +20,42 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
 enum : int { kOverviewTopic = 1 };
 // How long a refused key's hint stays in the prompt.
 constexpr int kHintMilliseconds = 2500;
+
+// Every run of the page deals from this seed, so a table shows the same
+// figures each time it is asked.
+constexpr std::uint64_t kEquitySeed = 1;
+
+// The sentence on the best hold waits for intervals this narrow (a point),
+// or for the end of the run.
+constexpr double kBestHoldHalfWidth = 0.01;
+
+// The cards a hold keeps, in hand order.
+std::string KeptCards(const TTableSetup& setup, unsigned keepMask)
+{
+    std::string cards;
+    for (int i = 0; i < 5; ++i) {
+        if (keepMask >> i & 1u)
+            cards += (cards.empty() ? "" : " ") + CardSymbolText(setup.m_anHand[i]);
+    }
+    return cards.empty() ? LoadString(idBestHoldNoCard) : cards;
+}
+
+// The block's line under the figures: exact, or what the ± is.
+std::string ShortNote(const TTableResult& result)
+{
+    const bool exact = !result.m_arrHolds.empty() && result.m_arrHolds.front().m_bExact;
+    if (exact)
+        return LoadString(idEquityShortExact);
+    return FormatString(LoadString(result.m_bDone ? idEquityShortSimulated : idEquityShortRunning).c_str(),
+                        static_cast<unsigned long long>(result.m_nTrials));
+}
 
 // The right-hand area shared by the picker and the results; the table.
 const QRect kRightArea(650, 0, 340, 690);
@@ -56,6 +87,8 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     connect(m_cardsScene.OkButton(), &QPushButton::clicked, this, &CPokerView::OnCardsConfirmed);
     connect(m_playingScene.DiscardButton(), &QPushButton::clicked, this, &CPokerView::OnDiscard);
 
+    connect(&m_showdownRun, &CEquityRun::Changed, this, &CPokerView::ShowShowdownEquity);
+    connect(&m_holdsRun, &CEquityRun::Changed, this, &CPokerView::ShowHoldsEquity);
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
     SetUpPageAccessibility(*this);
@@ -67,6 +100,15 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     m_hintTimer.setSingleShot(true);
     m_hintTimer.setInterval(kHintMilliseconds);
     connect(&m_hintTimer, &QTimer::timeout, this, [this] { ShowHint(std::string()); });
+
+    // Ctrl+1 to Ctrl+5 step the seen draw of opponent 1 to 5 wherever the
+    // focus is in the window: digits alone are ranks while picking.
+    const Qt::Key digits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5};
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | digits[seat]), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, seat] { PressSeat(seat); });
+    }
 }
 
 CPokerView::~CPokerView()
@@ -91,8 +133,6 @@ void CPokerView::OnUpdate(EUpdateHint hint)
     case EUpdateHint::Restored:
         m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne, result.m_strAdvice);
         m_playingScene.SetDescription(result.m_strDescription);
-        m_playingScene.SetShowdown(ShowdownHeading(result.m_bFinal, result.m_showdownOdds.m_nOpponents),
-                                   ShowdownRows(result.m_showdownOdds));
         break;
     default:
         break;
@@ -106,7 +146,7 @@ void CPokerView::OnUpdate(EUpdateHint hint)
         m_strHint.clear();
     }
     ShowDocument();
-    if (focusHere && hint != EUpdateHint::Picked && hint != EUpdateHint::Marked)
+    if (focusHere && hint != EUpdateHint::Picked && hint != EUpdateHint::Marked && hint != EUpdateHint::DrawSeen)
         setFocus();
 }
 
@@ -134,6 +174,7 @@ void CPokerView::ShowDocument()
         marked[place] = doc.IsMarked(place);
     }
     m_playingScene.ShowHand(cards, marked, stage == EStage::FinalHand);
+    m_playingScene.ShowSeenDraws(doc.GetTable().m_anDrew, doc.CanSetSeenDraws());
     m_playingScene.ShowControls(doc.CanMark(), doc.GetMarkedCount() > 0, doc.CanMark() || stage == EStage::FinalHand);
 
     const bool results = stage == EStage::InitialHand || stage == EStage::CardsMarked || stage == EStage::FinalHand;
@@ -141,10 +182,84 @@ void CPokerView::ShowDocument()
     m_playingScene.ShowShowdown(results);
 
     PlaceControls();
+    RunEquity();
     viewport()->update();
     NotifyPageAccessibility(*this);
     emit DrawAnalysisAvailable(doc.CanMark());
     emit HistoryChanged(doc.CanUndo(), doc.CanRedo());
+}
+
+void CPokerView::RunEquity()
+{
+    const CPokerDoc& doc = *m_pDocument;
+    const bool initial = doc.CanMark();
+    // The initial hand stands pat against opponents who stand pat too; the
+    // final one meets the table as it drew.
+    if (initial || doc.GetStage() == EStage::FinalHand) {
+        const ETableModel model = initial ? ETableModel::StandPat : ETableModel::UsualPlay;
+        m_showdownRun.Start(doc.GetEquitySetup(false, model, EquityTrials(), kEquitySeed));
+    } else {
+        m_showdownRun.Stop();
+    }
+    if (!initial)
+        m_holdsRun.Stop();
+    if (!initial || m_holdsRun.Start(doc.GetEquitySetup(true, ETableModel::UsualPlay, EquityTrials(), kEquitySeed)))
+        m_strBestHold.clear();
+    // A restored state shows the figures its runs have, not the bare texts.
+    ShowShowdownEquity();
+    ShowHoldsEquity();
+}
+
+void CPokerView::ShowShowdownEquity()
+{
+    if (!m_showdownRun.HasSetup())
+        return;
+    const TTableSetup& setup = m_showdownRun.Setup();
+    const TTableResult& result = m_showdownRun.Result();
+    TTable table = m_pDocument->GetTable();
+    table.m_eModel = setup.m_eModel;
+    const unsigned headingId = setup.m_eModel == ETableModel::StandPat ? idEquityStandingHeading : idEquityFinalHeading;
+    const std::string heading = FormatString(LoadString(headingId).c_str(), DescribeTable(table).c_str());
+    // The seen counts show beside the seats too; without them the heading
+    // is one line.
+    TTable unseen = table;
+    std::fill(std::begin(unseen.m_anDrew), std::end(unseen.m_anDrew), kDrawUnseen);
+    const std::string shortHeading = FormatString(LoadString(headingId).c_str(), DescribeTable(unseen).c_str());
+
+    TEquityRows rows;
+    std::string note;
+    if (result.m_eError != ETableError::None)
+        note = LoadString(idEquityRefused);
+    else if (result.m_arrHolds.empty() || (!result.m_arrHolds.front().m_bExact && result.m_nTrials == 0))
+        note = LoadString(idEquityDealing);
+    else {
+        rows = EquityRows(result.m_arrHolds.front(), result.m_nTrials);
+        note = ShortNote(result);
+    }
+    m_playingScene.SetShowdown(heading, shortHeading, rows, note);
+}
+
+void CPokerView::ShowHoldsEquity()
+{
+    const TTableResult& result = m_holdsRun.Result();
+    std::vector<THoldEquity> holds = result.m_arrHolds;
+    SortByPotShare(holds);
+    const bool enough = m_holdsRun.HasSetup() && result.m_eError == ETableError::None && !holds.empty()
+        && (result.m_bDone || (result.m_nTrials > 0 && holds.front().m_dPotShareError <= kBestHoldHalfWidth));
+    // Written once there are enough deals and once more at the end: a text
+    // changing at every poll could be neither read nor listened to.
+    if (enough && (m_strBestHold.empty() || result.m_bDone)) {
+        const THoldEquity& best = holds.front();
+        const TTableSetup& setup = m_holdsRun.Setup();
+        TTable table = m_pDocument->GetTable();
+        table.m_eModel = setup.m_eModel;
+        const std::string share = EquityRows(best, result.m_nTrials).back().m_strFigure;
+        m_strBestHold = FormatString(LoadString(best.m_bExact ? idBestHoldExact : idBestHoldSimulated).c_str(),
+                                     KeptCards(setup, best.m_nKeepMask).c_str(), DescribeTable(table).c_str(),
+                                     share.c_str());
+    }
+    const std::string& advice = m_pDocument->GetResult().m_strAdvice;
+    m_resultsScene.SetSuggestions(m_strBestHold.empty() ? advice : advice + "\r\n\r\n" + m_strBestHold);
 }
 
 void CPokerView::OnCardsConfirmed()
@@ -171,6 +286,10 @@ void CPokerView::OnDrawAnalysis()
         known[card] = m_pDocument->GetManager().IsKnown(card);
 
     CDrawAnalysisDlg dialog(hand, known, this);
+    // The page's own run of every hold: one run, read by both.
+    TTable table = m_pDocument->GetTable();
+    table.m_eModel = m_holdsRun.Setup().m_eModel;
+    dialog.ShowTableEquity(m_holdsRun, DescribeTable(table));
     if (dialog.DoModal() == QDialog::Accepted)
         m_pDocument->MarkPlaces(dialog.m_nDiscardMask);
 }
@@ -178,10 +297,13 @@ void CPokerView::OnDrawAnalysis()
 void CPokerView::OnLButtonDown(const QPoint& page)
 {
     const int card = m_cardsScene.HitTest(page);
+    const int place = card < 0 ? m_playingScene.HitTest(page) : -1;
     if (card >= 0)
         PressCard(card);
+    else if (place >= 0)
+        PressPlace(place);
     else
-        PressPlace(m_playingScene.HitTest(page));
+        PressSeat(m_playingScene.SeatHitTest(page));
 }
 
 void CPokerView::PressCard(int card)
@@ -194,6 +316,12 @@ void CPokerView::PressPlace(int place)
 {
     if (m_pDocument->CanMark())
         m_pDocument->ToggleMark(place);
+}
+
+void CPokerView::PressSeat(int seat)
+{
+    if (m_pDocument->CanSetSeenDraws())
+        m_pDocument->CycleSeenDraw(seat);
 }
 
 void CPokerView::DrawPage(QPainter& buffer) const
@@ -240,7 +368,8 @@ void CPokerView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint page = event->position().toPoint() + GetScrollPosition();
     const bool overCard = m_cardsScene.HitTest(page) >= 0
-        || (m_pDocument->CanMark() && m_playingScene.HitTest(page) >= 0);
+        || (m_pDocument->CanMark() && m_playingScene.HitTest(page) >= 0)
+        || (m_pDocument->CanSetSeenDraws() && m_playingScene.SeatHitTest(page) >= 0);
     viewport()->setCursor(overCard ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QAbstractScrollArea::mouseMoveEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "CardTyping.h"
 #include "CardsScene.h"
+#include "EquityRun.h"
 #include "PlayingScene.h"
 #include "ResultsScene.h"
 
@@ -45,11 +46,18 @@ public:
     const CCardsScene& CardsScene() const { return m_cardsScene; }
     const CPlayingScene& PlayingScene() const { return m_playingScene; }
     const CResultsScene& ResultsScene() const { return m_resultsScene; }
+    // The runs behind the showdown block (the hand as it stands) and the
+    // suggestions' sentence (every hold of the initial hand).
+    const CEquityRun& ShowdownRun() const { return m_showdownRun; }
+    const CEquityRun& HoldsRun() const { return m_holdsRun; }
 
     // What a click on a picker card or on a hand place does: the document's
     // pick or mark; nothing when the page takes no such click now.
     void PressCard(int card);
     void PressPlace(int place);
+    // A click on an opponent's seat after the discard: his seen draw moves on
+    // to the next count (unseen, 0, 1, ..., 5, unseen).
+    void PressSeat(int seat);
 
     // Where the help page is looked for; the program's own by default.
     void SetHelpFile(const QString& path) { m_helpFile = path; }
@@ -85,6 +93,12 @@ private:
     // Puts the scenes' controls where the page has them now.
     void PlaceControls();
     void UpdateScrollBars();
+    // Starts the equity runs the stage shows, cancelling those it no longer
+    // does; a run whose setup is unchanged goes on.
+    void RunEquity();
+    // The showdown block and the suggestions from their runs' figures so far.
+    void ShowShowdownEquity();
+    void ShowHoldsEquity();
     void OpenHelp(int contextId);
     // The keys of the game: cards typed, Backspace, Enter and paste in the
     // picker; 1 to 5 and Enter in the discard phase. False for the others,
@@ -108,4 +122,9 @@ private:
     // The page image paintEvent draws into, kept between paints: at twice the
     // density it is 11 MB, and a fresh one each paint cost more than drawing.
     QImage m_pageImage;
+    CEquityRun m_showdownRun;
+    CEquityRun m_holdsRun;
+    // The sentence on the best hold of the holds run, once it has enough
+    // deals; written again only when the run ends.
+    std::string m_strBestHold;
 };

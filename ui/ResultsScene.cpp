@@ -103,7 +103,18 @@ void CResultsScene::SetResults(const CCardDistributionManager::TRows& oneOpponen
         return;
     FillTable(m_oneOpponentList, oneOpponent);
     FillTable(m_atLeastOneList, atLeastOne);
+    m_strSuggestions = suggestions;
     m_suggestionsBox->SetText(suggestions);
+}
+
+void CResultsScene::SetSuggestions(const std::string& suggestions)
+{
+    // Unchanged text is left alone: setting it again would scroll the box
+    // back and announce it anew.
+    if (m_suggestionsBox && suggestions != m_strSuggestions) {
+        m_strSuggestions = suggestions;
+        m_suggestionsBox->SetText(suggestions);
+    }
 }
 
 void CResultsScene::Show(bool tables, bool suggestions)

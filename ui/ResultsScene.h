@@ -34,6 +34,8 @@ public:
     // Fills both tables and the suggestions.
     void SetResults(const CCardDistributionManager::TRows& oneOpponent,
                     const CCardDistributionManager::TRows& atLeastOne, const std::string& suggestions);
+    // Replaces the suggestions alone; the tables stay as they are.
+    void SetSuggestions(const std::string& suggestions);
     // Shows the tables, and the suggestions under them when asked; or nothing.
     void Show(bool tables, bool suggestions);
     // Puts the controls where the page has them now (client = page - scroll).
@@ -54,6 +56,7 @@ private:
     QRect m_rect;
     bool m_bTables = false;
     bool m_bSuggestions = false;
+    std::string m_strSuggestions;  // what the box shows
     QTreeWidget* m_oneOpponentList = nullptr;
     QTreeWidget* m_atLeastOneList = nullptr;
     CScrollableStatic* m_suggestionsBox = nullptr;

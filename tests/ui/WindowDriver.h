@@ -13,6 +13,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -75,6 +76,17 @@ public:
     CPokerApp& App() { return m_app; }
 
     void Settle() { QCoreApplication::processEvents(); }
+
+    // Turns the event loop until the page's equity runs have stopped.
+    void FinishEquity()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        // The bound only keeps a stuck run from hanging the suite.
+        while ((View().ShowdownRun().IsRunning() || View().HoldsRun().IsRunning()) && clock.elapsed() < 120000)
+            QTest::qWait(5);
+        EXPECT_FALSE(View().ShowdownRun().IsRunning() || View().HoldsRun().IsRunning());
+    }
 
     // The window position of a page point.
     QPoint WindowPoint(const QPoint& page)

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kFirstPlace = 52;
+constexpr int kFirstSeat = kFirstPlace + CPokerDoc::kPlaces;
 
 QAccessibleInterface* Page(CWindowDriver& game)
 {
@@ -46,7 +47,7 @@ TEST(Accessibility, EveryPickerCardIsNamedAndFoundWhereItShows)
 {
     CWindowDriver game;
     QAccessibleInterface* page = Page(game);
-    ASSERT_GE(page->childCount(), kFirstPlace + CPokerDoc::kPlaces);
+    ASSERT_GE(page->childCount(), kFirstSeat + kMaxTableOpponents);
     for (int card = 0; card < 52; ++card) {
         QAccessibleInterface* item = page->child(card);
         EXPECT_EQ(CardNamed(item->text(QAccessible::Name)), card);
@@ -71,6 +72,18 @@ TEST(Accessibility, PickerOffersOnlyUnseenCardsWhilePicking)
     EXPECT_EQ(ShownPickerCards(game), 47);
     EXPECT_TRUE(Page(game)->child(ParseCard("Ac"))->state().disabled);
     EXPECT_TRUE(Page(game)->child(ParseCard("8s"))->actionInterface()->actionNames().isEmpty());
+
+    // The seats follow the places: three at this table, each giving his seen
+    // draw as its value and pressing as a click on him does.
+    QAccessibleInterface* seat = Page(game)->child(kFirstSeat + 1);
+    const QString unseen = seat->text(QAccessible::Value);
+    EXPECT_FALSE(seat->text(QAccessible::Name).isEmpty());
+    seat->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(game.Doc().GetSeenDraw(1), 0);
+    EXPECT_NE(seat->text(QAccessible::Value), unseen);
+    EXPECT_TRUE(seat->text(QAccessible::Value).contains(QLatin1Char('0')));
+    EXPECT_TRUE(Page(game)->child(kFirstSeat + 3)->state().invisible);
+    EXPECT_FALSE(seat->state().invisible);
 }
 
 TEST(Accessibility, ClicksAndPressActionsPickAndMarkAlike)

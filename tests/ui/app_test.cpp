@@ -1,5 +1,5 @@
 // The program around the game: the opponents question, New, the help, the
-// draw analysis dialog and a scrolled page.
+// draw analysis dialog at the table and a scrolled page.
 #include "WindowDriver.h"
 
 #include "Cards.h"
@@ -7,6 +7,7 @@
 #include "HelpWindow.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -75,22 +76,62 @@ TEST(App, HelpOpensTheTopicOfTheStage)
     EXPECT_EQ(game.Doc().GetStage(), EStage::InitialHand);
 }
 
-// The best hold of a pair of Kings keeps the pair: its other cards get marked.
-TEST(App, ChosenHoldMarksItsDiscards)
+// Opened as the table equity starts, the dialog shows each hold's figures
+// while the run goes on, ends with the rows best first by pot share, and
+// marks the discards of the row chosen from the keyboard.
+TEST(App, DrawAnalysisFillsInAtTheTableAndMarksTheChosenHold)
 {
+    const std::uint64_t trials = EquityTrials();
+    // Enough deals for several polls before the end, in either build.
+    SetEquityTrials(400000);
     CWindowDriver game;
     game.PlayInitial("Kc Kd 5h 8s 3c");
-    WhenModalShown([](QWidget* widget) {
+    bool filledWhileRunning = false;
+    std::vector<THoldEquity> best;
+    WhenModalShown([&](QWidget* widget) {
         auto* dialog = qobject_cast<CDrawAnalysisDlg*>(widget);
         ASSERT_NE(dialog, nullptr);
-        dialog->m_holdsList->setCurrentItem(dialog->m_holdsList->topLevelItem(0));
-        dialog->m_markButton->click();
+        // A failed check closes the dialog, rather than leaving it waiting.
+        struct TCloser {
+            QDialog* m_pDialog;
+            ~TCloser()
+            {
+                if (m_pDialog->isVisible())
+                    m_pDialog->reject();
+            }
+        } closer{dialog};
+        const CEquityRun& run = game.View().HoldsRun();
+        QTreeWidget* list = dialog->m_holdsList;
+        const int potShare = CDrawAnalysisDlg::kColumnTablePotShare;
+        QElapsedTimer clock;  // only so that a stuck run cannot hang the suite
+        clock.start();
+        while (run.IsRunning() && clock.elapsed() < 120000) {
+            QTest::qWait(5);
+            filledWhileRunning |= run.IsRunning() && !list->topLevelItem(31)->text(potShare).isEmpty();
+
+        }
+        game.Settle();
+        best = run.Result().m_arrHolds;
+        SortByPotShare(best);
+        ASSERT_EQ(list->topLevelItemCount(), 32);
+        for (int row = 0; row + 1 < 32; ++row)
+            EXPECT_GE(list->topLevelItem(row)->data(potShare, Qt::UserRole).toDouble(),
+                      list->topLevelItem(row + 1)->data(potShare, Qt::UserRole).toDouble()) << row;
+        EXPECT_EQ(list->topLevelItem(0)->text(potShare),
+                  QString::fromStdString(EquityRows(best.front(), run.Result().m_nTrials).back().m_strFigure));
+        // Down, then back to the top row: the arrow keys choose a row.
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Home);
+        ASSERT_TRUE(dialog->m_markButton->isEnabled());
+        QTest::keyClick(list, Qt::Key_Return);
     });
     game.Frame().m_drawAnalysisAction->trigger();
     game.Settle();
+    EXPECT_TRUE(filledWhileRunning);
+    ASSERT_FALSE(best.empty());
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
-        EXPECT_EQ(game.Doc().IsMarked(place), CardRank(game.Doc().GetHandCard(place)) != CardRank(ParseCard("Kc")))
-            << place;
+        EXPECT_EQ(game.Doc().IsMarked(place), (best.front().m_nKeepMask >> place & 1u) == 0) << place;
+    SetEquityTrials(trials);
 }
 
 TEST(App, ScrolledPageTakesClicksWhereTheCardsShow)

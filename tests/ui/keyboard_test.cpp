@@ -1,5 +1,5 @@
 // A game played from the keyboard alone: cards typed and pasted, places
-// marked by number, Enter for OK and Discard, and steps undone and redone
+// marked by number, seen draws stepped with Ctrl and the seat's number, Enter for OK and Discard, and steps undone and redone
 // through the Game menu's shortcuts. No mouse event is sent. Typing and
 // pasting rules themselves are checked on the game; here the keys and the
 // warning must reach it.
@@ -16,7 +16,7 @@
 namespace {
 
 // All a player can see: stage, picks, offered cards, the hand and its
-// marks, the description and advice, and the tables' cells.
+// marks, the seen draws, the description and advice, and the tables' cells.
 using TShown = std::tuple<EStage, std::vector<int>, std::vector<int>, std::vector<int>, std::string, QStringList>;
 
 TShown Shown(CWindowDriver& game)
@@ -28,6 +28,8 @@ TShown Shown(CWindowDriver& game)
             offered.push_back(card);
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         hand.insert(hand.end(), {doc.GetHandCard(place), doc.IsMarked(place)});
+    for (int seat = 0; seat < doc.GetOpponents(); ++seat)
+        hand.push_back(doc.GetSeenDraw(seat));
     const TConfirmedHand& result = doc.GetResult();
     QStringList cells;
     const CResultsScene& results = game.View().ResultsScene();
@@ -70,6 +72,8 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
         [&] { Type(game, "4"); },
         [&] { Press(game, Qt::Key_Enter); Type(game, "Ac10h"); },
         [&] { Press(game, Qt::Key_Return); },
+        [&] { Press(game, Qt::Key_3, Qt::ControlModifier); },
+        [&] { Press(game, Qt::Key_3, Qt::ControlModifier); },
     };
     for (const auto& step : steps) {
         step();
@@ -77,6 +81,7 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
     }
     EXPECT_EQ(std::get<1>(shown[6]), Cards("Ac Th"));
     ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
+    EXPECT_EQ(game.Doc().GetSeenDraw(2), 1) << "Ctrl+3 steps the third seat from unseen to 0, then 1";
     // Places 1 and 5 (2c and 4s) took the replacements; both tables show.
     EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
     EXPECT_EQ(game.Doc().GetHandCard(4), ParseCard("Th"));
