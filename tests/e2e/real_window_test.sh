@@ -15,9 +15,11 @@ pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done; }
 trap cleanup EXIT
 
-# A free display: Xvfb picks it and tells it on a pipe.
+# A free display: Xvfb picks it and tells it on a pipe once it accepts
+# connections. By default it resets whenever its last client leaves and drops
+# a client connecting meanwhile; xdotool comes and goes all the time here.
 exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+Xvfb -displayfd "$displayfd" -noreset -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
 pids+=($!)
 read -r -t 10 -u "$displayfd" number
 export DISPLAY=:$number
