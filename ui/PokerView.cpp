@@ -2,7 +2,6 @@
 
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
-#include "PageAccessible.h"
 #include "PokerDoc.h"
 #include "SceneText.h"
 #include "StoredText.h"
@@ -35,6 +34,8 @@ const QRect kTableArea(0, 10, 630, 620);
 CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     : QAbstractScrollArea(parent)
     , m_pDocument(document)
+    , m_pageItems(*document, m_cardsScene, m_playingScene, [this](int card) { PressCard(card); },
+                  [this](int place) { PressPlace(place); })
     , m_helpFile(DefaultHelpFilePath())
 {
     setFrameShape(QFrame::NoFrame);
@@ -58,7 +59,8 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
 
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
-    SetUpPageAccessibility(*this);
+    NamePageControls(m_playingScene, m_resultsScene);
+    SetUpPageAccessibility(*this, m_pageItems);
     ShowDocument();
 
     // The page takes the keys of the game from the start.

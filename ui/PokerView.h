@@ -2,6 +2,7 @@
 
 #include "CardTyping.h"
 #include "CardsScene.h"
+#include "GamePageAccessible.h"
 #include "PlayingScene.h"
 #include "ResultsScene.h"
 
@@ -100,6 +101,7 @@ private:
     CPlayingScene m_playingScene;
     CCardsScene m_cardsScene;
     CResultsScene m_resultsScene;
+    CGamePageItems m_pageItems;
     QString m_helpFile;
     QPointer<CHelpWindow> m_pHelpWindow;
     CCardTyping m_typing;
