@@ -166,6 +166,7 @@ const TEntry kEntries[] = {
     {287, "spades"},
     {288, "Card back"},
     {289, "Description of your hand"},
+    {370, "Licence: MIT"},
     {32772, "Change number of &opponents\tCtrl+O"},
     {32776, "Quintara &Overview"},
     {32777, "&Exact draw analysis...\tCtrl+E"},
