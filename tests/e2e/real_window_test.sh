@@ -46,7 +46,7 @@ visible() { xdotool search --onlyvisible --name . 2> /dev/null | sort || true; }
 # Waits for a window that holds the keyboard focus and was not among those
 # shown in $1; prints it.
 focused_new_window() {
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         local focus
         focus=$(xdotool getwindowfocus 2> /dev/null) || focus=
         if [ -n "$focus" ] && visible | grep -qx "$focus" && ! grep -qx "$focus" <<< "$1"; then
