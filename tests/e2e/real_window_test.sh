@@ -77,11 +77,14 @@ start() {
     [ -n "$dialog" ] || fail "the opponents dialog never took the keyboard"
     xdotool key Up Up Return
     gone "$dialog" || fail "the opponents dialog stayed"
-    sleep 0.8
-    shoot start
     origin_x=0
-    origin_y=$("$magick" "$shot" -crop 1x200+5+0 +repage txt:- | awk -F'[(,: ]+' \
-        '/#008000/ && !found { print $2; found = 1 }')
+    origin_y=
+    for _ in $(seq 10); do
+        shoot start
+        origin_y=$("$magick" "$shot" -crop 1x200+5+0 +repage txt:- | awk -F'[(,: ]+' \
+            '/#008000/ && !found { print $2; found = 1 }')
+        [ -z "$origin_y" ] || break
+    done
     [ -n "$origin_y" ] || fail "no felt green under the menu bar"
 }
 
