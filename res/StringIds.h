@@ -176,6 +176,7 @@ enum ETextId : unsigned {
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
     idVersion = 104,
+    idLicence = 370,
     idNumberOfOpponents = 107,
     idGameMenu = 129,
     idHelpTitle = 139,

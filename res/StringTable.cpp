@@ -205,6 +205,7 @@ const TEntry kEntries[] = {
     {355, "Counted exactly."},
     {356, "\xC2\xB1 the 95%% interval; %llu deals"},
     {357, "\xC2\xB1 the 95%% interval; %llu deals so far"},
+    {370, "Licence: MIT"},
     {32772, "Change number of &opponents\tCtrl+O"},
     {32776, "Quintara &Overview"},
     {32777, "&Exact draw analysis...\tCtrl+E"},

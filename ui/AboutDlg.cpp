@@ -25,13 +25,18 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(MapDialogRect(*this, QRect(40, 10, 217, 8)));
 
+    auto* licence = new QLabel(Text(idLicence), this);
+    licence->setObjectName(QStringLiteral("licenceLabel"));
+    licence->setTextFormat(Qt::PlainText);
+    licence->setGeometry(MapDialogRect(*this, QRect(40, 22, 217, 8)));
+
     auto* ok = new QPushButton(Text(idOk), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    ok->setGeometry(MapDialogRect(*this, QRect(110, 38, 50, 16)));
+    ok->setGeometry(MapDialogRect(*this, QRect(110, 40, 50, 16)));
     connect(ok, &QPushButton::clicked, this, &CAboutDlg::accept);
 
-    setFixedSize(MapDialogRect(*this, QRect(0, 0, 271, 62)).size());
+    setFixedSize(MapDialogRect(*this, QRect(0, 0, 271, 64)).size());
 }
 
 int CAboutDlg::DoModal()

@@ -37,6 +37,15 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_aboutAction = AddCommand(m_helpMenu, idAboutCommand, QKeySequence());
 }
 
+bool CMainFrame::event(QEvent* event)
+{
+    // Window managers give the keyboard back to the window a dialog blocked;
+    // with none, the menu shortcuts would wait for a click.
+    if (event->type() == QEvent::WindowUnblocked && isVisible())
+        activateWindow();
+    return QMainWindow::event(event);
+}
+
 void CMainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);

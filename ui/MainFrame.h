@@ -31,6 +31,8 @@ public:
     QAction* m_aboutAction = nullptr;
 
 protected:
+    // Takes the keyboard back when a dialog it waited for closes.
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

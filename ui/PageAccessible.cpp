@@ -1,97 +1,51 @@
 #include "PageAccessible.h"
 
-#include "PokerDoc.h"
-#include "PokerView.h"
-#include "ScrollableStatic.h"
-#include "StringIds.h"
-#include "StringTable.h"
-#include "Style.h"
-
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QPointer>
-#include <QTreeWidget>
+#include <QScrollBar>
 
-#include <array>
+#include <map>
+#include <vector>
 
 namespace {
 
-constexpr int kCards = 52;
-constexpr int kFirstSeat = kCards + CPokerDoc::kPlaces;
-constexpr int kItems = kFirstSeat + kMaxTableOpponents;  // picker cards, places, then seats
-
-QString CardName(int card)
-{
-    if (card < 0)
-        return Text(idCardBack);
-    return QString::fromStdString(FormatString(LoadString(idCardName).c_str(), LoadString(idRankAce + card % 13).c_str(),
-                                               LoadString(idSuitClubs + card / 13).c_str()));
-}
-
-// What one item shows now; its accessible state and name derive from this.
-struct TItemShown {
-    QString m_strName;
-    QString m_strValue;  // a seat's seen draw
-    QRect m_page;      // the part of the page it covers and shows
-    bool m_bShown = false;
-    bool m_bEnabled = false;
-    bool m_bChecked = false;
-    bool m_bCheckable = true;
+// The pages handed over, by viewport. An entry goes with its viewport or its
+// items, so that an interface Qt still caches finds nothing rather than a
+// dead object.
+struct TPage {
+    QAbstractScrollArea* m_pArea;
+    CPageItems* m_pItems;
 };
 
-TItemShown ItemShown(const CPokerView& view, int item)
+std::map<const QObject*, TPage>& Pages()
 {
-    const CPokerDoc& doc = *view.GetDocument();
-    TItemShown shown;
-    if (item >= kFirstSeat) {
-        // Every seat a table can have; those not at this one are invisible.
-        const int seat = item - kFirstSeat;
-        const int drew = doc.GetSeenDraw(seat);
-        shown.m_strName = QString::fromStdString(FormatString(LoadString(idSeatName).c_str(), seat + 1));
-        shown.m_strValue = drew == kDrawUnseen ? Text(idSeatNotSeen)
-                           : drew == 1         ? Text(idSeatDrewOne)
-                                               : QString::fromStdString(FormatString(LoadString(idSeatDrewMany).c_str(), drew));
-        shown.m_page = view.PlayingScene().SeatRect(seat);
-        shown.m_bShown = seat < view.PlayingScene().Opponents();
-        shown.m_bEnabled = shown.m_bShown && doc.CanSetSeenDraws();
-        shown.m_bCheckable = false;
-        return shown;
-    }
-    if (item >= kCards) {
-        const int place = item - kCards;
-        shown.m_strName = CardName(doc.GetHandCard(place));
-        shown.m_page = view.PlayingScene().PlaceRect(place);
-        shown.m_bShown = true;
-        shown.m_bEnabled = doc.CanMark();
-        shown.m_bChecked = doc.IsMarked(place);
-        return shown;
-    }
-    const int card = item;
-    shown.m_strName = CardName(card);
-    shown.m_bShown = view.CardsScene().IsActive() && doc.IsOffered(card);
-    shown.m_bEnabled = shown.m_bShown;
-    shown.m_bChecked = doc.IsPicked(card);
-    shown.m_page = view.CardsScene().CardRect(card);
-    // A card with an offered one after it in its column shows only a strip.
-    for (int below = card + 1; below < (card / 13 + 1) * 13; ++below) {
-        if (doc.IsOffered(below)) {
-            shown.m_page.setBottom(view.CardsScene().CardRect(below).top() - 1);
-            break;
-        }
-    }
-    return shown;
+    static std::map<const QObject*, TPage> pages;
+    return pages;
 }
 
-// One picker card or hand place; it lives in Qt's accessibility cache.
+const TPage* PageOf(const QObject* viewport)
+{
+    const auto found = Pages().find(viewport);
+    return found == Pages().end() ? nullptr : &found->second;
+}
+
+QPoint ScrollPosition(const QAbstractScrollArea& area)
+{
+    return QPoint(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value());
+}
+
+// One item; it lives in Qt's accessibility cache.
 class CPageItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    CPageItemAccessible(CPokerView* view, int item) : m_view(view), m_item(item) {}
+    CPageItemAccessible(QWidget* viewport, int item) : m_viewport(viewport), m_item(item) {}
 
-    bool isValid() const override { return m_view; }
+    bool isValid() const override { return Page() != nullptr; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QWindow* window() const override { return m_viewport ? m_viewport->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override
     {
-        return m_view ? QAccessible::queryAccessibleInterface(m_view->viewport()) : nullptr;
+        return m_viewport ? QAccessible::queryAccessibleInterface(m_viewport) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -100,24 +54,30 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!m_view)
+        const TPage* page = Page();
+        if (!page)
             return QString();
         if (t == QAccessible::Value)
-            return ItemShown(*m_view, m_item).m_strValue;
-        return t == QAccessible::Name ? ItemShown(*m_view, m_item).m_strName : QString();
+            return page->m_pItems->Item(m_item).m_strValue;
+        return t == QAccessible::Name ? page->m_pItems->Item(m_item).m_strName : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
-        if (!m_view)
+        const TPage* page = Page();
+        if (!page)
             return QRect();
-        const QRect page = ItemShown(*m_view, m_item).m_page;
-        return QRect(m_view->viewport()->mapToGlobal(page.topLeft() - m_view->GetScrollPosition()), page.size());
+        const QRect shown = page->m_pItems->Item(m_item).m_page;
+        return QRect(m_viewport->mapToGlobal(shown.topLeft() - ScrollPosition(*page->m_pArea)), shown.size());
     }
     QAccessible::Role role() const override { return QAccessible::Button; }
-    QAccessible::State state() const override { return m_view ? StateOf(ItemShown(*m_view, m_item)) : QAccessible::State(); }
+    QAccessible::State state() const override
+    {
+        const TPage* page = Page();
+        return page ? StateOf(page->m_pItems->Item(m_item)) : QAccessible::State();
+    }
 
-    static QAccessible::State StateOf(const TItemShown& shown)
+    static QAccessible::State StateOf(const TPageItem& shown)
     {
         QAccessible::State state;
         state.invisible = !shown.m_bShown;
@@ -137,72 +97,77 @@ public:
 
     QStringList actionNames() const override
     {
-        if (!m_view || !ItemShown(*m_view, m_item).m_bEnabled)
+        const TPage* page = Page();
+        if (!page || !page->m_pItems->Item(m_item).m_bEnabled)
             return QStringList();
         return QStringList(pressAction());
     }
     void doAction(const QString& actionName) override
     {
-        if (!m_view || actionName != pressAction())
-            return;
-        if (m_item < kCards)
-            m_view->PressCard(m_item);
-        else if (m_item < kFirstSeat)
-            m_view->PressPlace(m_item - kCards);
-        else
-            m_view->PressSeat(m_item - kFirstSeat);
+        const TPage* page = Page();
+        if (page && actionName == pressAction() && page->m_pItems->Item(m_item).m_bEnabled)
+            page->m_pItems->Press(m_item);
     }
     QStringList keyBindingsForAction(const QString&) const override { return QStringList(); }
 
 private:
-    QPointer<CPokerView> m_view;
+    // Null once the page or its items are gone, or hold fewer items now.
+    const TPage* Page() const
+    {
+        const TPage* page = m_viewport ? PageOf(m_viewport) : nullptr;
+        return page && m_item < page->m_pItems->ItemCount() ? page : nullptr;
+    }
+
+    QPointer<QWidget> m_viewport;
     int m_item;
 };
 
 // The viewport: the items first, then its child widgets as Qt finds them.
 class CPageAccessible : public QAccessibleWidget {
 public:
-    explicit CPageAccessible(CPokerView* view) : QAccessibleWidget(view->viewport(), QAccessible::Pane), m_view(view)
+    explicit CPageAccessible(QWidget* viewport) : QAccessibleWidget(viewport, QAccessible::Pane)
     {
-        m_itemIds.fill(0);
-        for (int item = 0; item < kItems; ++item)
-            m_lastShown[item] = ItemShown(*view, item);
+        m_arrLastShown = ShownNow();
     }
     ~CPageAccessible() override
     {
-        for (QAccessible::Id id : m_itemIds) {
+        for (QAccessible::Id id : m_arrItemIds) {
             if (id != 0)
                 QAccessible::deleteAccessibleInterface(id);
         }
     }
 
-    int childCount() const override { return kItems + QAccessibleWidget::childCount(); }
+    int childCount() const override { return ItemCount() + QAccessibleWidget::childCount(); }
     QAccessibleInterface* child(int index) const override
     {
+        const int items = ItemCount();
         if (index < 0)
             return nullptr;
-        if (index >= kItems)
-            return QAccessibleWidget::child(index - kItems);
-        if (m_itemIds[index] == 0 && m_view)
-            m_itemIds[index] = QAccessible::registerAccessibleInterface(new CPageItemAccessible(m_view, index));
-        return QAccessible::accessibleInterface(m_itemIds[index]);
+        if (index >= items)
+            return QAccessibleWidget::child(index - items);
+        if (m_arrItemIds.size() <= static_cast<size_t>(index))
+            m_arrItemIds.resize(index + 1, 0);
+        if (m_arrItemIds[index] == 0)
+            m_arrItemIds[index] = QAccessible::registerAccessibleInterface(new CPageItemAccessible(widget(), index));
+        return QAccessible::accessibleInterface(m_arrItemIds[index]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int item = 0; item < kItems; ++item) {
-            if (m_itemIds[item] != 0 && QAccessible::accessibleInterface(m_itemIds[item]) == child)
+        const int items = ItemCount();
+        for (int item = 0; item < items && item < static_cast<int>(m_arrItemIds.size()); ++item) {
+            if (m_arrItemIds[item] != 0 && QAccessible::accessibleInterface(m_arrItemIds[item]) == child)
                 return item;
         }
         const int widget = QAccessibleWidget::indexOfChild(child);
-        return widget < 0 ? -1 : kItems + widget;
+        return widget < 0 ? -1 : items + widget;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        if (m_view) {
-            const QPoint page = m_view->viewport()->mapFromGlobal(QPoint(x, y)) + m_view->GetScrollPosition();
-            for (int item = 0; item < kItems; ++item) {
-                const TItemShown shown = ItemShown(*m_view, item);
-                if (shown.m_bShown && shown.m_page.contains(page))
+        if (const TPage* page = PageOf(widget())) {
+            const QPoint point = widget()->mapFromGlobal(QPoint(x, y)) + ScrollPosition(*page->m_pArea);
+            for (int item = 0; item < page->m_pItems->ItemCount(); ++item) {
+                const TPageItem shown = page->m_pItems->Item(item);
+                if (shown.m_bShown && shown.m_page.contains(point))
                     return child(item);
             }
         }
@@ -211,78 +176,95 @@ public:
 
     void NotifyChanges()
     {
-        if (!m_view)
-            return;
-        for (int item = 0; item < kItems; ++item) {
-            const TItemShown shown = ItemShown(*m_view, item);
-            TItemShown& last = m_lastShown[item];
+        const std::vector<TPageItem> now = ShownNow();
+        // An item that was not there before counts as changed in every way.
+        m_arrLastShown.resize(now.size());
+        for (size_t item = 0; item < now.size(); ++item) {
+            const TPageItem& shown = now[item];
+            const TPageItem& last = m_arrLastShown[item];
             QAccessible::State changed;
             changed.invisible = shown.m_bShown != last.m_bShown;
             changed.disabled = shown.m_bEnabled != last.m_bEnabled;
             changed.checked = changed.selected = shown.m_bChecked != last.m_bChecked;
             if (changed.invisible || changed.disabled || changed.checked) {
-                QAccessibleStateChangeEvent event(child(item), changed);
+                QAccessibleStateChangeEvent event(child(static_cast<int>(item)), changed);
                 QAccessible::updateAccessibility(&event);
             }
             if (shown.m_strName != last.m_strName) {
-                QAccessibleEvent event(child(item), QAccessible::NameChanged);
+                QAccessibleEvent event(child(static_cast<int>(item)), QAccessible::NameChanged);
                 QAccessible::updateAccessibility(&event);
             }
             if (shown.m_strValue != last.m_strValue) {
-                QAccessibleValueChangeEvent event(child(item), shown.m_strValue);
+                QAccessibleValueChangeEvent event(child(static_cast<int>(item)), shown.m_strValue);
                 QAccessible::updateAccessibility(&event);
             }
-            last = shown;
         }
+        m_arrLastShown = now;
     }
 
 private:
-    QPointer<CPokerView> m_view;
-    mutable std::array<QAccessible::Id, kItems> m_itemIds;
-    std::array<TItemShown, kItems> m_lastShown;
+    int ItemCount() const
+    {
+        const TPage* page = PageOf(widget());
+        return page ? page->m_pItems->ItemCount() : 0;
+    }
+    std::vector<TPageItem> ShownNow() const
+    {
+        std::vector<TPageItem> shown;
+        if (const TPage* page = PageOf(widget())) {
+            for (int item = 0; item < page->m_pItems->ItemCount(); ++item)
+                shown.push_back(page->m_pItems->Item(item));
+        }
+        return shown;
+    }
+
+    mutable std::vector<QAccessible::Id> m_arrItemIds;
+    std::vector<TPageItem> m_arrLastShown;
 };
 
 QAccessibleInterface* PageFactory(const QString&, QObject* object)
 {
-    auto* view = object && object->isWidgetType() ? qobject_cast<CPokerView*>(object->parent()) : nullptr;
-    if (view && view->viewport() == object)
-        return new CPageAccessible(view);
+    if (object && object->isWidgetType() && PageOf(object))
+        return new CPageAccessible(static_cast<QWidget*>(object));
     return nullptr;
-}
-
-QString HeadingName(unsigned id)
-{
-    QString name = Text(id);
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name;
 }
 
 }  // namespace
 
-void SetUpPageAccessibility(CPokerView& view)
+CPageItems::~CPageItems()
 {
+    for (auto page = Pages().begin(); page != Pages().end();) {
+        if (page->second.m_pItems == this)
+            page = Pages().erase(page);
+        else
+            ++page;
+    }
+}
+
+void SetUpPageAccessibility(QAbstractScrollArea& area, CPageItems& items)
+{
+    QWidget* viewport = area.viewport();
+    const bool known = PageOf(viewport) != nullptr;
+    Pages()[viewport] = TPage{&area, &items};
+    if (!known)
+        QObject::connect(viewport, &QObject::destroyed, [](QObject* gone) { Pages().erase(gone); });
     // Qt asks the factory installed last first, so this one goes in after
     // the application's own for widgets; installing it again changes nothing.
     QAccessible::installFactory(PageFactory);
-    view.ResultsScene().OneOpponentList()->setAccessibleName(HeadingName(idOneOpponentHeading));
-    view.ResultsScene().AtLeastOneList()->setAccessibleName(HeadingName(idAtLeastOneHeading));
-    view.ResultsScene().SuggestionsBox()->setAccessibleName(HeadingName(idSuggestionsHeading));
-    view.PlayingScene().AdviceBox()->setAccessibleName(Text(idHandDescriptionName));
 }
 
-void NotifyPageAccessibility(CPokerView& view)
+void NotifyPageAccessibility(QAbstractScrollArea& area)
 {
     // Qt delivers no events while no assistive technology listens.
     if (!QAccessible::isActive())
         return;
-    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(view.viewport());
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(area.viewport());
     auto* page = dynamic_cast<CPageAccessible*>(found);
     if (!page && found) {
-        // Asked for while the view was still being built, and given the plain
-        // widget interface: replace it now that the view is complete.
+        // Asked for before the page was handed over, and given the plain
+        // widget interface: replace it now that the page has its items.
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(found));
-        page = dynamic_cast<CPageAccessible*>(QAccessible::queryAccessibleInterface(view.viewport()));
+        page = dynamic_cast<CPageAccessible*>(QAccessible::queryAccessibleInterface(area.viewport()));
     }
     if (page)
         page->NotifyChanges();

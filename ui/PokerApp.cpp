@@ -48,6 +48,10 @@ bool CPokerApp::InitInstance()
     m_frame->move(0, 0);
     m_frame->resize(CMainFrame::kMaxWidth, CMainFrame::kMaxHeight);
     m_frame->show();
+    // The menu shortcuts wait for an active window, and nothing else makes
+    // this one active once the dialog has gone when no window manager does.
+    m_frame->raise();
+    m_frame->activateWindow();
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "CardText.h"
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
-#include "PageAccessible.h"
 #include "PokerDoc.h"
 #include "SceneText.h"
 #include "StoredText.h"
@@ -66,6 +65,8 @@ const QRect kTableArea(0, 10, 630, 620);
 CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     : QAbstractScrollArea(parent)
     , m_pDocument(document)
+    , m_pageItems(*document, m_cardsScene, m_playingScene, [this](int card) { PressCard(card); },
+                  [this](int place) { PressPlace(place); }, [this](int seat) { PressSeat(seat); })
     , m_helpFile(DefaultHelpFilePath())
 {
     setFrameShape(QFrame::NoFrame);
@@ -91,7 +92,8 @@ CPokerView::CPokerView(CPokerDoc* document, QWidget* parent)
     connect(&m_holdsRun, &CEquityRun::Changed, this, &CPokerView::ShowHoldsEquity);
     m_pDocument->SetListener([this](EUpdateHint hint) { OnUpdate(hint); });
     m_playingScene.SetOpponents(m_pDocument->GetOpponents());
-    SetUpPageAccessibility(*this);
+    NamePageControls(m_playingScene, m_resultsScene);
+    SetUpPageAccessibility(*this, m_pageItems);
     ShowDocument();
 
     // The page takes the keys of the game from the start.

@@ -3,6 +3,7 @@
 #include "CardTyping.h"
 #include "CardsScene.h"
 #include "EquityRun.h"
+#include "GamePageAccessible.h"
 #include "PlayingScene.h"
 #include "ResultsScene.h"
 
@@ -114,6 +115,7 @@ private:
     CPlayingScene m_playingScene;
     CCardsScene m_cardsScene;
     CResultsScene m_resultsScene;
+    CGamePageItems m_pageItems;
     QString m_helpFile;
     QPointer<CHelpWindow> m_pHelpWindow;
     CCardTyping m_typing;
