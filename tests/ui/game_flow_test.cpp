@@ -2,6 +2,7 @@
 // with the keyboard, checking what the player sees at every stage.
 #include "WindowDriver.h"
 
+#include "HelpWindow.h"
 #include "ResultsScene.h"
 #include "ScrollableStatic.h"
 #include "Style.h"
@@ -58,12 +59,59 @@ void ExpectResultsShown(CWindowDriver& game, bool suggestions)
         EXPECT_TRUE(showdown->accessibleName().contains(QString::number(p * 100, 'f', 3))) << p;
 }
 
+// What each stage shows: OK, Discard and whether it takes a click, the draw
+// analysis command, the figures (tables, description, showdown) and the
+// suggestions.
+struct TStageShows {
+    EStage m_eStage;
+    bool m_bOk, m_bDiscard, m_bDiscardEnabled, m_bDrawAnalysis, m_bFigures, m_bSuggestions;
+};
+
+const TStageShows kStageShows[] = {
+    {EStage::PickInitialHand, true, false, false, false, false, false},
+    {EStage::InitialHand, false, true, false, true, true, true},
+    {EStage::CardsMarked, false, true, true, true, true, true},
+    {EStage::PickReplacements, true, false, false, false, false, false},
+    {EStage::FinalHand, false, false, false, false, true, false},
+};
+
+// The game is at `stage`, the window shows what it shows there, every
+// control takes its clicks, and F1 opens the stage's help topic.
+void ExpectStageShown(CWindowDriver& game, EStage stage)
+{
+    ASSERT_EQ(game.Doc().GetStage(), stage);
+    const TStageShows& shows =
+        *std::find_if(std::begin(kStageShows), std::end(kStageShows), [stage](const TStageShows& s) { return s.m_eStage == stage; });
+    EXPECT_EQ(game.Ok()->isVisible(), shows.m_bOk);
+    EXPECT_EQ(game.DiscardButton()->isVisible(), shows.m_bDiscard);
+    EXPECT_EQ(game.DiscardButton()->isEnabled(), shows.m_bDiscardEnabled);
+    EXPECT_EQ(game.Frame().m_drawAnalysisAction->isEnabled(), shows.m_bDrawAnalysis);
+    EXPECT_EQ(game.View().ResultsScene().OneOpponentList()->isVisible(), shows.m_bFigures);
+    EXPECT_EQ(game.View().PlayingScene().AdviceBox()->isVisible(), shows.m_bFigures);
+    EXPECT_EQ(game.View().PlayingScene().ShowdownBlock()->isVisible(), shows.m_bFigures);
+    EXPECT_EQ(game.View().ResultsScene().SuggestionsBox()->isVisible(), shows.m_bSuggestions);
+    game.ExpectControlsReachable();
+    game.Frame().m_helpAction->trigger();
+    const auto* help = game.View().findChild<CHelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->m_nTopic, static_cast<int>(stage));
+}
+
+// Every click and command of the window from every stage, refused ones and
+// the way back included.
 TEST(GameFlow, WholeGameWithTheMouse)
 {
     CWindowDriver game;
-    game.ExpectControlsReachable();
-    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
+    game.View().SetHelpFile(QStringLiteral(QUINTARA_HELP_PAGE));
+    std::vector<QRect> fullDeck;  // where each card shows while all are offered
+    for (int card = 0; card < 52; ++card)
+        fullDeck.push_back(game.View().CardsScene().CardRect(card));
+    ExpectStageShown(game, EStage::PickInitialHand);
     SaveScreenshot(game, "stage3_pick_hand");
+    game.ClickPlace(0);
+    game.ClickControl(game.Ok());
+    game.Frame().m_undoAction->trigger();
+    ExpectStageShown(game, EStage::PickInitialHand);
 
     // OK comes alive at the fifth card; a sixth is refused.
     game.Pick("Qh 2c 9c 4s");
@@ -74,39 +122,61 @@ TEST(GameFlow, WholeGameWithTheMouse)
     EXPECT_FALSE(game.Doc().IsPicked(ParseCard("Ah")));
     game.ClickControl(game.Ok());
 
-    ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
+    ExpectStageShown(game, EStage::InitialHand);
     const std::vector<int> dealt = Cards("2c 9c 7d Qh 4s");  // by suit, ace to king
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         EXPECT_EQ(game.Doc().GetHandCard(place), dealt[static_cast<size_t>(place)]);
-    EXPECT_FALSE(game.Ok()->isVisible());
     ExpectResultsShown(game, true);
-    game.ExpectControlsReachable();
     SaveScreenshot(game, "stage4_initial_hand");
+    game.Pick("Ac");
+    game.ClickControl(game.DiscardButton());
+    ExpectStageShown(game, EStage::InitialHand);
 
+    // Mark two, unmark both: back at the initial hand.
+    const std::pair<int, EStage> marks[] = {
+        {0, EStage::CardsMarked}, {3, EStage::CardsMarked}, {0, EStage::CardsMarked}, {3, EStage::InitialHand}};
+    for (const auto& [place, stage] : marks) {
+        game.ClickPlace(place);
+        ExpectStageShown(game, stage);
+    }
     game.ClickPlace(0);
-    ASSERT_EQ(game.Doc().GetStage(), EStage::CardsMarked);
-    game.ExpectControlsReachable();
+    ExpectStageShown(game, EStage::CardsMarked);
     SaveScreenshot(game, "stage5_marked");
+    game.Frame().m_undoAction->trigger();
+    ExpectStageShown(game, EStage::InitialHand);
+    game.Frame().m_redoAction->trigger();
+    ExpectStageShown(game, EStage::CardsMarked);
 
     // The middle of Discard's face, where the table note's rectangle also lies.
     game.ClickControl(game.DiscardButton());
-    ASSERT_EQ(game.Doc().GetStage(), EStage::PickReplacements);
+    ExpectStageShown(game, EStage::PickReplacements);
     EXPECT_EQ(game.Doc().GetPickCount(), 1u);
-    EXPECT_FALSE(game.View().ResultsScene().OneOpponentList()->isVisible());
-    EXPECT_FALSE(game.View().PlayingScene().AdviceBox()->isVisible());
-    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
-    game.ExpectControlsReachable();
     SaveScreenshot(game, "stage6_pick_replacements");
+    game.ClickPlace(1);
+    ExpectStageShown(game, EStage::PickReplacements);
 
-    EXPECT_FALSE(game.Doc().IsOffered(ParseCard("2c")));  // thrown away
-    game.Pick("Ac");
+    // The clubs column closed up over the known 2c and 9c: Tc shows where
+    // 8c did in the full deck, and a click there picks it.
+    const int ten = ParseCard("Tc");
+    const QRect eightInFullDeck = fullDeck[static_cast<size_t>(ParseCard("8c"))];
+    EXPECT_EQ(game.View().CardsScene().CardRect(ten), eightInFullDeck);
+    game.ClickPage(QPoint(eightInFullDeck.center().x(), eightInFullDeck.top() + 20));
+    EXPECT_EQ(game.Doc().GetPicked(), std::vector<int>{ten});
     game.ClickControl(game.Ok());
-    ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
-    EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
+    ExpectStageShown(game, EStage::FinalHand);
+    EXPECT_EQ(game.Doc().GetHandCard(0), ten);
     EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // kept cards stay put
     ExpectResultsShown(game, false);
-    game.ExpectControlsReachable();
     SaveScreenshot(game, "stage7_final_hand");
+
+    game.ClickPlace(1);
+    ExpectStageShown(game, EStage::FinalHand);
+    game.Frame().m_undoAction->trigger();
+    ExpectStageShown(game, EStage::PickReplacements);
+    game.Frame().m_redoAction->trigger();
+    ExpectStageShown(game, EStage::FinalHand);
+    game.Frame().m_newAction->trigger();
+    ExpectStageShown(game, EStage::PickInitialHand);
 }
 
 // Tab brings the focus to OK and to Discard while they are enabled; Space
