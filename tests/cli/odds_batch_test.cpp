@@ -109,31 +109,7 @@ TEST(OddsBatch, LinesUpToTheLimitAreAnswered)
     for (const size_t length : {limit, limit + 1}) {
         const TOddsRun run = RunOdds({"--batch"}, request + std::string(length - request.size(), ' ') + "\n");
         EXPECT_EQ(run.m_nStatus, length > limit ? 2 : 0) << length;
-        EXPECT_EQ(run.m_strOut.find("\"error\"") != std::string::npos, length > limit) << length;
     }
-}
-
-// A read error after some lines: those are answered, and the run exits 1
-// with one message although a line was bad.
-TEST(OddsBatch, ReadErrorEndsTheRunWithStatusOne)
-{
-    class CFailingInput : public std::stringbuf {
-    public:
-        using std::stringbuf::stringbuf;
-        int_type underflow() override
-        {
-            const int_type next = std::stringbuf::underflow();
-            // The stream turns a throwing buffer into its bad state.
-            if (traits_type::eq_int_type(next, traits_type::eof()))
-                throw std::ios_base::failure("read");
-            return next;
-        }
-    } buffer("bad\n2c 4s 7d 9c Qh\n");
-    std::istream in(&buffer);
-    std::ostringstream out, err;
-    EXPECT_EQ(RunOddsProgram({"quintara-odds", "--batch"}, in, out, err, false), 1);
-    EXPECT_EQ(Lines(out.str()).size(), 2u);
-    EXPECT_EQ(Lines(err.str()).size(), 1u);
 }
 
 TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)

@@ -6,7 +6,6 @@
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
 
-#include <QAction>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -22,29 +21,6 @@ TEST(App, OpponentsAnswerSeatsTheTable)
         CWindowDriver game(c.index);
         EXPECT_EQ(game.Doc().GetOpponents(), c.opponents) << "answer " << c.index;
     }
-}
-
-TEST(App, NewGameAndOtherTableForgetTheCards)
-{
-    CWindowDriver game(2);
-    game.PlayInitial("Ac Ad 7h 8s 2d");
-    game.Frame().m_newAction->trigger();
-    game.Settle();
-    EXPECT_EQ(game.Doc().GetStage(), EStage::PickInitialHand);
-    EXPECT_EQ(game.Doc().GetOpponents(), 3);
-    EXPECT_TRUE(game.Doc().IsOffered(ParseCard("Ac")));
-
-    // Escape leaves the game as it is; OK starts again at the new table.
-    game.PlayInitial("Ac Ad 7h 8s 2d");
-    AnswerOpponents(-1);
-    game.Frame().m_changeOpponentsAction->trigger();
-    game.Settle();
-    EXPECT_EQ(game.Doc().GetStage(), EStage::InitialHand);
-    AnswerOpponents(3);
-    game.Frame().m_changeOpponentsAction->trigger();
-    game.Settle();
-    EXPECT_EQ(game.Doc().GetStage(), EStage::PickInitialHand);
-    EXPECT_EQ(game.Doc().GetOpponents(), 4);
 }
 
 // Each stage's topic is checked through the game flow; Shift+F1 opens the

@@ -3,15 +3,11 @@
 #include "WindowDriver.h"
 
 #include "HelpWindow.h"
-#include "ResultsScene.h"
-#include "ScrollableStatic.h"
 #include "Style.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QTreeWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -39,62 +35,39 @@ void ExpectListShows(const QTreeWidget* list, const CCardDistributionManager::TR
     }
 }
 
-void ExpectResultsShown(CWindowDriver& game, bool suggestions)
+// The tables, the description, the suggestions while they show, and the
+// showdown block give the game's figures.
+void ExpectResultsShown(CWindowDriver& game)
 {
     const CResultsScene& results = game.View().ResultsScene();
     const TConfirmedHand& hand = game.Doc().GetResult();
-    ASSERT_TRUE(results.OneOpponentList()->isVisible());
     ExpectListShows(results.OneOpponentList(), hand.m_arrOneOpponent);
     ExpectListShows(results.AtLeastOneList(), hand.m_arrAtLeastOne);
-    EXPECT_EQ(results.SuggestionsBox()->isVisible(), suggestions);
-    if (suggestions) {
+    if (results.SuggestionsBox()->isVisible()) {
         EXPECT_EQ(results.SuggestionsBox()->toPlainText(), Shown(hand.m_strAdvice));
     }
-    EXPECT_TRUE(game.View().PlayingScene().AdviceBox()->isVisible());
     EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), Shown(hand.m_strDescription));
     // The showdown block reads the document's figures, to three decimals.
     const QLabel* showdown = game.View().PlayingScene().ShowdownBlock();
-    ASSERT_TRUE(showdown->isVisible());
     for (const double p : {hand.m_showdownOdds.m_dWin, hand.m_showdownOdds.m_dLose, hand.m_showdownOdds.m_dPotShare})
         EXPECT_TRUE(showdown->accessibleName().contains(QString::number(p * 100, 'f', 3))) << p;
 }
 
-// What each stage shows: OK, Discard and whether it takes a click, the draw
-// analysis command, the figures (tables, description, showdown) and the
-// suggestions.
-struct TStageShows {
-    EStage m_eStage;
-    bool m_bOk, m_bDiscard, m_bDiscardEnabled, m_bDrawAnalysis, m_bFigures, m_bSuggestions;
-};
+// Steps of a game, each with the stage it must leave the game at.
+using TSteps = std::vector<std::pair<std::function<void()>, EStage>>;
 
-const TStageShows kStageShows[] = {
-    {EStage::PickInitialHand, true, false, false, false, false, false},
-    {EStage::InitialHand, false, true, false, true, true, true},
-    {EStage::CardsMarked, false, true, true, true, true, true},
-    {EStage::PickReplacements, true, false, false, false, false, false},
-    {EStage::FinalHand, false, false, false, false, true, false},
-};
-
-// The game is at `stage`, the window shows what it shows there, every
-// control takes its clicks, and F1 opens the stage's help topic.
-void ExpectStageShown(CWindowDriver& game, EStage stage)
+void PlaySteps(CWindowDriver& game, const TSteps& steps)
 {
-    ASSERT_EQ(game.Doc().GetStage(), stage);
-    const TStageShows& shows =
-        *std::find_if(std::begin(kStageShows), std::end(kStageShows), [stage](const TStageShows& s) { return s.m_eStage == stage; });
-    EXPECT_EQ(game.Ok()->isVisible(), shows.m_bOk);
-    EXPECT_EQ(game.DiscardButton()->isVisible(), shows.m_bDiscard);
-    EXPECT_EQ(game.DiscardButton()->isEnabled(), shows.m_bDiscardEnabled);
-    EXPECT_EQ(game.Frame().m_drawAnalysisAction->isEnabled(), shows.m_bDrawAnalysis);
-    EXPECT_EQ(game.View().ResultsScene().OneOpponentList()->isVisible(), shows.m_bFigures);
-    EXPECT_EQ(game.View().PlayingScene().AdviceBox()->isVisible(), shows.m_bFigures);
-    EXPECT_EQ(game.View().PlayingScene().ShowdownBlock()->isVisible(), shows.m_bFigures);
-    EXPECT_EQ(game.View().ResultsScene().SuggestionsBox()->isVisible(), shows.m_bSuggestions);
-    game.ExpectControlsReachable();
-    game.Frame().m_helpAction->trigger();
-    const auto* help = game.View().findChild<CHelpWindow*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->m_nTopic, static_cast<int>(stage));
+    for (size_t i = 0; i < steps.size() && !::testing::Test::HasFatalFailure(); ++i) {
+        SCOPED_TRACE(testing::Message() << "step " << i);
+        steps[i].first();
+        ExpectStageShown(game, steps[i].second);
+        // F1 opens the stage's topic.
+        game.Frame().m_helpAction->trigger();
+        const auto* help = game.View().findChild<CHelpWindow*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->m_nTopic, static_cast<int>(steps[i].second));
+    }
 }
 
 // Every click and command of the window from every stage, refused ones and
@@ -103,16 +76,16 @@ TEST(GameFlow, WholeGameWithTheMouse)
 {
     CWindowDriver game;
     game.View().SetHelpFile(QStringLiteral(QUINTARA_HELP_PAGE));
-    std::vector<QRect> fullDeck;  // where each card shows while all are offered
-    for (int card = 0; card < 52; ++card)
-        fullDeck.push_back(game.View().CardsScene().CardRect(card));
-    ExpectStageShown(game, EStage::PickInitialHand);
-    SaveScreenshot(game, "stage3_pick_hand");
-    game.ClickPlace(0);
-    game.ClickControl(game.Ok());
-    game.Frame().m_undoAction->trigger();
-    ExpectStageShown(game, EStage::PickInitialHand);
+    const QRect eightInFullDeck = game.View().CardsScene().CardRect(ParseCard("8c"));  // all cards offered
+    const auto place = [&game](int p) { return [&game, p] { game.ClickPlace(p); }; };
+    const auto press = [&game](QPushButton* button) { return [&game, button] { game.ClickControl(button); }; };
+    const auto command = [](QAction* action) { return [action] { action->trigger(); }; };
+    const auto shot = [&game](const char* name) { return [&game, name] { SaveScreenshot(game, name); }; };
+    const EStage pickHand = EStage::PickInitialHand, hand = EStage::InitialHand, marked = EStage::CardsMarked;
+    CMainFrame& frame = game.Frame();
 
+    PlaySteps(game, {{shot("stage3_pick_hand"), pickHand}, {place(0), pickHand}, {press(game.Ok()), pickHand},
+                     {command(frame.m_undoAction), pickHand}});
     // OK comes alive at the fifth card; a sixth is refused.
     game.Pick("Qh 2c 9c 4s");
     EXPECT_FALSE(game.Ok()->isEnabled());
@@ -120,63 +93,45 @@ TEST(GameFlow, WholeGameWithTheMouse)
     EXPECT_TRUE(game.Ok()->isEnabled());
     game.Pick("Ah");
     EXPECT_FALSE(game.Doc().IsPicked(ParseCard("Ah")));
-    game.ClickControl(game.Ok());
-
-    ExpectStageShown(game, EStage::InitialHand);
+    PlaySteps(game, {{press(game.Ok()), hand}});
     const std::vector<int> dealt = Cards("2c 9c 7d Qh 4s");  // by suit, ace to king
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         EXPECT_EQ(game.Doc().GetHandCard(place), dealt[static_cast<size_t>(place)]);
-    ExpectResultsShown(game, true);
-    SaveScreenshot(game, "stage4_initial_hand");
-    game.Pick("Ac");
-    game.ClickControl(game.DiscardButton());
-    ExpectStageShown(game, EStage::InitialHand);
+    ExpectResultsShown(game);
 
-    // Mark two, unmark both: back at the initial hand.
-    const std::pair<int, EStage> marks[] = {
-        {0, EStage::CardsMarked}, {3, EStage::CardsMarked}, {0, EStage::CardsMarked}, {3, EStage::InitialHand}};
-    for (const auto& [place, stage] : marks) {
-        game.ClickPlace(place);
-        ExpectStageShown(game, stage);
-    }
-    game.ClickPlace(0);
-    ExpectStageShown(game, EStage::CardsMarked);
-    SaveScreenshot(game, "stage5_marked");
-    game.Frame().m_undoAction->trigger();
-    ExpectStageShown(game, EStage::InitialHand);
-    game.Frame().m_redoAction->trigger();
-    ExpectStageShown(game, EStage::CardsMarked);
-
-    // The middle of Discard's face, where the table note's rectangle also lies.
-    game.ClickControl(game.DiscardButton());
-    ExpectStageShown(game, EStage::PickReplacements);
-    EXPECT_EQ(game.Doc().GetPickCount(), 1u);
-    SaveScreenshot(game, "stage6_pick_replacements");
-    game.ClickPlace(1);
-    ExpectStageShown(game, EStage::PickReplacements);
+    // Mark two, unmark both: back at the initial hand. Discard is pressed in
+    // the middle of its face, where the table note's rectangle also lies.
+    PlaySteps(game, {{shot("stage4_initial_hand"), hand}, {[&game] { game.Pick("Ac"); }, hand},
+                     {press(game.DiscardButton()), hand}, {place(0), marked}, {place(3), marked}, {place(0), marked},
+                     {place(3), hand}, {place(0), marked}, {shot("stage5_marked"), marked},
+                     {command(frame.m_undoAction), hand}, {command(frame.m_redoAction), marked},
+                     {press(game.DiscardButton()), EStage::PickReplacements}, {place(1), EStage::PickReplacements},
+                     {shot("stage6_pick_replacements"), EStage::PickReplacements}});
 
     // The clubs column closed up over the known 2c and 9c: Tc shows where
     // 8c did in the full deck, and a click there picks it.
     const int ten = ParseCard("Tc");
-    const QRect eightInFullDeck = fullDeck[static_cast<size_t>(ParseCard("8c"))];
     EXPECT_EQ(game.View().CardsScene().CardRect(ten), eightInFullDeck);
     game.ClickPage(QPoint(eightInFullDeck.center().x(), eightInFullDeck.top() + 20));
     EXPECT_EQ(game.Doc().GetPicked(), std::vector<int>{ten});
-    game.ClickControl(game.Ok());
-    ExpectStageShown(game, EStage::FinalHand);
+    PlaySteps(game, {{press(game.Ok()), EStage::FinalHand}});
     EXPECT_EQ(game.Doc().GetHandCard(0), ten);
     EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // kept cards stay put
-    ExpectResultsShown(game, false);
-    SaveScreenshot(game, "stage7_final_hand");
-
-    game.ClickPlace(1);
-    ExpectStageShown(game, EStage::FinalHand);
-    game.Frame().m_undoAction->trigger();
-    ExpectStageShown(game, EStage::PickReplacements);
-    game.Frame().m_redoAction->trigger();
-    ExpectStageShown(game, EStage::FinalHand);
-    game.Frame().m_newAction->trigger();
-    ExpectStageShown(game, EStage::PickInitialHand);
+    ExpectResultsShown(game);
+    // Escape leaves the game as it is; another table starts a new game there.
+    const auto opponents = [&frame](int answer) {
+        return [&frame, answer] {
+            AnswerOpponents(answer);
+            frame.m_changeOpponentsAction->trigger();
+        };
+    };
+    PlaySteps(game, {{shot("stage7_final_hand"), EStage::FinalHand}, {place(1), EStage::FinalHand},
+                     {command(frame.m_undoAction), EStage::PickReplacements},
+                     {command(frame.m_redoAction), EStage::FinalHand}, {opponents(-1), EStage::FinalHand},
+                     {command(frame.m_newAction), pickHand}, {[&game] { game.PlayInitial("Ac Ad 7h 8s 2d"); }, hand},
+                     {opponents(3), pickHand}});
+    EXPECT_EQ(game.Doc().GetOpponents(), 4);
+    EXPECT_TRUE(game.Doc().IsOffered(ParseCard("Ac")));
 }
 
 // Tab brings the focus to OK and to Discard while they are enabled; Space
