@@ -12,6 +12,7 @@
 #include <istream>
 #include <mutex>
 #include <ostream>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -122,6 +123,10 @@ bool ReadLine(std::istream& in, std::string& line, bool& tooLong)
         if (ch == '\n')
             return true;
         any = true;
+        // Leading blanks are dropped, so that a blank or comment line is
+        // skipped however far it is indented.
+        if (line.empty() && std::string_view(kSpaces).find(ch) != std::string_view::npos)
+            continue;
         if (line.size() < kMaxLineLength)
             line += ch;
         else

@@ -30,9 +30,17 @@ const TLine kLines[] = {
     {"--opponents 3 2c 4s 7d 9c Qh", exSameAsCommandLine},
     {"", exSkipped},
     {" \t  # indented comment", exSkipped},
+    {std::string(5000, ' '), exSkipped},
+    {std::string(5000, ' ') + "# far indented comment", exSkipped},
+    {std::string(5000, '\t') + "--opponents 2 2c 4s 7d 9c Qh", exSameAsCommandLine},
     {"\t--discard 2c  --draw As\t2c 4s 7d 9c Qh\r", exSameAsCommandLine},
     {"Ah Ah 2c 3d 4s", exSameAsCommandLine},
+    {"2c 4s 7d 9c", exSameAsCommandLine},
+    {"2c 4s 7d 9c 1x", exSameAsCommandLine},
+    {"--colour 2c 4s 7d 9c Qh", exSameAsCommandLine},
+    {"2c 4s 7d 9c Qh --opponents", exSameAsCommandLine},
     {"--opponents 9 2c 4s 7d 9c Qh", exSameAsCommandLine},
+    {"--discard 2c 2c 4s 7d 9c Qh", exSameAsCommandLine},
     {"--jobs 2 2c 4s 7d 9c Qh", exSameAsCommandLine},
     {"--holds Kd Ks 8s 4h 2c", exSameAsCommandLine},
     {"2c 4s 7d 9c Qh --help", exBatchError},
@@ -45,6 +53,8 @@ const TLine kLines[] = {
     {"--equity --drew 7 Kd Ks 8s 4h 2c", exSameAsCommandLine},
 };
 
+// Every line is answered in its place; run alone among good lines, a bad one
+// gives its error object and makes the run exit 2.
 TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
 {
     std::string input;
@@ -57,9 +67,16 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
 
     size_t answer = 0;
     for (size_t i = 0; i < std::size(kLines); ++i) {
-        if (kLines[i].m_nExpect == exSkipped)
-            continue;
         SCOPED_TRACE(kLines[i].m_strText.substr(0, 60));
+        std::vector<std::string> args = Words(kLines[i].m_strText);
+        const TOddsRun alone = RunOdds(args, "");
+        const bool skipped = kLines[i].m_nExpect == exSkipped;
+        const bool bad = kLines[i].m_nExpect == exBatchError || (!skipped && alone.m_nStatus != 0);
+        const TOddsRun among = RunOdds({"--batch"}, "As Ks Qs Js Ts\n" + kLines[i].m_strText + "\nAs Ks Qs Js Ts\n");
+        EXPECT_EQ(among.m_nStatus, bad ? 2 : 0);
+        EXPECT_EQ(Lines(among.m_strOut).size(), skipped ? 2u : 3u);
+        if (skipped)
+            continue;
         ASSERT_LT(answer, out.size());
         const std::string& got = out[answer++];
         TJson object;
@@ -68,15 +85,13 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
         EXPECT_EQ(object.m_arrMembers.front().first, "line");
         EXPECT_EQ(object.m_arrMembers.front().second.m_dValue, static_cast<double>(i + 1));
         const TJson* error = object.Find("error");
-        if (kLines[i].m_nExpect == exBatchError) {
-            EXPECT_TRUE(error != nullptr);
-            continue;
-        }
-        std::vector<std::string> args = Words(kLines[i].m_strText);
-        const TOddsRun alone = RunOdds(args, "");
-        if (alone.m_nStatus != 0) {
+        if (bad) {
             ASSERT_TRUE(error != nullptr);
-            EXPECT_EQ("quintara-odds: " + error->m_strValue + "\n", alone.m_strErr);
+            EXPECT_EQ(object.m_arrMembers.size(), 2u);
+            EXPECT_NE(error->m_strValue, "");
+            if (kLines[i].m_nExpect == exSameAsCommandLine) {
+                EXPECT_EQ("quintara-odds: " + error->m_strValue + "\n", alone.m_strErr);
+            }
             continue;
         }
         args.push_back("--json");
@@ -84,6 +99,20 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
         EXPECT_EQ(got + "\n", "{\"line\": " + std::to_string(i + 1) + ", " + json.substr(1));
     }
     EXPECT_EQ(answer, out.size());
+}
+
+// The limit an over-long line is refused with holds to the byte.
+TEST(OddsBatch, LinesUpToTheLimitAreAnswered)
+{
+    TJson refusal;
+    ASSERT_TRUE(ParseJson(RunOdds({"--batch"}, std::string(100000, 'x') + "\n").m_strOut, refusal));
+    const std::string error = refusal.Find("error")->m_strValue;
+    const size_t limit = std::stoul(error.substr(error.find_first_of("0123456789")));
+    const std::string request = "2c 4s 7d 9c Qh";
+    for (const size_t length : {limit, limit + 1}) {
+        const TOddsRun run = RunOdds({"--batch"}, request + std::string(length - request.size(), ' ') + "\n");
+        EXPECT_EQ(run.m_nStatus, length > limit ? 2 : 0) << length;
+    }
 }
 
 TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)
@@ -100,7 +129,6 @@ TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)
         EXPECT_EQ(many.m_strOut, one.m_strOut) << jobs << " jobs";
     }
     EXPECT_EQ(Lines(one.m_strOut).size(), 400u);
-    EXPECT_EQ(RunOdds({"--batch"}, "2c 4s 7d 9c Qh\n# only good lines\n").m_nStatus, 0);
 }
 
 TEST(OddsBatch, BadArgumentsAreUsageErrors)

@@ -10,8 +10,11 @@
 #include "PokerApp.h"
 #include "PokerDoc.h"
 #include "PokerView.h"
+#include "ResultsScene.h"
+#include "ScrollableStatic.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -158,3 +161,37 @@ public:
 private:
     CPokerApp m_app;
 };
+
+// What each stage shows: OK, Discard and whether it takes a click, the draw
+// analysis command, the figures (tables, description, showdown) and the
+// suggestions.
+struct TStageShows {
+    EStage m_eStage;
+    bool m_bOk, m_bDiscard, m_bDiscardEnabled, m_bDrawAnalysis, m_bFigures, m_bSuggestions;
+};
+
+inline const TStageShows kStageShows[] = {
+    {EStage::PickInitialHand, true, false, false, false, false, false},
+    {EStage::InitialHand, false, true, false, true, true, true},
+    {EStage::CardsMarked, false, true, true, true, true, true},
+    {EStage::PickReplacements, true, false, false, false, false, false},
+    {EStage::FinalHand, false, false, false, false, true, false},
+};
+
+// The game is at `stage`, the window shows what it shows there and every
+// control takes its clicks.
+inline void ExpectStageShown(CWindowDriver& game, EStage stage)
+{
+    ASSERT_EQ(game.Doc().GetStage(), stage);
+    const TStageShows& shows = kStageShows[static_cast<int>(stage) - static_cast<int>(EStage::PickInitialHand)];
+    ASSERT_EQ(shows.m_eStage, stage);
+    EXPECT_EQ(game.Ok()->isVisible(), shows.m_bOk);
+    EXPECT_EQ(game.DiscardButton()->isVisible(), shows.m_bDiscard);
+    EXPECT_EQ(game.DiscardButton()->isEnabled(), shows.m_bDiscardEnabled);
+    EXPECT_EQ(game.Frame().m_drawAnalysisAction->isEnabled(), shows.m_bDrawAnalysis);
+    EXPECT_EQ(game.View().ResultsScene().OneOpponentList()->isVisible(), shows.m_bFigures);
+    EXPECT_EQ(game.View().PlayingScene().AdviceBox()->isVisible(), shows.m_bFigures);
+    EXPECT_EQ(game.View().PlayingScene().ShowdownBlock()->isVisible(), shows.m_bFigures);
+    EXPECT_EQ(game.View().ResultsScene().SuggestionsBox()->isVisible(), shows.m_bSuggestions);
+    game.ExpectControlsReachable();
+}

@@ -35,78 +35,89 @@ int CardNamed(const QString& name)
     return rank < 13 && suit < 4 && rank >= 0 && suit >= 0 ? 13 * suit + rank : -1;
 }
 
-int ShownPickerCards(CWindowDriver& game)
+// What a screen reader finds in the 57 items, derived from the game: a
+// picker card is named, shown and available while it is unseen and being
+// picked from, checked while picked; a place is named by its card or as the
+// card back, always shown, available while the hand may be marked (cards
+// marked or not), checked while marked. Each shown item is found where it shows,
+// from its top edge down. A seat is shown while someone sits there, takes a
+// press once his draw can be seen, and gives the count as its value.
+void ExpectPageHeard(CWindowDriver& game)
 {
-    int shown = 0;
-    for (int card = 0; card < 52; ++card)
-        shown += Page(game)->child(card)->state().invisible ? 0 : 1;
-    return shown;
-}
-
-TEST(Accessibility, EveryPickerCardIsNamedAndFoundWhereItShows)
-{
-    CWindowDriver game;
+    const CPokerDoc& doc = game.Doc();
+    const EStage stage = doc.GetStage();
+    const bool picking = stage == EStage::PickInitialHand || stage == EStage::PickReplacements;
+    const bool marking = stage == EStage::InitialHand || stage == EStage::CardsMarked;
     QAccessibleInterface* page = Page(game);
     ASSERT_GE(page->childCount(), kFirstSeat + kMaxTableOpponents);
-    for (int card = 0; card < 52; ++card) {
-        QAccessibleInterface* item = page->child(card);
-        EXPECT_EQ(CardNamed(item->text(QAccessible::Name)), card);
-        EXPECT_EQ(page->indexOfChild(item), card);
-        EXPECT_EQ(item->parent(), page);
-        const QRect onScreen = item->rect();
-        EXPECT_EQ(page->childAt(onScreen.center().x(), onScreen.center().y()), item) << card;
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat) {
+        SCOPED_TRACE(testing::Message() << "stage " << static_cast<int>(stage) << ", seat " << seat);
+        QAccessibleInterface* child = page->child(kFirstSeat + seat);
+        const bool shown = seat < doc.GetOpponents();
+        EXPECT_EQ(child->state().invisible, !shown);
+        EXPECT_EQ(child->state().disabled, !(shown && doc.CanSetSeenDraws()));
+        EXPECT_FALSE(child->state().checkable);
+        const int drew = doc.GetSeenDraw(seat);
+        const QString value = child->text(QAccessible::Value);
+        EXPECT_FALSE(value.isEmpty());
+        if (drew != kDrawUnseen) {
+            EXPECT_TRUE(value.contains(QString::number(drew))) << value.toStdString();
+        }
     }
-    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
-        EXPECT_EQ(page->child(kFirstPlace + place)->text(QAccessible::Name), Text(idCardBack));
+    for (int item = 0; item < kFirstPlace + CPokerDoc::kPlaces; ++item) {
+        SCOPED_TRACE(testing::Message() << "stage " << static_cast<int>(stage) << ", item " << item);
+        QAccessibleInterface* child = page->child(item);
+        const int place = item - kFirstPlace;
+        const int card = place >= 0 ? doc.GetHandCard(place) : item;
+        const bool shown = place >= 0 || (picking && !doc.GetManager().IsKnown(card));
+        const bool available = place >= 0 ? marking : shown;
+        const QString name = child->text(QAccessible::Name);
+        EXPECT_TRUE(card < 0 ? name == Text(idCardBack) : CardNamed(name) == card) << name.toStdString();
+        EXPECT_EQ(child->state().invisible, !shown);
+        EXPECT_EQ(child->state().disabled, !available);
+        EXPECT_EQ(child->state().checked, place >= 0 ? doc.IsMarked(place) : doc.IsPicked(card));
+        EXPECT_EQ(child->actionInterface()->actionNames().isEmpty(), !available);
+        EXPECT_EQ(page->indexOfChild(child), item);
+        EXPECT_EQ(child->parent(), page);
+        const QRect onScreen = child->rect();
+        for (const QPoint& p : {onScreen.center(), onScreen.topLeft() + QPoint(1, 1)}) {
+            if (shown) {
+                EXPECT_EQ(page->childAt(p.x(), p.y()), child);
+            }
+        }
+    }
 }
 
-TEST(Accessibility, PickerOffersOnlyUnseenCardsWhilePicking)
+// A whole game, by clicks and by the reader's press action alike.
+TEST(Accessibility, EveryItemSaysWhatItShowsAtEveryStage)
 {
     CWindowDriver game;
-    EXPECT_EQ(ShownPickerCards(game), 52);
-    game.PlayInitial("Ac Ad 7h 8s 2d");
-    EXPECT_EQ(ShownPickerCards(game), 0);
-    game.ClickPlace(3);
-    game.ClickPlace(4);
-    game.ClickControl(game.DiscardButton());
-    EXPECT_EQ(ShownPickerCards(game), 47);
-    EXPECT_TRUE(Page(game)->child(ParseCard("Ac"))->state().disabled);
-    EXPECT_TRUE(Page(game)->child(ParseCard("8s"))->actionInterface()->actionNames().isEmpty());
-
-    // The seats follow the places: three at this table, each giving his seen
-    // draw as its value and pressing as a click on him does.
-    QAccessibleInterface* seat = Page(game)->child(kFirstSeat + 1);
-    const QString unseen = seat->text(QAccessible::Value);
-    EXPECT_FALSE(seat->text(QAccessible::Name).isEmpty());
-    seat->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(game.Doc().GetSeenDraw(1), 0);
-    EXPECT_NE(seat->text(QAccessible::Value), unseen);
-    EXPECT_TRUE(seat->text(QAccessible::Value).contains(QLatin1Char('0')));
-    EXPECT_TRUE(Page(game)->child(kFirstSeat + 3)->state().invisible);
-    EXPECT_FALSE(seat->state().invisible);
-}
-
-TEST(Accessibility, ClicksAndPressActionsPickAndMarkAlike)
-{
-    CWindowDriver game;
-    QAccessibleInterface* page = Page(game);
-    const int clicked = ParseCard("Qh");
-    const int pressed = ParseCard("3s");
-    game.Pick(clicked);
-    EXPECT_TRUE(page->child(clicked)->state().checked);
-    page->child(pressed)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(game.Doc().IsPicked(pressed));
-    EXPECT_TRUE(page->child(pressed)->state().selected);
-
-    game.Pick("Ac Ad 7h");
-    game.ClickControl(game.Ok());
-    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
-        EXPECT_EQ(CardNamed(page->child(kFirstPlace + place)->text(QAccessible::Name)), game.Doc().GetHandCard(place));
+    auto press = [&game](int item) {
+        Page(game)->child(item)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        game.Settle();
+    };
+    ExpectPageHeard(game);
+    game.Pick("Qh");
+    press(ParseCard("3s"));
+    EXPECT_TRUE(game.Doc().IsPicked(ParseCard("3s")));
+    ExpectPageHeard(game);
+    game.PlayInitial("Ac Ad 7h");
+    ExpectPageHeard(game);
     game.ClickPlace(1);
-    EXPECT_TRUE(page->child(kFirstPlace + 1)->state().checked);
-    page->child(kFirstPlace + 2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    press(kFirstPlace + 2);
     EXPECT_TRUE(game.Doc().IsMarked(2));
-    EXPECT_FALSE(page->child(kFirstPlace + 0)->state().checked);
+    ExpectPageHeard(game);
+    game.ClickControl(game.DiscardButton());
+    ExpectPageHeard(game);
+    press(kFirstSeat);
+    EXPECT_EQ(game.Doc().GetSeenDraw(0), 0);
+    ExpectPageHeard(game);
+    game.Pick("2h");
+    press(ParseCard("Kc"));
+    ExpectPageHeard(game);
+    game.ClickControl(game.Ok());
+    ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
+    ExpectPageHeard(game);
 }
 
 TEST(Accessibility, TablesAndBoxesGiveTheirText)

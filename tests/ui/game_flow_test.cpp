@@ -2,15 +2,12 @@
 // with the keyboard, checking what the player sees at every stage.
 #include "WindowDriver.h"
 
-#include "ResultsScene.h"
-#include "ScrollableStatic.h"
+#include "HelpWindow.h"
 #include "Style.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QTreeWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -38,16 +35,16 @@ void ExpectListShows(const QTreeWidget* list, const CCardDistributionManager::TR
     }
 }
 
-void ExpectResultsShown(CWindowDriver& game, bool suggestions)
+// The tables, the description, the suggestions while they show, and the
+// showdown block give the game's figures.
+void ExpectResultsShown(CWindowDriver& game)
 {
     game.FinishEquity();
     const CResultsScene& results = game.View().ResultsScene();
     const TConfirmedHand& hand = game.Doc().GetResult();
-    ASSERT_TRUE(results.OneOpponentList()->isVisible());
     ExpectListShows(results.OneOpponentList(), hand.m_arrOneOpponent);
     ExpectListShows(results.AtLeastOneList(), hand.m_arrAtLeastOne);
-    EXPECT_EQ(results.SuggestionsBox()->isVisible(), suggestions);
-    if (suggestions) {
+    if (results.SuggestionsBox()->isVisible()) {
         // The advice, then the sentence on the hold that wins the pot most.
         const QString box = results.SuggestionsBox()->toPlainText();
         EXPECT_TRUE(box.startsWith(Shown(hand.m_strAdvice))) << box.toStdString();
@@ -58,7 +55,6 @@ void ExpectResultsShown(CWindowDriver& game, bool suggestions)
         EXPECT_TRUE(box.contains(QString::fromStdString(share.m_strFigure))) << box.toStdString();
         EXPECT_TRUE(box.contains(QString::fromStdString(DescribeTable(game.Doc().GetTable())))) << box.toStdString();
     }
-    EXPECT_TRUE(game.View().PlayingScene().AdviceBox()->isVisible());
     EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), Shown(hand.m_strDescription));
     // The showdown block reads the run's figures, each with its interval or
     // exact, under a heading that names the table.
@@ -73,13 +69,39 @@ void ExpectResultsShown(CWindowDriver& game, bool suggestions)
         EXPECT_TRUE(showdown->accessibleName().contains(QString::fromStdString(row.m_strFigure))) << row.m_strFigure;
 }
 
+// Steps of a game, each with the stage it must leave the game at.
+using TSteps = std::vector<std::pair<std::function<void()>, EStage>>;
+
+void PlaySteps(CWindowDriver& game, const TSteps& steps)
+{
+    for (size_t i = 0; i < steps.size() && !::testing::Test::HasFatalFailure(); ++i) {
+        SCOPED_TRACE(testing::Message() << "step " << i);
+        steps[i].first();
+        ExpectStageShown(game, steps[i].second);
+        // F1 opens the stage's topic.
+        game.Frame().m_helpAction->trigger();
+        const auto* help = game.View().findChild<CHelpWindow*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->m_nTopic, static_cast<int>(steps[i].second));
+    }
+}
+
+// Every click and command of the window from every stage, refused ones and
+// the way back included.
 TEST(GameFlow, WholeGameWithTheMouse)
 {
     CWindowDriver game;
-    game.ExpectControlsReachable();
-    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
-    SaveScreenshot(game, "stage3_pick_hand");
+    game.View().SetHelpFile(QStringLiteral(QUINTARA_HELP_PAGE));
+    const QRect eightInFullDeck = game.View().CardsScene().CardRect(ParseCard("8c"));  // all cards offered
+    const auto place = [&game](int p) { return [&game, p] { game.ClickPlace(p); }; };
+    const auto press = [&game](QPushButton* button) { return [&game, button] { game.ClickControl(button); }; };
+    const auto command = [](QAction* action) { return [action] { action->trigger(); }; };
+    const auto shot = [&game](const char* name) { return [&game, name] { SaveScreenshot(game, name); }; };
+    const EStage pickHand = EStage::PickInitialHand, hand = EStage::InitialHand, marked = EStage::CardsMarked;
+    CMainFrame& frame = game.Frame();
 
+    PlaySteps(game, {{shot("stage3_pick_hand"), pickHand}, {place(0), pickHand}, {press(game.Ok()), pickHand},
+                     {command(frame.m_undoAction), pickHand}});
     // OK comes alive at the fifth card; a sixth is refused.
     game.Pick("Qh 2c 9c 4s");
     EXPECT_FALSE(game.Ok()->isEnabled());
@@ -87,51 +109,57 @@ TEST(GameFlow, WholeGameWithTheMouse)
     EXPECT_TRUE(game.Ok()->isEnabled());
     game.Pick("Ah");
     EXPECT_FALSE(game.Doc().IsPicked(ParseCard("Ah")));
-    game.ClickControl(game.Ok());
-
-    ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
+    PlaySteps(game, {{press(game.Ok()), hand}});
     const std::vector<int> dealt = Cards("2c 9c 7d Qh 4s");  // by suit, ace to king
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         EXPECT_EQ(game.Doc().GetHandCard(place), dealt[static_cast<size_t>(place)]);
-    EXPECT_FALSE(game.Ok()->isVisible());
-    ExpectResultsShown(game, true);
-    game.ExpectControlsReachable();
-    SaveScreenshot(game, "stage4_initial_hand");
+    ExpectResultsShown(game);
 
-    game.ClickPlace(0);
-    ASSERT_EQ(game.Doc().GetStage(), EStage::CardsMarked);
-    game.ExpectControlsReachable();
-    SaveScreenshot(game, "stage5_marked");
-
-    // The middle of Discard's face, where the table note's rectangle also lies.
-    game.ClickControl(game.DiscardButton());
-    ASSERT_EQ(game.Doc().GetStage(), EStage::PickReplacements);
-    EXPECT_EQ(game.Doc().GetPickCount(), 1u);
-    EXPECT_FALSE(game.View().ResultsScene().OneOpponentList()->isVisible());
-    EXPECT_FALSE(game.View().PlayingScene().AdviceBox()->isVisible());
-    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
-    game.ExpectControlsReachable();
-    SaveScreenshot(game, "stage6_pick_replacements");
+    // Mark two, unmark both: back at the initial hand. Discard is pressed in
+    // the middle of its face, where the table note's rectangle also lies.
+    PlaySteps(game, {{shot("stage4_initial_hand"), hand}, {[&game] { game.Pick("Ac"); }, hand},
+                     {press(game.DiscardButton()), hand}, {place(0), marked}, {place(3), marked}, {place(0), marked},
+                     {place(3), hand}, {place(0), marked}, {shot("stage5_marked"), marked},
+                     {command(frame.m_undoAction), hand}, {command(frame.m_redoAction), marked},
+                     {press(game.DiscardButton()), EStage::PickReplacements}, {place(1), EStage::PickReplacements},
+                     {shot("stage6_pick_replacements"), EStage::PickReplacements}});
 
     EXPECT_FALSE(game.Doc().IsOffered(ParseCard("2c")));  // thrown away
-    // A click on a seat's hand steps his seen draw on from unseen; one on
-    // the count beside it does the same.
+    // A click on a seat's hand steps his seen draw on from unseen.
     game.ClickPage(game.View().PlayingScene().SeatRect(0).center());
     EXPECT_EQ(game.Doc().GetSeenDraw(0), 0);
-    game.Pick("Ac");
-    game.ClickControl(game.Ok());
-    ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
+    // The clubs column closed up over the known 2c and 9c: Tc shows where
+    // 8c did in the full deck, and a click there picks it.
+    const int ten = ParseCard("Tc");
+    EXPECT_EQ(game.View().CardsScene().CardRect(ten), eightInFullDeck);
+    game.ClickPage(QPoint(eightInFullDeck.center().x(), eightInFullDeck.top() + 20));
+    EXPECT_EQ(game.Doc().GetPicked(), std::vector<int>{ten});
+    PlaySteps(game, {{press(game.Ok()), EStage::FinalHand}});
+    EXPECT_EQ(game.Doc().GetHandCard(0), ten);
+    // One on the count beside a seat does the same, and undo takes it back.
     for (int click = 0; click < 2; ++click)
         game.ClickPage(game.View().PlayingScene().SeatCountRect(2).center());
     EXPECT_EQ(game.Doc().GetSeenDraw(2), 1);
     EXPECT_EQ(game.Doc().GetSeenDraw(1), kDrawUnseen);
     game.Frame().m_undoAction->trigger();
     EXPECT_EQ(game.Doc().GetSeenDraw(2), 0);
-    EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
+    EXPECT_EQ(game.Doc().GetHandCard(0), ten);
     EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // kept cards stay put
-    ExpectResultsShown(game, false);
-    game.ExpectControlsReachable();
-    SaveScreenshot(game, "stage7_final_hand");
+    ExpectResultsShown(game);
+    // Escape leaves the game as it is; another table starts a new game there.
+    const auto opponents = [&frame](int answer) {
+        return [&frame, answer] {
+            AnswerOpponents(answer);
+            frame.m_changeOpponentsAction->trigger();
+        };
+    };
+    PlaySteps(game, {{shot("stage7_final_hand"), EStage::FinalHand}, {place(1), EStage::FinalHand},
+                     {command(frame.m_undoAction), EStage::PickReplacements},
+                     {command(frame.m_redoAction), EStage::FinalHand}, {opponents(-1), EStage::FinalHand},
+                     {command(frame.m_newAction), pickHand}, {[&game] { game.PlayInitial("Ac Ad 7h 8s 2d"); }, hand},
+                     {opponents(3), pickHand}});
+    EXPECT_EQ(game.Doc().GetOpponents(), 4);
+    EXPECT_TRUE(game.Doc().IsOffered(ParseCard("Ac")));
 }
 
 // After the discard each seat's count shows beside its hand, on the table,

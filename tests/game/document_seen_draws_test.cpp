@@ -1,5 +1,5 @@
-// What a new change does to the steps that could be redone or undone. Undo
-// and redo through a whole game are played through the window.
+// What each opponent was seen to draw: a step of the history like the
+// others, taken only after the discard, forgotten by a new game or table.
 #include "BruteForce.h"
 #include "PokerDoc.h"
 
@@ -9,25 +9,6 @@
 #include <vector>
 
 namespace {
-
-TEST(DocumentHistory, NewChangesForgetWhatCouldBeRedone)
-{
-    // Each change, and whether the steps before it can still be undone.
-    const std::vector<std::pair<std::function<void(CPokerDoc&)>, bool>> changes = {
-        {[](CPokerDoc& doc) { doc.ToggleMark(4); }, true},
-        {[](CPokerDoc& doc) { doc.Undo(); doc.TogglePick(Cards("Kh")[0]); }, false},
-        {[](CPokerDoc& doc) { doc.OnNewDocument(); }, false},
-        {[](CPokerDoc& doc) { doc.OnChangeOpponents(2); }, false},
-    };
-    for (size_t i = 0; i < changes.size(); ++i) {
-        CPokerDoc doc;
-        ASSERT_TRUE(doc.SetPicked(Cards("Kh Kd 5c 8s 3h")) && doc.ConfirmCards() && doc.ToggleMark(1) && doc.Undo());
-        ASSERT_TRUE(doc.CanRedo());
-        changes[i].first(doc);
-        EXPECT_FALSE(doc.CanRedo()) << i;
-        EXPECT_EQ(doc.CanUndo(), changes[i].second) << i;
-    }
-}
 
 // A hand played to the discard, the marked places thrown.
 CPokerDoc Discarded(const char* dealt, unsigned marks, int opponents)
@@ -48,7 +29,7 @@ std::vector<int> SeenDraws(const CPokerDoc& doc)
 
 // Seen draws are steps like the others: each undoes and redoes whole, with
 // the stage it was set at, and the equity run of the final hand carries them.
-TEST(DocumentHistory, SeenDrawsAreStepsAndReachTheFinalRun)
+TEST(DocumentSeenDraws, AreStepsAndReachTheFinalRun)
 {
     CPokerDoc doc = Discarded("Kh Kd 5c 8s 3h", 0b00101, 3);
     ASSERT_TRUE(doc.SetSeenDraw(1, 3));
@@ -76,7 +57,7 @@ TEST(DocumentHistory, SeenDrawsAreStepsAndReachTheFinalRun)
 // What takes a seen draw, and what forgets them all. Once the replacements
 // are in, every ace and king is seen, so no opponent can hold the high card
 // the usual play draws four to: the count is taken, and the run refuses it.
-TEST(DocumentHistory, SeenDrawsTakenOnlyAfterTheDiscardAndForgottenByANewGame)
+TEST(DocumentSeenDraws, TakenOnlyAfterTheDiscardAndForgottenByANewGame)
 {
     struct TCase {
         const char* m_pName;
