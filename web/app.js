@@ -1,0 +1,410 @@
+// The page of the web edition. Every decision is the game's (Module.Game, the
+// desktop's document compiled to WebAssembly): the page calls one verb, then
+// shows again everything the game says.
+"use strict";
+
+// Where the game stands (the document's stages).
+const kStage = { pickInitialHand: 3, initialHand: 4, cardsMarked: 5, pickReplacements: 6, finalHand: 7 };
+const kPlaces = 5;
+const kCards = 52;
+const kRanks = 13;
+// res/images: bitmap142 is the card back, bitmap144 the Ace of clubs and the
+// faces follow in card-index order (13 x suit + rank), each also at @2x.
+const kBackPicture = 142;
+const kFirstFacePicture = 144;
+// How long a refused key's hint stays in the prompt.
+const kHintMilliseconds = 2500;
+
+let game = null;
+let texts = null;
+let hint = "";
+let hintTimer = 0;
+let holdsShown = null;  // the stage and hand the holds table was filled for
+
+const $ = (id) => document.getElementById(id);
+
+function picture(img, id) {
+  img.src = `images/bitmap${id}.png`;
+  img.srcset = `images/bitmap${id}.png 1x, images/bitmap${id}@2x.png 2x`;
+}
+
+function cardPicture(card) {
+  return card >= 0 ? kFirstFacePicture + card : kBackPicture;
+}
+
+// ---- building the page once the game is there ----
+
+function buildDeck() {
+  const deck = $("deck");
+  for (let card = 0; card < kCards; ++card) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "card";
+    button.dataset.card = String(card);
+    button.setAttribute("aria-label", Module.cardName(card));
+    button.tabIndex = card === 0 ? 0 : -1;
+    const img = document.createElement("img");
+    img.alt = "";
+    img.width = 71;
+    img.height = 96;
+    picture(img, cardPicture(card));
+    button.append(img);
+    button.addEventListener("click", () => act(() => game.togglePick(card)));
+    deck.append(button);
+  }
+  deck.addEventListener("keydown", moveInDeck);
+}
+
+function buildPlaces() {
+  const places = $("places");
+  for (let place = 0; place < kPlaces; ++place) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "card place";
+    button.dataset.place = String(place);
+    const img = document.createElement("img");
+    img.alt = "";
+    img.width = 71;
+    img.height = 96;
+    button.append(img);
+    button.addEventListener("click", () => act(() => game.toggleMark(place)));
+    places.append(button);
+  }
+}
+
+function fillHead(table, caption, columns) {
+  table.querySelector("caption").textContent = caption;
+  table.querySelectorAll("thead th").forEach((th, i) => { th.textContent = columns[i]; });
+}
+
+function applyTexts() {
+  document.title = texts.appTitle;
+  $("appTitle").textContent = texts.appTitle;
+  $("opponentsLabel").textContent = texts.opponents;
+  $("newButton").textContent = texts.newCommand;
+  $("undoButton").textContent = texts.undoCommand;
+  $("redoButton").textContent = texts.redoCommand;
+  $("helpLink").textContent = texts.helpCommand;
+  $("okButton").textContent = texts.ok;
+  $("discardButton").textContent = texts.discard;
+  $("pasteLabel").textContent = texts.pasteTitle;
+  $("description").setAttribute("aria-label", texts.descriptionName);
+  const columns = [texts.formationColumn, texts.probabilityColumn, texts.oddsColumn];
+  fillHead($("oneOpponentTable"), texts.oneOpponentHeading, columns);
+  fillHead($("atLeastOneTable"), texts.atLeastOneHeading, columns);
+  fillHead($("showdownTable"), "", [texts.outcomeColumn, texts.probabilityColumn, texts.oddsColumn]);
+  $("tableNote").textContent = texts.tableNote;
+  $("suggestionsHeading").textContent = texts.suggestionsHeading;
+  $("holdsHeading").textContent = texts.holdsTitle;
+  const head = $("holdsTable").querySelector("thead tr");
+  for (const heading of texts.holdsHeadings) {
+    const th = document.createElement("th");
+    th.scope = "col";
+    th.textContent = heading.replace(/\n/g, " ");
+    head.append(th);
+  }
+}
+
+// ---- showing the game ----
+
+function fillRows(table, rows) {
+  const body = table.querySelector("tbody");
+  body.replaceChildren(...rows.map((row) => {
+    const tr = document.createElement("tr");
+    const label = document.createElement("th");
+    label.scope = "row";
+    label.textContent = row.label;
+    tr.append(label);
+    for (const text of [row.probability, row.odds]) {
+      const td = document.createElement("td");
+      td.textContent = text;
+      tr.append(td);
+    }
+    return tr;
+  }));
+}
+
+function fillHolds() {
+  const holds = game.holds();
+  $("holdsExplanation").textContent = game.holdsExplanation();
+  const body = $("holdsTable").querySelector("tbody");
+  body.replaceChildren(...holds.map((hold, index) => {
+    const tr = document.createElement("tr");
+    const rank = document.createElement("td");
+    rank.textContent = String(index + 1);
+    const keep = document.createElement("th");
+    keep.scope = "row";
+    // The row's own button marks its discards, as the dialog's Mark discards does.
+    const mark = document.createElement("button");
+    mark.type = "button";
+    mark.className = "markHold";
+    mark.textContent = hold.keep;
+    mark.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
+    mark.addEventListener("click", () => act(() => game.markHold(index)));
+    keep.append(mark);
+    tr.append(rank, keep);
+    for (const cell of hold.cells) {
+      const td = document.createElement("td");
+      td.textContent = cell;
+      tr.append(td);
+    }
+    return tr;
+  }));
+}
+
+function showDeck(picking) {
+  $("picker").hidden = !picking;
+  if (!picking)
+    return;
+  $("pickTitle").textContent = game.pickTitle();
+  for (const button of $("deck").children) {
+    const card = Number(button.dataset.card);
+    const offered = game.isOffered(card);
+    button.classList.toggle("unoffered", !offered);
+    button.setAttribute("aria-disabled", String(!offered));
+    button.setAttribute("aria-pressed", String(game.isPicked(card)));
+  }
+  $("okButton").disabled = !game.canConfirm();
+  const typed = game.typedPrompt();
+  $("prompt").textContent = hint || typed;
+}
+
+function showHand(stage) {
+  const canMark = game.canMark();
+  $("handCaption").textContent = stage === kStage.finalHand ? texts.finalCaption : texts.initialCaption;
+  for (const button of $("places").children) {
+    const place = Number(button.dataset.place);
+    const card = game.handCard(place);
+    picture(button.firstChild, cardPicture(card));
+    button.setAttribute("aria-label", Module.cardName(card));
+    button.setAttribute("aria-disabled", String(!canMark));
+    if (canMark)
+      button.setAttribute("aria-pressed", String(game.isMarked(place)));
+    else
+      button.removeAttribute("aria-pressed");
+    button.classList.toggle("marked", game.isMarked(place));
+    button.tabIndex = canMark ? 0 : -1;
+  }
+  $("discardButton").hidden = !canMark;
+  $("discardButton").disabled = game.markedCount() === 0;
+}
+
+function showResults(stage) {
+  const shown = stage === kStage.initialHand || stage === kStage.cardsMarked || stage === kStage.finalHand;
+  $("results").hidden = !shown;
+  $("description").hidden = !shown;
+  if (!shown)
+    return;
+  const result = game.result();
+  $("description").textContent = result.description;
+  fillRows($("oneOpponentTable"), result.oneOpponent);
+  fillRows($("atLeastOneTable"), result.atLeastOne);
+  $("suggestions").hidden = result.final;
+  $("advice").textContent = result.advice;
+  $("showdownTable").querySelector("caption").textContent = result.showdownHeading;
+  fillRows($("showdownTable"), result.showdown);
+  $("showdownHands").textContent = result.showdownHands;
+  const canMark = game.canMark();
+  $("holds").hidden = !canMark;
+  // The holds are counted once per initial hand, not at every mark.
+  const hand = Array.from({ length: kPlaces }, (_, place) => game.handCard(place)).join(" ");
+  if (canMark && holdsShown !== hand) {
+    fillHolds();
+    holdsShown = hand;
+  }
+  if (!canMark)
+    holdsShown = null;
+}
+
+function render() {
+  const stage = game.stage();
+  showDeck(game.pickCount() > 0);
+  showHand(stage);
+  showResults(stage);
+  $("opponents").value = String(game.opponents());
+  $("undoButton").disabled = !game.canUndo();
+  $("redoButton").disabled = !game.canRedo();
+  $("helpLink").href = `quintara.html#${stage}`;
+  document.body.dataset.stage = String(stage);
+}
+
+// Keeps the keys with the game when a step hides what had the focus: the
+// next thing to do gets it.
+function placeFocus(stageBefore) {
+  const stage = game.stage();
+  if (stage === stageBefore)
+    return;
+  const active = document.activeElement;
+  const lost = !active || active === document.body || active.closest("[hidden]") || active.disabled;
+  if (!lost && active.id !== "okButton" && active.id !== "discardButton")
+    return;
+  if (game.pickCount() > 0)
+    focusDeckCard(firstOffered());
+  else if (game.canMark())
+    $("places").children[0].focus();
+  else
+    $("description").focus();
+}
+
+// One step of the game, then the page shows it.
+function act(step) {
+  const stageBefore = game.stage();
+  step();
+  if (game.stage() !== stageBefore)
+    showHint("");
+  render();
+  placeFocus(stageBefore);
+}
+
+function showHint(text) {
+  hint = text;
+  clearTimeout(hintTimer);
+  if (text)
+    hintTimer = setTimeout(() => { hint = ""; render(); }, kHintMilliseconds);
+}
+
+// ---- the deck from the keyboard: one tab stop, arrows move ----
+
+function firstOffered() {
+  for (let card = 0; card < kCards; ++card)
+    if (game.isOffered(card))
+      return card;
+  return 0;
+}
+
+function focusDeckCard(card) {
+  const buttons = $("deck").children;
+  for (const button of buttons)
+    button.tabIndex = -1;
+  buttons[card].tabIndex = 0;
+  buttons[card].focus();
+}
+
+function moveInDeck(event) {
+  const from = Number(event.target.dataset.card);
+  if (Number.isNaN(from))
+    return;
+  const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -kRanks, ArrowDown: kRanks, Home: -(from % kRanks),
+                  End: kRanks - 1 - (from % kRanks) };
+  if (!(event.key in moves))
+    return;
+  event.preventDefault();
+  const to = from + moves[event.key];
+  if (to >= 0 && to < kCards)
+    focusDeckCard(to);
+}
+
+// ---- keys and paste, as on the desktop ----
+
+function onKey(event) {
+  const target = event.target;
+  const inField = target.matches && target.matches("input, select, textarea");
+  const onControl = target.matches && target.matches("button, a, [tabindex='0'].scroller");
+  const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+  const key = event.key;
+
+  if (key === "F1") {
+    event.preventDefault();
+    window.open($("helpLink").href, "_blank", "noopener");
+    return;
+  }
+  if (!inField && (event.ctrlKey || event.metaKey) && !event.altKey) {
+    const lower = key.toLowerCase();
+    if (lower === "z" && !event.shiftKey) {
+      event.preventDefault();
+      act(() => game.undo());
+    } else if ((lower === "z" && event.shiftKey) || lower === "y") {
+      event.preventDefault();
+      act(() => game.redo());
+    }
+    return;
+  }
+  if (inField || !plain)
+    return;
+  // Enter and Space on a button press it; elsewhere Enter is the page's.
+  const enter = key === "Enter" && !onControl;
+  if (game.pickCount() > 0) {
+    if (enter) {
+      act(() => game.confirm());
+    } else if (key === "Backspace") {
+      game.eraseKey();
+      showHint("");
+      act(() => {});
+    } else if (key === "Escape") {
+      game.clearTyping();
+      showHint("");
+      render();
+    } else if (key.length === 1 && !(key === " " && onControl)) {
+      const refusal = game.typeKey(key);
+      showHint(refusal);
+      act(() => {});
+    } else {
+      return;
+    }
+    event.preventDefault();
+    return;
+  }
+  if (game.canMark()) {
+    const digit = Number(key);
+    if (enter)
+      act(() => game.discard());
+    else if (key.length === 1 && digit >= 1 && digit <= kPlaces)
+      act(() => game.toggleMark(digit - 1));
+    else
+      return;
+    event.preventDefault();
+  }
+}
+
+function paste(text) {
+  if (game.pickCount() === 0)
+    return false;
+  const refusal = game.paste(text);
+  showHint(refusal);
+  act(() => {});
+  return !refusal;
+}
+
+function wire() {
+  $("okButton").addEventListener("click", () => act(() => game.confirm()));
+  $("discardButton").addEventListener("click", () => act(() => game.discard()));
+  $("newButton").addEventListener("click", () => act(() => game.newGame()));
+  $("undoButton").addEventListener("click", () => act(() => game.undo()));
+  $("redoButton").addEventListener("click", () => act(() => game.redo()));
+  $("opponents").addEventListener("change", (event) =>
+    act(() => game.setOpponents(Number(event.target.value))));
+  $("pasteForm").addEventListener("submit", (event) => {
+    event.preventDefault();
+    const input = $("pasteInput");
+    if (paste(input.value)) {
+      input.value = "";
+      if (game.canConfirm())
+        $("okButton").focus();
+    }
+  });
+  document.addEventListener("keydown", onKey);
+  document.addEventListener("paste", (event) => {
+    if (event.target.matches && event.target.matches("input, textarea"))
+      return;
+    event.preventDefault();
+    paste(event.clipboardData.getData("text"));
+  });
+  for (const id of ["opponents", "newButton"])
+    $(id).disabled = false;
+}
+
+QuintaraModule().then((module) => {
+  window.Module = module;
+  game = new module.Game();
+  texts = module.texts();
+  applyTexts();
+  buildDeck();
+  buildPlaces();
+  wire();
+  render();
+  document.body.dataset.ready = "true";
+  performance.mark("quintara-interactive");
+});
+
+if ("serviceWorker" in navigator)
+  navigator.serviceWorker.register("sw.js");
