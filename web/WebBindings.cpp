@@ -45,6 +45,7 @@ val HoldsValue(CWebGame& game)
     for (const TWebHold& hold : game.Holds()) {
         val item = val::object();
         item.set("keep", hold.m_strKeep);
+        item.set("keptCards", hold.m_strKeptCards);
         val cells = val::array();
         for (const std::string& cell : hold.m_arrCells)
             cells.call<void>("push", cell);

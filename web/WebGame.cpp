@@ -117,8 +117,10 @@ const std::vector<TWebHold>& CWebGame::Holds()
     SortHoldsBestFirst(outcomes);
     for (const TDrawOutcome& outcome : outcomes) {
         TWebHold hold;
-        for (int i = 0; i < outcome.m_nKeptCount; ++i)
+        for (int i = 0; i < outcome.m_nKeptCount; ++i) {
             hold.m_strKeep += (i ? " " : "") + CardSymbolText(outcome.m_anKept[i]);
+            hold.m_strKeptCards += (i ? " " : "") + CardText(outcome.m_anKept[i]);
+        }
         if (hold.m_strKeep.empty())
             hold.m_strKeep = LoadString(idDrawAnalysisNoCards);
         for (const double probability : outcome.m_adProbability)

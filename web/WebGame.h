@@ -29,6 +29,7 @@ struct TWebResult {
 // One way to keep cards from the initial hand, as the draw analysis lists it.
 struct TWebHold {
     std::string m_strKeep;              // the kept cards with suit symbols, or "(none)"
+    std::string m_strKeptCards;         // the same as typed ("Qh 10h" as "Qh Th"), empty for none
     std::vector<std::string> m_arrCells;  // one per category, then improve, at least as strong, odds
     unsigned m_nDiscardMask = 0;        // the hand places this hold throws away
 };

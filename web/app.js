@@ -6,6 +6,7 @@
 // Where the game stands (the document's stages).
 const kStage = { pickInitialHand: 3, initialHand: 4, cardsMarked: 5, pickReplacements: 6, finalHand: 7 };
 const kPlaces = 5;
+const kMaxOpponents = 5;
 const kCards = 52;
 const kRanks = 13;
 // res/images: bitmap142 is the card back, bitmap144 the Ace of clubs and the
@@ -69,6 +70,20 @@ function buildPlaces() {
     button.append(img);
     button.addEventListener("click", () => act(() => game.toggleMark(place)));
     places.append(button);
+  }
+}
+
+// The table's size as five buttons, the one in force pressed: one tap each.
+function buildOpponents() {
+  const group = $("opponentButtons");
+  for (let opponents = 1; opponents <= kMaxOpponents; ++opponents) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "segment";
+    button.textContent = String(opponents);
+    button.dataset.opponents = String(opponents);
+    button.addEventListener("click", () => act(() => game.setOpponents(opponents)));
+    group.append(button);
   }
 }
 
@@ -139,6 +154,7 @@ function fillHolds() {
     mark.type = "button";
     mark.className = "markHold";
     mark.textContent = hold.keep;
+    mark.dataset.cards = hold.keptCards;
     mark.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
     mark.addEventListener("click", () => act(() => game.markHold(index)));
     keep.append(mark);
@@ -177,6 +193,8 @@ function showHand(stage) {
     const card = game.handCard(place);
     picture(button.firstChild, cardPicture(card));
     button.setAttribute("aria-label", Module.cardName(card));
+    button.dataset.card = String(card);
+    button.dataset.text = card >= 0 ? Module.cardText(card) : "";
     button.setAttribute("aria-disabled", String(!canMark));
     if (canMark)
       button.setAttribute("aria-pressed", String(game.isMarked(place)));
@@ -221,7 +239,8 @@ function render() {
   showDeck(game.pickCount() > 0);
   showHand(stage);
   showResults(stage);
-  $("opponents").value = String(game.opponents());
+  for (const button of $("opponentButtons").children)
+    button.setAttribute("aria-pressed", String(Number(button.dataset.opponents) === game.opponents()));
   $("undoButton").disabled = !game.canUndo();
   $("redoButton").disabled = !game.canRedo();
   $("helpLink").href = `quintara.html#${stage}`;
@@ -299,7 +318,10 @@ function moveInDeck(event) {
 function onKey(event) {
   const target = event.target;
   const inField = target.matches && target.matches("input, select, textarea");
-  const onControl = target.matches && target.matches("button, a, [tabindex='0'].scroller");
+  // The deck and the hand are the game's own: there Space presses a card and
+  // Enter is OK or Discard, as on the desktop. Other controls keep Enter.
+  const onControl = target.matches && target.matches("button:not(.card), a, .scroller");
+  const onCard = target.matches && target.matches(".card");
   const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
   const key = event.key;
 
@@ -321,8 +343,9 @@ function onKey(event) {
   }
   if (inField || !plain)
     return;
-  // Enter and Space on a button press it; elsewhere Enter is the page's.
   const enter = key === "Enter" && !onControl;
+  if (enter && onCard)
+    event.preventDefault();
   if (game.pickCount() > 0) {
     if (enter) {
       act(() => game.confirm());
@@ -334,7 +357,7 @@ function onKey(event) {
       game.clearTyping();
       showHint("");
       render();
-    } else if (key.length === 1 && !(key === " " && onControl)) {
+    } else if (key.length === 1 && !(key === " " && (onControl || onCard))) {
       const refusal = game.typeKey(key);
       showHint(refusal);
       act(() => {});
@@ -371,8 +394,6 @@ function wire() {
   $("newButton").addEventListener("click", () => act(() => game.newGame()));
   $("undoButton").addEventListener("click", () => act(() => game.undo()));
   $("redoButton").addEventListener("click", () => act(() => game.redo()));
-  $("opponents").addEventListener("change", (event) =>
-    act(() => game.setOpponents(Number(event.target.value))));
   $("pasteForm").addEventListener("submit", (event) => {
     event.preventDefault();
     const input = $("pasteInput");
@@ -389,8 +410,7 @@ function wire() {
     event.preventDefault();
     paste(event.clipboardData.getData("text"));
   });
-  for (const id of ["opponents", "newButton"])
-    $(id).disabled = false;
+  $("newButton").disabled = false;
 }
 
 QuintaraModule().then((module) => {
@@ -398,6 +418,7 @@ QuintaraModule().then((module) => {
   game = new module.Game();
   texts = module.texts();
   applyTexts();
+  buildOpponents();
   buildDeck();
   buildPlaces();
   wire();
