@@ -1,6 +1,7 @@
 // The page's view of the game: CWebGame's verbs as methods of Module.Game,
 // its results as plain JavaScript objects, and the texts the page shows.
 #include "CardText.h"
+#include "HandEvaluator.h"
 #include "StringIds.h"
 #include "WebGame.h"
 
@@ -95,8 +96,10 @@ val TextsValue()
     val value = val::object();
     for (const auto& [name, id] : texts)
         value.set(name, WebText(id));
+    // The draw analysis columns: #, Keep, one per final category, Improve,
+    // At least as strong, Odds of improving.
     val headings = val::array();
-    for (unsigned column = 0; column <= idDrawAnalysisNoCards - idDrawAnalysisFirstHeading - 1; ++column)
+    for (unsigned column = 0; column < 2 + hcCategoryCount + 3; ++column)
         headings.call<void>("push", WebText(idDrawAnalysisFirstHeading + column));
     value.set("holdsHeadings", headings);
     return value;

@@ -26,6 +26,7 @@ from selenium.webdriver.chrome.service import Service
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    # Streaming compilation wants the wasm type, whatever the machine's mime.types says.
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
     def log_message(self, *args):

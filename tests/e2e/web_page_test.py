@@ -102,6 +102,7 @@ class Site:
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    # Streaming compilation wants the wasm type, whatever the machine's mime.types says.
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
     def log_message(self, *args):
