@@ -1,6 +1,6 @@
 #pragma once
 
-// Category of a five-card hand by ordinary poker rules, by table lookup.
+// Category and full-rules value of a five-card hand, by table lookup.
 //
 // A hand is split into a rank part and a suit part that combine across
 // partial hands: the rank key of a set of cards is the sum of their rank
@@ -52,8 +52,25 @@ public:
         return static_cast<int>(suitBits != 0 ? entry >> 4 : entry & 0xFu);
     }
 
+    // Full-rules value of five distinct cards from the same two parts: a
+    // higher value is the better hand, equal values tie (formation, then the
+    // deciding ranks, then the kickers; Ace high except in the wheel; suits
+    // never rank). Values run from 0 to ValueCount() - 1.
+    unsigned Value(int rankKey, unsigned suitBits) const
+    {
+        const unsigned plain = m_pValue[rankKey];
+        if (suitBits == 0)
+            return plain;
+        // Only five distinct ranks can share a suit: a no-pair hand becomes
+        // the flush of the same ranks, a straight the straight flush.
+        return plain + (plain < m_nFirstPairValue ? m_nFlushLift : m_nStraightFlushLift);
+    }
+    unsigned ValueCount() const { return m_nValueCount; }
+
     // Category of five cards; -1 when a card is outside 0..51 or repeated.
     int Evaluate(const int cards[5]) const;
+    // Value of five cards; -1 when a card is outside 0..51 or repeated.
+    int EvaluateValue(const int cards[5]) const;
 
 private:
     CHandEvaluator();
@@ -62,4 +79,11 @@ private:
     // one in the high nibble.
     std::vector<std::uint8_t> m_arrTable;
     const std::uint8_t* m_pTable = nullptr;
+    // Per rank key: the value without a flush (the flush value follows from it).
+    std::vector<std::uint16_t> m_arrValue;
+    const std::uint16_t* m_pValue = nullptr;
+    unsigned m_nFirstPairValue = 0;
+    unsigned m_nFlushLift = 0;
+    unsigned m_nStraightFlushLift = 0;
+    unsigned m_nValueCount = 0;
 };

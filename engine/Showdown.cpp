@@ -1,70 +1,27 @@
 #include "Showdown.h"
 
 #include "Cards.h"
+#include "HandEvaluator.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-// A value is the category in bits 20 and up, then up to five Ace-high ranks
-// of four bits each, most significant first: the ranks ordered by how many
-// cards share them, then by height. A straight keeps only its top card.
-enum EShowdownCategory {
-    scHighCard = 0, scOnePair, scTwoPair, scThreeOfAKind, scStraight,
-    scFlush, scFullHouse, scFourOfAKind, scStraightFlush
-};
-
-constexpr unsigned kWheelMask = (1u << 12) | 0xFu;  // Ace, Two, Three, Four, Five
-constexpr int kWheelTop = 3;                        // the Five
-
-// Top Ace-high rank of the straight in five distinct ranks, or -1.
-int StraightTop(unsigned aceHighMask)
-{
-    if (aceHighMask == kWheelMask)
-        return kWheelTop;
-    for (int low = 0; low + 4 < kRankCount; ++low)
-        if (aceHighMask == 0x1Fu << low)
-            return low + 4;
-    return -1;
-}
-
-std::uint32_t Pack(int category, const int ranks[], int count)
-{
-    std::uint32_t value = static_cast<std::uint32_t>(category) << 20;
-    for (int i = 0; i < count; ++i)
-        value |= static_cast<std::uint32_t>(ranks[i]) << (16 - 4 * i);
-    return value;
-}
-
-// Values of a rank multiset, given as counts per Ace-high rank: without a
-// flush, and with one (only five distinct ranks can be suited).
+// Values of a rank multiset, given as counts per Ace-high rank, by the one
+// evaluator on ShowdownValue's scale: without a flush, and with one (only
+// five distinct ranks can be suited; otherwise both are the same).
 void ValuesOf(const int counts[kRankCount], std::uint32_t& plain, std::uint32_t& flush)
 {
-    int ranks[kHandSize];
-    int groups = 0;
-    unsigned mask = 0;
-    for (int n = 4; n >= 1; --n)
-        for (int r = kRankCount - 1; r >= 0; --r)
-            if (counts[r] == n) {
-                ranks[groups++] = r;
-                mask |= 1u << r;
-            }
-    const int top = counts[ranks[0]];
-    if (groups == kHandSize) {
-        const int straight = StraightTop(mask);
-        plain = straight >= 0 ? Pack(scStraight, &straight, 1) : Pack(scHighCard, ranks, groups);
-        flush = straight >= 0 ? Pack(scStraightFlush, &straight, 1) : Pack(scFlush, ranks, groups);
-        return;
+    const CHandEvaluator& evaluator = CHandEvaluator::Instance();
+    int key = 0;
+    int distinct = 0;
+    for (int r = 0; r < kRankCount; ++r) {
+        key += counts[r] * CHandEvaluator::RankCode(CardIndex(0, r == 12 ? 0 : r + 1));
+        distinct += counts[r] > 0;
     }
-    int category = scOnePair;
-    if (top == 4)
-        category = scFourOfAKind;
-    else if (top == 3)
-        category = groups == 2 ? scFullHouse : scThreeOfAKind;
-    else if (groups == 3)
-        category = scTwoPair;
-    plain = flush = Pack(category, ranks, groups);
+    plain = evaluator.Value(key, 0) + 1;
+    flush = distinct == kHandSize ? evaluator.Value(key, 1u) + 1 : plain;
 }
 
 // Five distinct ranks: each may come in any unseen suit.
@@ -159,18 +116,8 @@ double Ratio(TWide numerator, TWide denominator)
 
 std::uint32_t ShowdownValue(const int cards[5])
 {
-    if (!IsValidHand(cards))
-        return 0;
-    int counts[kRankCount] = {};
-    bool suited = true;
-    for (int i = 0; i < kHandSize; ++i) {
-        ++counts[AceHighRankOf(cards[i])];
-        suited = suited && CardSuit(cards[i]) == CardSuit(cards[0]);
-    }
-    std::uint32_t plain = 0, flush = 0;
-    ValuesOf(counts, plain, flush);
-    // The lowest hand, 7-5-4-3-2, still packs non-zero ranks.
-    return suited ? flush : plain;
+    // Shifted by one so that 0 stays free for a bad hand.
+    return static_cast<std::uint32_t>(CHandEvaluator::Instance().EvaluateValue(cards) + 1);
 }
 
 bool CountShowdown(const int hand[5], const bool known[52], TShowdownCounts& counts)

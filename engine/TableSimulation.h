@@ -70,6 +70,10 @@ struct THoldEquity {
 struct TTableResult {
     std::uint64_t m_nTrials = 0;          // deals played so far (0 when every figure is exact)
     bool m_bDone = false;                 // every trial asked for was played (or counted)
+    // Why the run has no figures: the setup's CheckTableSetup error, or
+    // ImpossibleDrew for seen counts that are each possible but can hardly
+    // ever be dealt together (the run then stops with no holds).
+    ETableError m_eError = ETableError::None;
     std::vector<THoldEquity> m_arrHolds;  // by keep mask (32), or one entry on a final hand
 };
 
@@ -88,6 +92,8 @@ public:
     TTableResult Snapshot() const;
     // Stops after the blocks under way; what they played still counts.
     void Cancel();
+    // True once the run has stopped: every trial played, cancelled or failed
+    // (Snapshot().m_bDone tells the first from the others).
     bool IsDone() const;
     void Wait();
 

@@ -13,3 +13,7 @@ unsigned UsualPlayKeepMask(const int hand[5]);
 // How many cards the usual play draws to five cards: 5 less the cards kept;
 // -1 for a hand that is not five distinct cards.
 int UsualPlayDrawCount(const int hand[5]);
+
+// The same for five cards already known to be distinct and in range: the
+// table simulation's inner loop skips the check.
+unsigned UsualPlayKeepMaskOf(const int hand[5]);

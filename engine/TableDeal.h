@@ -1,0 +1,85 @@
+#pragma once
+
+// One trial's deal at the table: the random stream of a block of trials, and
+// the dealer that hands every opponent his five and orders the stub. An
+// opponent seen to draw k gets only hands the usual play draws k cards to;
+// the seen opponents are dealt together and redealt together on any clash,
+// then the others get theirs from what is left, so every deal consistent
+// with what was seen is equally likely.
+
+#include "TableSimulation.h"
+
+#include <cstdint>
+#include <vector>
+
+// xoshiro256** seeded through splitmix64 from (seed, stream): each block of
+// trials gets its own stream, whoever plays it.
+class CTableRandom {
+public:
+    CTableRandom(std::uint64_t seed, std::uint64_t stream);
+    std::uint64_t Next();
+    // Uniform in 0..bound - 1 for bound >= 1, without bias.
+    unsigned Below(unsigned bound);
+
+private:
+    std::uint64_t m_an[4];
+};
+
+struct TTableDeal {
+    int m_anHands[kMaxTableOpponents][5] = {};
+    // The usual play of each hand (keep mask, cards drawn); all kept when
+    // the opponents stand pat.
+    unsigned m_anKeep[kMaxTableOpponents] = {};
+    int m_anDraw[kMaxTableOpponents] = {};
+    // The cards left after the opponents' hands: m_anCards[m_nStubStart..]
+    // is the stub, of which the first m_nOrdered come in random order (all
+    // the trial can use).
+    int m_anCards[52] = {};
+    int m_nCards = 0;
+    int m_nStubStart = 0;
+    int m_nOrdered = 0;
+
+    const int* Stub() const { return m_anCards + m_nStubStart; }
+    int StubSize() const { return m_nCards - m_nStubStart; }
+};
+
+class CTableDealer {
+public:
+    // Stub positions kept for the player's draw: a hold drawing d takes 0..d-1.
+    static constexpr int kPlayerPositions = 5;
+
+    // `setup` must pass CheckTableSetup. Builds, for each count some
+    // opponent was seen to draw, every hand of the unseen cards the usual
+    // play draws that many to.
+    explicit CTableDealer(const TTableSetup& setup);
+
+    // True when every count some opponent was seen to draw has a hand of
+    // the unseen cards; stops at the first hand of each, so it is cheap
+    // beside building the dealer.
+    static bool EverySeenCountHasAHand(const TTableSetup& setup);
+
+    const std::vector<int>& Unseen() const { return m_arrUnseen; }
+    // True when every seen count has at least one hand.
+    bool HasHandsForEverySeenCount() const;
+    // Share of joint deals of the seen opponents that do not clash, by
+    // `tries` attempts (1 when at most one opponent was seen).
+    double JointChance(CTableRandom& random, unsigned tries) const;
+
+    // Deals one trial into `deal` (reuse one TTableDeal through a block:
+    // its cards carry over). False when the seen opponents clashed on every
+    // one of `maxTries` attempts.
+    bool Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const;
+
+private:
+    // Calls `visit(hand, draw)` on every hand of the unseen cards until it
+    // returns false.
+    template <typename TVisit>
+    static void ForEachUnseenHand(const std::vector<int>& unseen, TVisit visit);
+    static std::vector<int> UnseenOf(const TTableSetup& setup);
+    bool DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const;
+
+    TTableSetup m_setup;
+    std::vector<int> m_arrUnseen;
+    std::vector<int> m_arrSeenOpponents;                 // in table order
+    std::vector<std::uint32_t> m_arrHandsDrawing[6];     // five cards of 6 bits each
+};

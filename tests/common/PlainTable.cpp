@@ -1,0 +1,169 @@
+#include "PlainTable.h"
+
+#include "BruteForce.h"
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+int AceHighOf(int card)
+{
+    const int rank = card % 13;
+    return rank == 0 ? 12 : rank - 1;
+}
+
+// The plain ranking as one number: category first, then the tie-breaking ranks.
+long long Strength(const int cards[5])
+{
+    const TPlainHand plain = ClassifyPlain(cards);
+    long long strength = 0;
+    for (int part : plain.m_anRanking)
+        strength = strength * 16 + (part + 1);
+    return strength;
+}
+
+unsigned KeepRanks(const int hand[5], std::vector<int> ranks)
+{
+    unsigned keep = 0;
+    for (int i = 0; i < 5; ++i)
+        if (std::find(ranks.begin(), ranks.end(), AceHighOf(hand[i])) != ranks.end())
+            keep |= 1u << i;
+    return keep;
+}
+
+} // namespace
+
+unsigned PlainUsualKeep(const int hand[5])
+{
+    const TPlainHand plain = ClassifyPlain(hand);
+    if (plain.m_nCategory >= pcStraight)
+        return 31;
+    if (plain.m_nCategory == pcThreeOfAKind)
+        return KeepRanks(hand, {plain.m_nTriple});
+    if (plain.m_nCategory == pcTwoPair)
+        return KeepRanks(hand, {plain.m_nHighPair, plain.m_nLowPair});
+    if (plain.m_nCategory == pcOnePair)
+        return KeepRanks(hand, {plain.m_nPair});
+    for (int suit = 0; suit < 4; ++suit) {
+        unsigned keep = 0;
+        for (int i = 0; i < 5; ++i)
+            if (hand[i] / 13 == suit)
+                keep |= 1u << i;
+        if (__builtin_popcount(keep) == 4)
+            return keep;
+    }
+    // Leave one card out: the other four in a row without the Ace.
+    for (int out = 0; out < 5; ++out) {
+        int low = 99, high = -1;
+        for (int i = 0; i < 5; ++i)
+            if (i != out) {
+                low = std::min(low, AceHighOf(hand[i]));
+                high = std::max(high, AceHighOf(hand[i]));
+            }
+        if (high - low == 3 && high < 12)
+            return 31u & ~(1u << out);
+    }
+    for (int rank : {12, 11})
+        for (int i = 0; i < 5; ++i)
+            if (AceHighOf(hand[i]) == rank)
+                return 1u << i;
+    return 0;
+}
+
+std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, const std::vector<unsigned>& holds)
+{
+    std::vector<int> unseen;
+    for (int c = 0; c < 52; ++c)
+        if (!setup.m_abSeen[c] && std::find(setup.m_anHand, setup.m_anHand + 5, c) == setup.m_anHand + 5)
+            unseen.push_back(c);
+    const std::vector<unsigned> masks = setup.m_bFinal ? std::vector<unsigned>{31} : holds;
+    const bool drawing = setup.m_eModel == ETableModel::UsualPlay;
+    const int opponents = setup.m_nOpponents;
+    std::mt19937_64 random(setup.m_nSeed);
+
+    std::vector<double> wins(masks.size()), ties(masks.size()), shares(masks.size()), squares(masks.size());
+    std::vector<int> deck = unseen;
+    for (std::uint64_t t = 0; t < setup.m_nTrials; ++t) {
+        // Deal from the top of a freshly shuffled deck, and deal again from
+        // the start as soon as a seen opponent's five do not fit: the whole
+        // deal is rejected, never one hand.
+        auto dealOne = [&](size_t i) {
+            std::swap(deck[i], deck[std::uniform_int_distribution<size_t>(i, deck.size() - 1)(random)]);
+        };
+        for (bool fits = false; !fits;) {
+            fits = true;
+            for (int o = 0; o < opponents && fits; ++o) {
+                for (int i = 0; i < 5; ++i)
+                    dealOne(static_cast<size_t>(5 * o + i));
+                if (setup.m_anDrew[o] != kDrawUnseen)
+                    fits = 5 - __builtin_popcount(PlainUsualKeep(&deck[static_cast<size_t>(5 * o)])) ==
+                           setup.m_anDrew[o];
+            }
+        }
+        for (size_t i = static_cast<size_t>(5 * opponents); i + 1 < deck.size(); ++i)
+            dealOne(i);
+        for (size_t h = 0; h < masks.size(); ++h) {
+            std::vector<int> stub(deck.begin() + 5 * opponents, deck.end());
+            size_t next = 0;
+            int player[5];
+            for (int i = 0; i < 5; ++i)
+                player[i] = masks[h] >> i & 1u ? setup.m_anHand[i] : stub[next++];
+            const long long mine = Strength(player);
+
+            std::vector<int> discards;  // the opponents' who have drawn, not yet reshuffled
+            long long best = -1;
+            int atBest = 0;
+            for (int o = 0; o < opponents; ++o) {
+                int hand[5];
+                std::copy(&deck[static_cast<size_t>(5 * o)], &deck[static_cast<size_t>(5 * o + 5)], hand);
+                if (drawing) {
+                    const unsigned keep = PlainUsualKeep(hand);
+                    std::vector<int> mine5;
+                    for (int i = 0; i < 5; ++i)
+                        if (!(keep >> i & 1u)) {
+                            mine5.push_back(hand[i]);
+                            if (next == stub.size()) {
+                                stub = discards;
+                                std::shuffle(stub.begin(), stub.end(), random);
+                                discards.clear();
+                                next = 0;
+                            }
+                            hand[i] = stub[next++];
+                        }
+                    discards.insert(discards.end(), mine5.begin(), mine5.end());
+                }
+                const long long theirs = Strength(hand);
+                if (theirs > best) {
+                    best = theirs;
+                    atBest = 1;
+                } else if (theirs == best) {
+                    ++atBest;
+                }
+            }
+            double share = 0;
+            if (mine > best) {
+                wins[h] += 1;
+                share = 1;
+            } else if (mine == best) {
+                ties[h] += 1;
+                share = 1.0 / (atBest + 1);
+            }
+            shares[h] += share;
+            squares[h] += share * share;
+        }
+    }
+    std::vector<TPlainHoldFigures> figures;
+    const double n = static_cast<double>(setup.m_nTrials);
+    for (size_t h = 0; h < masks.size(); ++h) {
+        TPlainHoldFigures f;
+        f.m_nKeepMask = masks[h];
+        f.m_nTrials = setup.m_nTrials;
+        f.m_dWin = wins[h] / n;
+        f.m_dTie = ties[h] / n;
+        f.m_dPotShare = shares[h] / n;
+        f.m_dVariance = n > 1 ? std::max(0.0, (squares[h] - shares[h] * shares[h] / n) / (n - 1)) : 0;
+        figures.push_back(f);
+    }
+    return figures;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// The tests' own table simulation, written plainly and apart from the
+// engine: the whole unseen deck is shuffled and dealt in order, every hold
+// gets its own draw from the top of the stub, the opponents draw in turn by
+// a separately written usual play, and seen draw counts are met by dealing
+// again until every seen opponent's play draws his count. Hands are compared
+// by the plain classifier's ranking.
+
+#include "TableSimulation.h"
+
+#include <cstdint>
+#include <vector>
+
+struct TPlainHoldFigures {
+    unsigned m_nKeepMask = 0;
+    double m_dWin = 0, m_dTie = 0;
+    double m_dPotShare = 0;
+    double m_dVariance = 0;  // of one deal's pot share
+    std::uint64_t m_nTrials = 0;
+};
+
+// Cards the usual play keeps (bit i: hand[i]), by the plain classifier.
+unsigned PlainUsualKeep(const int hand[5]);
+
+// Plays `setup.m_nTrials` deals with `setup.m_nSeed` for each keep mask of
+// `holds` (the hand as it stands when setup.m_bFinal). The setup must be
+// valid; seen counts that can never be dealt would loop for ever.
+std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, const std::vector<unsigned>& holds);
