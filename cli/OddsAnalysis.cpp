@@ -6,22 +6,92 @@
 
 #include <algorithm>
 
-TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
-{
-    TOddsAnalysis result;
-    result.m_bFinal = options.IsFinalHand();
-    result.m_nOpponents = options.m_nOpponents;
+namespace {
 
-    // The card picker marks the dealt cards and later the replacements known;
-    // the playing scene flags the discards.
-    CCardDistributionManager manager;
+// The card picker marks the dealt cards and later the replacements known;
+// the playing scene flags the discards.
+void MarkCards(const TOddsOptions& options, CCardDistributionManager& manager)
+{
     for (const int card : options.m_arrDealt)
         manager.MarkKnown(card);
     for (const int card : options.m_arrDiscards)
         manager.MarkDiscarded(card);
     for (const int card : options.m_arrDraws)
         manager.MarkKnown(card);
+}
 
+// The dealt hand with each replacement in the place of its discard.
+std::vector<int> AnalysedHand(const TOddsOptions& options)
+{
+    std::vector<int> hand;
+    size_t nextDraw = 0;
+    for (const int card : options.m_arrDealt) {
+        const bool discarded = std::find(options.m_arrDiscards.begin(), options.m_arrDiscards.end(), card) !=
+                               options.m_arrDiscards.end();
+        hand.push_back(discarded && nextDraw < options.m_arrDraws.size() ? options.m_arrDraws[nextDraw++] : card);
+    }
+    return hand;
+}
+
+TTable OddsTable(const TOddsOptions& options)
+{
+    TTable table;
+    table.m_nOpponents = static_cast<int>(options.m_nOpponents);
+    table.m_eModel = options.m_bStandPat ? ETableModel::StandPat : ETableModel::UsualPlay;
+    for (size_t i = 0; i < options.m_arrDrew.size() && i < static_cast<size_t>(kMaxTableOpponents); ++i)
+        table.m_anDrew[i] = options.m_arrDrew[i];
+    return table;
+}
+
+TTableSetup SetupFor(const TOddsOptions& options, const std::vector<int>& hand, bool finalHand, const TTable& table,
+                     std::uint64_t defaultTrials)
+{
+    CCardDistributionManager manager;
+    MarkCards(options, manager);
+    TTableSetup setup = MakeTableSetup(manager, hand.size() == kHandSize ? hand.data() : nullptr, finalHand, table,
+                                       options.m_nTrials ? options.m_nTrials : defaultTrials, options.m_nSeed);
+    setup.m_nThreads = options.m_nThreads;
+    return setup;
+}
+
+// The hand as it stands against card-disjoint opponents standing pat. One
+// opponent is today's exact count; the engine counts two and simulates more.
+void AnalyseShowdown(const TOddsOptions& options, const TShowdownOdds& oneOpponent, TOddsAnalysis& result)
+{
+    if (options.m_nOpponents <= 1) {
+        result.m_showdown.m_nKeepMask = (1u << kHandSize) - 1;
+        result.m_showdown.m_dWin = oneOpponent.m_dWin;
+        result.m_showdown.m_dTie = oneOpponent.m_dTie;
+        result.m_showdown.m_dLose = oneOpponent.m_dLose;
+        result.m_showdown.m_dPotShare = oneOpponent.m_dPotShare;
+        result.m_showdown.m_bExact = true;
+        return;
+    }
+    TTable table;
+    table.m_nOpponents = static_cast<int>(options.m_nOpponents);
+    table.m_eModel = ETableModel::StandPat;
+    const TTableResult run =
+        SimulateTable(SetupFor(options, result.m_arrHand, true, table, kDefaultShowdownTrials));
+    if (!run.m_arrHolds.empty())
+        result.m_showdown = run.m_arrHolds.front();
+    result.m_nShowdownTrials = run.m_nTrials;
+}
+
+}  // namespace
+
+TTableSetup EquityTableSetup(const TOddsOptions& options)
+{
+    return SetupFor(options, AnalysedHand(options), options.IsFinalHand(), OddsTable(options), kDefaultEquityTrials);
+}
+
+TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
+{
+    TOddsAnalysis result;
+    result.m_bFinal = options.IsFinalHand();
+    result.m_nOpponents = options.m_nOpponents;
+
+    CCardDistributionManager manager;
+    MarkCards(options, manager);
     const TConfirmedHand confirmed = ConfirmHand(manager, options.m_nOpponents, result.m_bFinal);
     result.m_arrOneOpponent = confirmed.m_arrOneOpponent;
     result.m_arrAtLeastOne = confirmed.m_arrAtLeastOne;
@@ -31,21 +101,44 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     result.m_nFormation = confirmed.m_nFormation;
     result.m_nDrawCode = confirmed.m_nDrawCode;
     result.m_showdownCounts = confirmed.m_showdownCounts;
-    result.m_showdownOdds = confirmed.m_showdownOdds;
 
-    size_t nextDraw = 0;
-    for (const int card : options.m_arrDealt) {
-        const bool discarded = std::find(options.m_arrDiscards.begin(), options.m_arrDiscards.end(), card) !=
-                               options.m_arrDiscards.end();
-        result.m_arrHand.push_back(discarded && nextDraw < options.m_arrDraws.size() ? options.m_arrDraws[nextDraw++] : card);
-    }
+    result.m_arrHand = AnalysedHand(options);
     result.m_arrKnown = options.m_arrDealt;
     result.m_arrKnown.insert(result.m_arrKnown.end(), options.m_arrDraws.begin(), options.m_arrDraws.end());
+    AnalyseShowdown(options, confirmed.m_showdownOdds, result);
+
+    result.m_bEquity = options.m_bEquity;
+    result.m_table = OddsTable(options);
+    result.m_nSeed = options.m_nSeed;
+    if (options.m_bEquity) {
+        result.m_equity = SimulateTable(EquityTableSetup(options));
+        SortByPotShare(result.m_equity.m_arrHolds);
+        if (result.m_equity.m_arrHolds.empty()) {
+            std::string drew;
+            for (const int count : options.m_arrDrew)
+                drew += (drew.empty() ? "" : ",") + (count == kDrawUnseen ? std::string("?") : std::to_string(count));
+            result.m_strError = "the usual play can hardly ever give these draws together from the cards you have "
+                                "not seen (--drew '" + drew + "')";
+            return result;
+        }
+    }
 
     result.m_bHolds = options.m_bHolds;
     if (options.m_bHolds && options.m_arrDealt.size() == kHandSize) {
         result.m_arrHolds = AnalyzeDraws(options.m_arrDealt.data(), nullptr);
         SortHoldsBestFirst(result.m_arrHolds);
+        // At the table the holds follow the pot share; the stable order
+        // keeps the draw ranking for any hold the run left out.
+        if (options.m_bEquity) {
+            const auto rank = [&result](const TDrawOutcome& hold) {
+                const auto& order = result.m_equity.m_arrHolds;
+                return std::find_if(order.begin(), order.end(), [&hold](const THoldEquity& equity) {
+                           return equity.m_nKeepMask == hold.m_nKeepMask;
+                       }) - order.begin();
+            };
+            std::stable_sort(result.m_arrHolds.begin(), result.m_arrHolds.end(),
+                             [&rank](const TDrawOutcome& a, const TDrawOutcome& b) { return rank(a) < rank(b); });
+        }
     }
     return result;
 }

@@ -3,7 +3,9 @@
 #include "CardDistributionManager.h"
 #include "DrawAnalysis.h"
 #include "Showdown.h"
+#include "TableEquity.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,14 +24,30 @@ struct TOddsAnalysis {
     CCardDistributionManager::TRows m_arrAtLeastOne;
     std::string m_strDescription;  // as the game shows it, "\r\n" line breaks included
     std::string m_strAdvice;       // empty for a final hand
-    TShowdownCounts m_showdownCounts;  // the hand against opponents standing pat
-    TShowdownOdds m_showdownOdds;      // for m_nOpponents
+    TShowdownCounts m_showdownCounts;  // one opponent's hands against the hand, standing pat
+    // The hand as it stands against m_nOpponents card-disjoint hands standing
+    // pat: counted against one or two, else simulated over m_nShowdownTrials.
+    THoldEquity m_showdown;
+    std::uint64_t m_nShowdownTrials = 0;
     bool m_bHolds = false;                  // the holds were asked for
     std::vector<TDrawOutcome> m_arrHolds;  // every way to keep cards, best first
+    bool m_bEquity = false;                 // the pot shares at the table were asked for
+    TTable m_table;
+    std::uint64_t m_nSeed = 0;
+    TTableResult m_equity;                  // holds best first by pot share
+    // Set when the table cannot be dealt after all (seen counts each possible
+    // but hardly ever dealt together): one line, and no report.
+    std::string m_strError;
 };
+
+// The --equity run for the hand analysed: all 32 holds of a dealt hand, or
+// the final hand as it stands, at the options' table.
+TTableSetup EquityTableSetup(const TOddsOptions& options);
 
 // Runs the game's own pipeline on checked options: the known and discarded
 // cards go into a fresh manager, then the analysis, both tables and the texts,
-// in the order the desktop program uses. When asked, every hold of the dealt
-// hand is analysed over the 47 cards not dealt.
+// in the order the desktop program uses, then the card-disjoint showdown.
+// When asked, every hold of the dealt hand is analysed over the 47 cards not
+// dealt, and the pot shares at the table are simulated (holds then follow
+// their order).
 TOddsAnalysis AnalyseOdds(const TOddsOptions& options);

@@ -101,7 +101,8 @@ bool ParseBatchArguments(const std::vector<std::string>& args, TBatchArguments& 
                 batch.m_strOther = arg;
             if (arg == "--")
                 break;
-            if (equals == std::string::npos && (name == "--opponents" || name == "--discard" || name == "--draw"))
+            if (equals == std::string::npos && (name == "--opponents" || name == "--discard" || name == "--draw" ||
+                                                name == "--drew" || name == "--trials" || name == "--seed"))
                 ++i;
         }
     }
@@ -355,8 +356,16 @@ std::string AnswerBatchLine(const std::string& line, unsigned long lineNumber, b
         bad = true;
         return ErrorObject(lineNumber, error);
     }
+    // The lines already keep every core busy; a seed gives the same figures
+    // on any number of threads.
+    options.m_nThreads = 1;
     // The object --json prints, numbered first.
-    const std::string json = FormatOddsJson(AnalyseOdds(options));
+    const TOddsAnalysis analysis = AnalyseOdds(options);
+    if (!analysis.m_strError.empty()) {
+        bad = true;
+        return ErrorObject(lineNumber, analysis.m_strError);
+    }
+    const std::string json = FormatOddsJson(analysis);
     return "{\"line\": " + std::to_string(lineNumber) + ", " + json.substr(1);
 }
 

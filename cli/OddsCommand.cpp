@@ -40,6 +40,11 @@ int RunOddsCommand(const std::vector<std::string>& args, std::ostream& out, std:
         break;
     case TOddsOptions::acAnalyse: {
         const TOddsAnalysis analysis = AnalyseOdds(parsed);
+        if (!analysis.m_strError.empty()) {
+            err << kProgramName << ": " << analysis.m_strError << '\n';
+            err.flush();
+            return 2;
+        }
         report = parsed.m_bJson ? FormatOddsJson(analysis) : FormatOddsText(analysis);
         break;
     }

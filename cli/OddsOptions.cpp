@@ -1,22 +1,37 @@
 #include "OddsOptions.h"
 
 #include "CardText.h"
+#include "Cards.h"
+#include "OddsAnalysis.h"
+#include "TableSimulation.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 const char kOddsUsage[] =
-    "Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds] [--json] C1 C2 C3 C4 C5\n"
+    "Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds]\n"
+    "                     [--equity [--drew LIST | --pat]] [--trials N] [--seed S] [--json] C1 C2 C3 C4 C5\n"
     "       quintara-odds --batch [--jobs N] < REQUESTS\n"
     "\n"
-    "Exact odds of five-card draw poker over the cards you have not seen.\n"
+    "Odds of five-card draw poker over the cards you have not seen.\n"
     "\n"
     "  C1 .. C5          the five cards you were dealt\n"
     "  --opponents N     number of opponents, 1 to 5 (default 1)\n"
     "  --discard LIST    cards of your hand you threw away, comma-separated\n"
     "  --draw LIST       the cards you drew for them, as many as you discarded\n"
     "  --holds           also list all 32 ways to keep cards from the dealt hand,\n"
-    "                    best first, with the exact chance of each hand it ends in\n"
+    "                    with the exact chance of each hand it ends in; best first\n"
+    "                    by pot share with --equity, else by the chance to end\n"
+    "                    at least as strong\n"
+    "  --equity          also how often every way to keep cards (or the final hand)\n"
+    "                    wins the pot when the opponents draw by the usual play\n"
+    "  --drew LIST       per opponent, ? or the number of cards (0 to 5) he was\n"
+    "                    seen to draw, comma-separated, one entry per opponent\n"
+    "  --pat             with --equity, the opponents stand pat instead\n"
+    "  --trials N        deals of every simulated figure (default 200000 for\n"
+    "                    --equity, 50000 for the showdown against 3 or more)\n"
+    "  --seed S          seed of the simulation, 0 to 2^64-1 (default 1)\n"
     "  --json            print one JSON object instead of text\n"
     "  --batch           read one request per line from standard input (the\n"
     "                    arguments above, split on spaces) and print one JSON\n"
@@ -30,6 +45,7 @@ const char kOddsUsage[] =
     "A card is a rank 2 to 9, T (or 10), J, Q, K or A followed by a suit\n"
     "c, d, h or s, in either case: Th, 10h, qs. Without --discard the dealt\n"
     "hand is analysed as your initial hand; with it, your final hand.\n"
+    "Simulated figures carry their 95% interval as +/- points; the rest are exact.\n"
     "\n"
     "Exit status: 0 on success, 2 on bad input (with --batch: on any bad line),\n"
     "1 when the input cannot be read or the output written.\n";
@@ -124,6 +140,79 @@ std::string JoinArguments(const std::vector<std::string>& words)
     return joined;
 }
 
+// A plain decimal number in min..max, leading zeros allowed; the digits are
+// compared as text first, so no length can overflow.
+bool ParseWhole(const std::string& what, const std::string& text, std::uint64_t min, std::uint64_t max,
+                std::uint64_t& value, std::string& error)
+{
+    const std::string range = " (" + std::to_string(min) + " to " + std::to_string(max) + ")";
+    const size_t digitsFrom = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const bool numeric = text.size() > digitsFrom &&
+                         std::all_of(text.begin() + static_cast<long>(digitsFrom), text.end(),
+                                     [](char c) { return c >= '0' && c <= '9'; });
+    if (!numeric)
+        return Fail(error, what + " " + QuoteArgument(text) + " is not a number" + range);
+    const size_t firstNonZero = text.find_first_not_of('0', digitsFrom);
+    const std::string digits = firstNonZero == std::string::npos ? "0" : text.substr(firstNonZero);
+    const std::string maxDigits = std::to_string(max);
+    const bool tooLong = digits.size() > maxDigits.size() || (digits.size() == maxDigits.size() && digits > maxDigits);
+    if (digitsFrom == 0 && !tooLong) {
+        value = std::stoull(digits);
+        if (value >= min)
+            return true;
+    }
+    return Fail(error, what + " " + QuoteArgument(text) + " is out of range" + range);
+}
+
+// "?,3,0": per opponent unseen or the cards he drew.
+bool ParseDrewList(const std::string& list, std::vector<int>& drew, std::string& error)
+{
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        const std::string item = Trim(list.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        if (item.empty())
+            return Fail(error, "empty entry in the --drew list " + QuoteArgument(list) + " (? or 0 to 5 per opponent)");
+        if (item == "?") {
+            drew.push_back(kDrawUnseen);
+        } else {
+            std::uint64_t count = 0;
+            if (!ParseWhole("--drew entry", item, 0, kHandSize, count, error))
+                return Fail(error, error + ", or ? for an opponent not seen to draw");
+            drew.push_back(static_cast<int>(count));
+        }
+        if (comma == std::string::npos)
+            return true;
+        from = comma + 1;
+    }
+}
+
+// Names what the engine refuses in the table the options describe: the
+// first opponent whose seen count no hand of the unseen cards gives, or the
+// seen counts together.
+bool CheckEquityTable(const TOddsOptions& options, const std::string& drewText, std::string& error)
+{
+    const TTableSetup setup = EquityTableSetup(options);
+    const ETableError problem = CheckTableSetup(setup);
+    if (problem == ETableError::None)
+        return true;
+    if (problem != ETableError::ImpossibleDrew)
+        return Fail(error, "these cards cannot be dealt to " + Plural(options.m_nOpponents, "opponent"));
+    for (int i = 0; i < setup.m_nOpponents; ++i) {
+        if (setup.m_anDrew[i] == kDrawUnseen)
+            continue;
+        TTableSetup alone = setup;
+        std::fill(alone.m_anDrew, alone.m_anDrew + kMaxTableOpponents, kDrawUnseen);
+        alone.m_anDrew[i] = setup.m_anDrew[i];
+        if (CheckTableSetup(alone) == ETableError::ImpossibleDrew)
+            return Fail(error, "the usual play never draws " + Plural(static_cast<size_t>(setup.m_anDrew[i]), "card") +
+                                   " to a hand of the cards you have not seen (opponent " + std::to_string(i + 1) +
+                                   " in --drew " + QuoteArgument(drewText) + ")");
+    }
+    return Fail(error, "the usual play cannot give these draws together from the cards you have not seen (--drew " +
+                           QuoteArgument(drewText) + ")");
+}
+
 } // namespace
 
 std::string QuoteArgument(const std::string& text)
@@ -154,8 +243,9 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
 {
     options = TOddsOptions();
     std::vector<std::string> positional;
-    std::string opponentsText, discardText, drawText;
+    std::string opponentsText, discardText, drawText, drewText, trialsText, seedText;
     bool opponentsGiven = false, discardGiven = false, drawGiven = false;
+    bool drewGiven = false, trialsGiven = false, seedGiven = false;
     bool optionsEnded = false;
 
     for (size_t i = 0; i < args.size(); ++i) {
@@ -172,15 +262,16 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         const std::string name = arg.substr(0, equals);
         const bool inlineValue = equals != std::string::npos;
 
-        if (name == "--help" || name == "-h" || name == "--version" || name == "--json" || name == "--holds") {
+        bool* flag = name == "--json" ? &options.m_bJson
+                     : name == "--holds" ? &options.m_bHolds
+                     : name == "--equity" ? &options.m_bEquity
+                     : name == "--pat" ? &options.m_bStandPat
+                                       : nullptr;
+        if (flag || name == "--help" || name == "-h" || name == "--version") {
             if (inlineValue)
                 return Fail(error, "option " + name + " takes no value, got " + QuoteArgument(arg));
-            if (name == "--json") {
-                options.m_bJson = true;
-                continue;
-            }
-            if (name == "--holds") {
-                options.m_bHolds = true;
+            if (flag) {
+                *flag = true;
                 continue;
             }
             options.m_nAction = name == "--version" ? TOddsOptions::acVersion : TOddsOptions::acHelp;
@@ -198,6 +289,15 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         } else if (name == "--draw") {
             value = &drawText;
             given = &drawGiven;
+        } else if (name == "--drew") {
+            value = &drewText;
+            given = &drewGiven;
+        } else if (name == "--trials") {
+            value = &trialsText;
+            given = &trialsGiven;
+        } else if (name == "--seed") {
+            value = &seedText;
+            given = &seedGiven;
         } else {
             return Fail(error, "unknown option " + QuoteArgument(arg) + " (see --help)");
         }
@@ -221,6 +321,30 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
                                              : "--draw " + QuoteArgument(drawText)));
 
     if (opponentsGiven && !ParseOpponents(opponentsText, options.m_nOpponents, error))
+        return false;
+
+    // What the opponents drew only shapes the pot shares of --equity.
+    if (drewGiven && !options.m_bEquity)
+        return Fail(error, "--drew " + QuoteArgument(drewText) + " needs --equity");
+    if (options.m_bStandPat && !options.m_bEquity)
+        return Fail(error, "--pat needs --equity");
+    if (drewGiven && options.m_bStandPat)
+        return Fail(error, "--drew " + QuoteArgument(drewText) +
+                               " cannot be combined with --pat: standing pat, nobody draws");
+    if (drewGiven) {
+        if (!ParseDrewList(drewText, options.m_arrDrew, error))
+            return false;
+        const size_t entries = options.m_arrDrew.size();
+        if (entries != options.m_nOpponents)
+            return Fail(error, "--drew " + QuoteArgument(drewText) + " has " + std::to_string(entries) +
+                                   (entries == 1 ? " entry" : " entries") + " but there " +
+                                   (options.m_nOpponents == 1 ? "is " : "are ") +
+                                   Plural(options.m_nOpponents, "opponent") + " (one entry each, ? when not seen)");
+    }
+    if (trialsGiven && !ParseWhole("number of trials", trialsText, 1, kMaxOddsTrials, options.m_nTrials, error))
+        return false;
+    if (seedGiven &&
+        !ParseWhole("seed", seedText, 0, std::numeric_limits<std::uint64_t>::max(), options.m_nSeed, error))
         return false;
 
     for (const std::string& text : positional) {
@@ -262,5 +386,5 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         return Fail(error, "--draw " + QuoteArgument(drawText) + " names " +
                                Plural(options.m_arrDraws.size(), "card") + " but --discard " +
                                QuoteArgument(discardText) + " names " + std::to_string(options.m_arrDiscards.size()));
-    return true;
+    return !options.m_bEquity || CheckEquityTable(options, drewText, error);
 }

@@ -7,6 +7,7 @@
 #include "OddsAnalysis.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "TableEquity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,21 +32,41 @@ TTextRow MakeTextRow(const CCardDistributionManager::TProbabilitityDisplayInfo& 
     return text;
 }
 
+// A figure of the table equity: exact ones get their odds as the results
+// lists show them; a simulated one carries its interval and no odds.
+TTextRow MakeTextRow(const TEquityRow& row)
+{
+    TTextRow text;
+    text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nLabelId));
+    text.m_strProbability = row.m_strFigure;
+    if (row.m_bExact && row.m_dFraction > 0.0)
+        text.m_strOdds =
+            FormatString(LoadString(idOddsFormat).c_str(), CCardDistributionManager::GetOdds(row.m_dFraction));
+    return text;
+}
+
+// Characters on a terminal: the interval's sign is two bytes of UTF-8.
+size_t Width(const std::string& text)
+{
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
+                                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string PadRight(const std::string& text, size_t width)
 {
-    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+    return text + std::string(width > Width(text) ? width - Width(text) : 0, ' ');
 }
 
 std::string PadLeft(const std::string& text, size_t width)
 {
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+    return std::string(width > Width(text) ? width - Width(text) : 0, ' ') + text;
 }
 
 std::string TableLine(const TTextRow& row, const TTextRow& widths)
 {
-    std::string line = PadRight(row.m_strLabel, widths.m_strLabel.size()) + "  " +
-                       PadLeft(row.m_strProbability, widths.m_strProbability.size()) + "  " +
-                       PadLeft(row.m_strOdds, widths.m_strOdds.size());
+    std::string line = PadRight(row.m_strLabel, Width(widths.m_strLabel)) + "  " +
+                       PadLeft(row.m_strProbability, Width(widths.m_strProbability)) + "  " +
+                       PadLeft(row.m_strOdds, Width(widths.m_strOdds));
     line.erase(line.find_last_not_of(' ') + 1);
     return line + "\n";
 }
@@ -110,6 +131,29 @@ const char* const kCategoryNames[hcCategoryCount] = {"no pair",    "one pair",  
                                                      "a full house", "four of a kind", "a straight flush",
                                                      "a royal flush"};
 
+// The cards read left to right, the figures line up on their right edge;
+// `textColumns` columns of cards come first.
+std::string Columns(const std::vector<std::vector<std::string>>& rows, size_t textColumns)
+{
+    std::vector<size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], Width(row[i]));
+    }
+    std::string table;
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            const std::string pad(widths[i] - Width(row[i]), ' ');
+            line += (i ? "  " : "") + (i < textColumns ? row[i] + pad : pad + row[i]);
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        table += line + "\n";
+    }
+    return table;
+}
+
 std::string HoldsTable(const TOddsAnalysis& analysis)
 {
     std::vector<std::vector<std::string>> rows;
@@ -129,21 +173,11 @@ std::string HoldsTable(const TOddsAnalysis& analysis)
         rows.push_back(row);
     }
 
-    std::vector<size_t> widths(head.size(), 0);
-    for (const auto& row : rows)
-        for (size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], row[i].size());
-
-    // The cards read left to right, the figures line up on their right edge.
-    std::string table = "\nEvery way to keep cards, best first, drawing from the " +
-                        std::to_string(kCardCount - kHandSize) + " cards not dealt:\n";
-    for (const auto& row : rows) {
-        std::string line;
-        for (size_t i = 0; i < row.size(); ++i)
-            line += (i ? "  " : "") + (i < 2 ? PadRight(row[i], widths[i]) : PadLeft(row[i], widths[i]));
-        line.erase(line.find_last_not_of(' ') + 1);
-        table += line + "\n";
-    }
+    const std::string heading =
+        analysis.m_bEquity ? FormatString(LoadString(idHoldsByPotShareHeading).c_str(), kCardCount - kHandSize,
+                                          DescribeTable(analysis.m_table).c_str())
+                           : FormatString(LoadString(idHoldsByDrawHeading).c_str(), kCardCount - kHandSize);
+    std::string table = "\n" + heading + "\n" + Columns(rows, 2);
     if (!analysis.m_arrHolds.empty()) {
         const int current = analysis.m_arrHolds.front().m_nCurrentCategory;
         const std::string name = current >= 0 && current < hcCategoryCount ? kCategoryNames[current] : "";
@@ -162,15 +196,87 @@ std::string JsonHold(const TDrawOutcome& hold)
            ", \"at_least_current\": " + JsonNumber(hold.m_dAtLeastCurrent) + "}";
 }
 
+// The interval the text shows beside the pot share (0 when exact).
+double PotShareError(const THoldEquity& hold, std::uint64_t trials)
+{
+    return EquityRows(hold, trials).back().m_dHalfWidth;
+}
+
 std::string JsonShowdown(const TOddsAnalysis& analysis)
 {
     const TShowdownCounts& counts = analysis.m_showdownCounts;
-    const TShowdownOdds& odds = analysis.m_showdownOdds;
+    const THoldEquity& odds = analysis.m_showdown;
     return "{\"opponents\": " + std::to_string(analysis.m_nOpponents) +
            ", \"hands\": " + std::to_string(counts.m_nHands) + ", \"beating\": " + std::to_string(counts.m_nBeating) +
            ", \"tying\": " + std::to_string(counts.m_nTying) + ", \"losing\": " + std::to_string(counts.m_nLosing) +
            ", \"win\": " + JsonNumber(odds.m_dWin) + ", \"tie\": " + JsonNumber(odds.m_dTie) +
-           ", \"lose\": " + JsonNumber(odds.m_dLose) + ", \"pot_share\": " + JsonNumber(odds.m_dPotShare) + "}";
+           ", \"lose\": " + JsonNumber(odds.m_dLose) + ", \"pot_share\": " + JsonNumber(odds.m_dPotShare) +
+           ", \"exact\": " + (odds.m_bExact ? "true" : "false") +
+           ", \"pot_share_error\": " + JsonNumber(PotShareError(odds, analysis.m_nShowdownTrials)) +
+           ", \"trials\": " + std::to_string(analysis.m_nShowdownTrials) + "}";
+}
+
+// The kept and thrown cards of a keep mask over the hand, in hand order.
+std::vector<int> MaskCards(const std::vector<int>& hand, unsigned mask, bool kept)
+{
+    std::vector<int> cards;
+    for (size_t i = 0; i < hand.size(); ++i)
+        if (((mask >> i) & 1u) == static_cast<unsigned>(kept))
+            cards.push_back(hand[i]);
+    return cards;
+}
+
+std::string JsonEquity(const TOddsAnalysis& analysis)
+{
+    const TTable& table = analysis.m_table;
+    std::string drew;
+    for (int i = 0; i < table.m_nOpponents; ++i)
+        drew += std::string(i ? ", " : "") +
+                (table.m_anDrew[i] == kDrawUnseen ? std::string("null") : std::to_string(table.m_anDrew[i]));
+    std::string holds;
+    for (const THoldEquity& hold : analysis.m_equity.m_arrHolds)
+        holds += std::string(holds.empty() ? "" : ", ") + "{\"keep\": [" +
+                 CardList(MaskCards(analysis.m_arrHand, hold.m_nKeepMask, true), ", ", true) + "], \"discard\": [" +
+                 CardList(MaskCards(analysis.m_arrHand, hold.m_nKeepMask, false), ", ", true) +
+                 "], \"win\": " + JsonNumber(hold.m_dWin) + ", \"tie\": " + JsonNumber(hold.m_dTie) +
+                 ", \"lose\": " + JsonNumber(hold.m_dLose) + ", \"pot_share\": " + JsonNumber(hold.m_dPotShare) +
+                 ", \"pot_share_error\": " + JsonNumber(PotShareError(hold, analysis.m_equity.m_nTrials)) +
+                 ", \"exact\": " + (hold.m_bExact ? "true" : "false") + "}";
+    return "{\"model\": " + JsonString(table.m_eModel == ETableModel::StandPat ? "stand pat" : "usual play") +
+           ", \"opponents\": " + std::to_string(table.m_nOpponents) + ", \"drew\": [" + drew +
+           "], \"trials\": " + std::to_string(analysis.m_equity.m_nTrials) +
+           ", \"seed\": " + std::to_string(analysis.m_nSeed) + ", \"holds\": [" + holds + "]}";
+}
+
+// The pot shares at the table: every hold of a dealt hand as a table, best
+// first, or the final hand's four figures; then which are exact.
+std::string EquitySection(const TOddsAnalysis& analysis)
+{
+    const TTableResult& equity = analysis.m_equity;
+    const std::string table = DescribeTable(analysis.m_table);
+    std::string text;
+    if (analysis.m_bFinal) {
+        std::vector<std::vector<std::string>> rows;
+        for (const THoldEquity& hold : equity.m_arrHolds)
+            for (const TEquityRow& row : EquityRows(hold, equity.m_nTrials))
+                rows.push_back({LoadString(static_cast<unsigned>(row.m_nLabelId)), row.m_strFigure});
+        text = "\n" + FormatString(LoadString(idEquityFinalHeading).c_str(), table.c_str()) + "\n" + Columns(rows, 1);
+    } else {
+        std::vector<std::vector<std::string>> rows{{"Keep", "Discard",
+                                                    LoadString(idShowdownWin), LoadString(idShowdownTie),
+                                                    LoadString(idShowdownLose), LoadString(idShowdownPotShare)}};
+        for (const THoldEquity& hold : equity.m_arrHolds) {
+            const std::vector<int> kept = MaskCards(analysis.m_arrHand, hold.m_nKeepMask, true),
+                                   thrown = MaskCards(analysis.m_arrHand, hold.m_nKeepMask, false);
+            std::vector<std::string> row{kept.empty() ? "(none)" : CardList(kept, " ", false),
+                                         thrown.empty() ? "(none)" : CardList(thrown, " ", false)};
+            for (const TEquityRow& figure : EquityRows(hold, equity.m_nTrials))
+                row.push_back(figure.m_strFigure);
+            rows.push_back(row);
+        }
+        text = "\n" + FormatString(LoadString(idEquityHoldsHeading).c_str(), table.c_str()) + "\n" + Columns(rows, 2);
+    }
+    return text + EquityNote(equity) + "\n";
 }
 
 } // namespace
@@ -226,19 +332,19 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
         oneOpponent.push_back(MakeTextRow(row));
     for (const auto& row : analysis.m_arrAtLeastOne)
         atLeastOne.push_back(MakeTextRow(row));
-    for (const auto& row : ShowdownRows(analysis.m_showdownOdds))
+    for (const TEquityRow& row : EquityRows(analysis.m_showdown, analysis.m_nShowdownTrials))
         showdown.push_back(MakeTextRow(row));
     TTextRow widths = header;
     for (const auto* table : {&oneOpponent, &atLeastOne, &showdown})
         for (const TTextRow& row : *table) {
-            if (row.m_strLabel.size() > widths.m_strLabel.size())
+            if (Width(row.m_strLabel) > Width(widths.m_strLabel))
                 widths.m_strLabel = row.m_strLabel;
-            if (row.m_strProbability.size() > widths.m_strProbability.size())
+            if (Width(row.m_strProbability) > Width(widths.m_strProbability))
                 widths.m_strProbability = row.m_strProbability;
-            if (row.m_strOdds.size() > widths.m_strOdds.size())
+            if (Width(row.m_strOdds) > Width(widths.m_strOdds))
                 widths.m_strOdds = row.m_strOdds;
         }
-    if (showdownHeader.m_strLabel.size() > widths.m_strLabel.size())
+    if (Width(showdownHeader.m_strLabel) > Width(widths.m_strLabel))
         widths.m_strLabel = showdownHeader.m_strLabel;
 
     struct TTable {
@@ -255,7 +361,18 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
         for (const TTextRow& row : *table.m_pRows)
             text += TableLine(row, widths);
     }
+    // Against more than one the figures are card-disjoint: say whether they
+    // were counted or simulated.
+    if (analysis.m_nOpponents > 1) {
+        TTableResult showdown;
+        showdown.m_nTrials = analysis.m_nShowdownTrials;
+        showdown.m_bDone = true;
+        showdown.m_arrHolds.push_back(analysis.m_showdown);
+        text += EquityNote(showdown) + "\n";
+    }
     text += ShowdownHandsLine(analysis.m_showdownCounts) + "\n";
+    if (analysis.m_bEquity)
+        text += EquitySection(analysis);
     if (analysis.m_bHolds)
         text += HoldsTable(analysis);
     return text;
@@ -270,6 +387,7 @@ std::string FormatOddsJson(const TOddsAnalysis& analysis)
             holds += (i ? ", " : "") + JsonHold(analysis.m_arrHolds[i]);
         holds += "]";
     }
+    const std::string equity = analysis.m_bEquity ? ", \"equity\": " + JsonEquity(analysis) : std::string();
     return "{\"hand\": [" + CardList(analysis.m_arrHand, ", ", true) + "], \"known\": [" +
            CardList(analysis.m_arrKnown, ", ", true) + "], \"final\": " + (analysis.m_bFinal ? "true" : "false") +
            ", \"opponents\": " + std::to_string(analysis.m_nOpponents) +
@@ -280,5 +398,5 @@ std::string FormatOddsJson(const TOddsAnalysis& analysis)
            ", \"at_least_one\": " + JsonRows(analysis.m_arrAtLeastOne) +
            ", \"description\": " + JsonString(analysis.m_strDescription) +
            ", \"advice\": " + JsonString(analysis.m_strAdvice) +
-           ", \"showdown\": " + JsonShowdown(analysis) + holds + "}\n";
+           ", \"showdown\": " + JsonShowdown(analysis) + equity + holds + "}\n";
 }

@@ -6,7 +6,9 @@
 #include "CardDistributionManager.h"
 #include "TableSimulation.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // The table: how many opponents, and what each was seen to draw
 // (kDrawUnseen or 0..5; only the first m_nOpponents count).
@@ -17,20 +19,39 @@ struct TTable {
     ETableModel m_eModel = ETableModel::UsualPlay;
 };
 
-// The run for the manager's current hand (known cards less the discarded, in
-// `hand` order): every hold of an initial hand, or the final hand as it
-// stands. Every card the manager knows is out of the opponents' reach.
+// The run for the manager's current hand: every hold of an initial hand, or
+// the final hand as it stands. `hand` gives the hand's order (keep masks
+// count in it); null takes the known cards less the discarded, lowest index
+// first. Every other card the manager knows, the discards of a final hand
+// among them, is out of the opponents' reach. The setup uses one thread a
+// core; set m_nThreads to change it.
 TTableSetup MakeTableSetup(const CCardDistributionManager& manager, const int hand[5], bool finalHand,
                            const TTable& table, std::uint64_t trials, std::uint64_t seed);
 
 // "against 3 opponents who drew 1, 3 and 0 cards": the table in words, for
-// the showdown heading and the equity header.
+// the showdown heading and the equity header. Opponents not seen to draw get
+// no count; the stand-pat model says so instead.
 std::string DescribeTable(const TTable& table);
 
-// One hold's win, tie, lose and pot share as table rows; a simulated figure
-// carries its 95% half-width.
-CCardDistributionManager::TRows EquityRows(const THoldEquity& equity);
+// One figure of a hold: its label (the showdown's Win, Tie, Lose and Pot
+// share string ids), the fraction, its 95% half-width (0 when exact) and the
+// text a player reads: "51.120%" when exact, "51.120% ± 0.050" (points) when
+// simulated.
+struct TEquityRow {
+    int m_nLabelId = 0;
+    double m_dFraction = 0;
+    double m_dHalfWidth = 0;
+    bool m_bExact = false;
+    std::string m_strFigure;
+};
+using TEquityRows = std::vector<TEquityRow>;
+
+// Win, tie, lose and pot share of one hold, in that order. The pot share's
+// interval is the run's; win, tie and lose are shares of `trials` deals and
+// get the binomial interval. A share of 0 or 1 gets the rule of three, where
+// the sample would claim a width of zero.
+TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials);
 
 // Says whether the figures are counted exactly or simulated, with the deals
-// played and the interval.
+// played and what the ± means; a run still going says so.
 std::string EquityNote(const TTableResult& result);

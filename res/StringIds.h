@@ -106,6 +106,29 @@ enum ETextId : unsigned {
     idShowdownPotShare = 248,
     idShowdownHands = 249,              // hands, beating, tying, losing
 
+    // The table equity: the table in words, the figures and their note.
+    idTableOneUsualPlay = 300,
+    idTableUsualPlay = 301,        // number of opponents
+    idTableOneStandPat = 302,
+    idTableStandPat = 303,         // number of opponents
+    idTableOneDrew = 304,          // "3 cards"
+    idTableDrew = 305,             // number of opponents, "1, 3 and 0 cards"
+    idTableWithSeen = 306,         // the table, the seen draws
+    idOpponentDrew = 307,          // opponent number, "3 cards"
+    idCardCount = 308,             // 1
+    idCardsCount = 309,            // any other number
+    idListComma = 310,             // the list so far, the next item
+    idListAnd = 311,               // the list so far, the last item
+    idFigureWithInterval = 312,    // percent, 95% half-width in points
+    idEquityExact = 313,
+    idEquitySimulated = 314,       // deals
+    idEquityMixed = 315,           // deals
+    idEquityRunning = 316,         // the note
+    idEquityHoldsHeading = 317,    // the table in words
+    idEquityFinalHeading = 318,    // the table in words
+    idHoldsByDrawHeading = 319,    // cards not dealt
+    idHoldsByPotShareHeading = 320,  // cards not dealt, the table in words
+
     // The page and its controls.
     idInitialHandCaption = 102,
     idFinalHandCaption = 106,

@@ -40,6 +40,9 @@ const TLine kLines[] = {
     {"--batch 2c 4s 7d 9c Qh", exBatchError},
     {std::string(5000, 'x'), exBatchError},
     {"As Ks Qs Js Ts", exSameAsCommandLine},
+    // One thread a line gives the figures of a run on every core.
+    {"--equity --opponents 2 --drew 1,? --trials 3000 --seed 9 Kd Ks 8s 4h 2c", exSameAsCommandLine},
+    {"--equity --drew 7 Kd Ks 8s 4h 2c", exSameAsCommandLine},
 };
 
 TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
@@ -85,7 +88,7 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
 
 TEST(OddsBatch, OrderAndAnswersDoNotDependOnTheThreadCount)
 {
-    const char* const hands[] = {"2c 4s 7d 9c Qh", "--opponents 5 Kd Ks 8s 4h 2c", "bad", "Ah Kh Qh Jh 9h",
+    const char* const hands[] = {"2c 4s 7d 9c Qh", "--opponents 5 --trials 2000 Kd Ks 8s 4h 2c", "bad", "Ah Kh Qh Jh 9h",
                                  "--discard 3c,4d --draw 5s,6s 3c 4d 8h 8c Kd"};
     std::string input;
     for (int i = 0; i < 400; ++i)

@@ -89,6 +89,32 @@ const TBadInput kBadInputs[] = {
      "--discard '2c'"},
     {"HoldsWithDrawAlone", WithHand({"--holds", "--draw", "Kd"}), "cannot be combined", "--draw 'Kd'"},
     {"HoldsWithValue", WithHand({"--holds=all"}), "takes no value", "'--holds=all'"},
+    // The table of --equity: one ? or count 0..5 per opponent, a count the
+    // usual play can give these cards, some deals, a seed.
+    {"DrewOutOfRange", WithHand({"--equity", "--drew", "6"}), "out of range", "'6'"},
+    {"DrewNegative", WithHand({"--equity", "--drew", "-1"}), "out of range", "'-1'"},
+    {"DrewNotACount", WithHand({"--equity", "--drew", "x"}), "not a number", "'x'"},
+    {"DrewEmptyEntry", WithHand({"--equity", "--opponents", "3", "--drew", "1,,2"}), "empty entry", "'1,,2'"},
+    {"DrewMoreEntriesThanOpponents", WithHand({"--equity", "--opponents", "2", "--drew", "1,2,3"}), "3 entries",
+     "'1,2,3'"},
+    {"DrewFewerEntriesThanOpponents", WithHand({"--equity", "--opponents", "3", "--drew", "?,1"}), "2 entries",
+     "'?,1'"},
+    {"DrewWithStandPat", WithHand({"--equity", "--pat", "--drew", "0"}), "cannot be combined", "'0'"},
+    {"DrewWithoutEquity", WithHand({"--drew", "0"}), "needs --equity", "'0'"},
+    {"StandPatWithoutEquity", WithHand({"--pat"}), "needs --equity", "--pat"},
+    // Every Ace and King seen: nobody keeps a lone high card and draws four.
+    {"DrewCountNeverDealt",
+     {"--equity", "--opponents", "2", "--drew", "?,4", "--discard", "Ac,Ad,Ah,As,Kc", "--draw", "Kd,Kh,Ks,2c,3d", "Ac",
+      "Ad", "Ah", "As", "Kc"},
+     "never draws 4 cards", "opponent 2"},
+    {"TrialsZero", WithHand({"--trials", "0"}), "out of range", "'0'"},
+    {"TrialsHuge", WithHand({"--trials", "99999999999999999999999"}), "out of range", "'9999"},
+    {"TrialsNotANumber", WithHand({"--equity", "--trials", "1e6"}), "not a number", "'1e6'"},
+    {"SeedNotANumber", WithHand({"--seed", "abc"}), "not a number", "'abc'"},
+    {"SeedNegative", WithHand({"--seed", "-5"}), "out of range", "'-5'"},
+    {"SeedPastSixtyFourBits", WithHand({"--seed", "18446744073709551616"}), "out of range", "'18446744073709551616'"},
+    {"SeedWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--seed"}, "needs a value", "--seed"},
+    {"EquityWithValue", WithHand({"--equity=yes"}), "takes no value", "'--equity=yes'"},
     // Text that would break the one-line promise is escaped, long text cut.
     {"LineBreakInCard", {"2c", "4s", "7d", "9c", "Q\nh"}, "unknown card", "'Q\\x0ah'"},
     {"CarriageReturnInOption", WithHand({"--x\r"}), "unknown option", "'--x\\x0d'"},
@@ -132,6 +158,11 @@ TEST(AcceptedForms, GiveTheSameReport)
         {{"--opponents", "2", "--", "2c", "4s", "7d", "9c", "Qh"}, WithHand({"--opponents", "2"})},
         {WithHand({"--opponents", "1"}), kHand},
         {WithHand({"--opponents", "05"}), WithHand({"--opponents", "5"})},
+        // An opponent not seen to draw is a ? or no --drew at all.
+        {WithHand({"--equity", "--opponents", "2", "--drew", "?,?", "--trials", "500"}),
+         WithHand({"--equity", "--opponents", "2", "--trials=500"})},
+        {WithHand({"--equity", "--drew", "003", "--trials", "500", "--seed", "0018"}),
+         WithHand({"--equity", "--drew=3", "--trials", "0500", "--seed=18"})},
     };
     for (const auto& pair : pairs) {
         const TOddsRun first = RunOdds(pair[0]), second = RunOdds(pair[1]);

@@ -1,0 +1,172 @@
+// The table equity as the front ends word it: the table, each figure with
+// its interval, the note on what is exact; and the run set up from a game.
+#include "Cards.h"
+#include "ConfirmedHand.h"
+#include "TableEquity.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+namespace {
+
+std::string Digits(const std::string& text)
+{
+    std::string digits;
+    for (const char c : text)
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            digits += c;
+    return digits;
+}
+
+TTable MakeTable(int opponents, std::initializer_list<int> drew, ETableModel model = ETableModel::UsualPlay)
+{
+    TTable table;
+    table.m_nOpponents = opponents;
+    table.m_eModel = model;
+    int i = 0;
+    for (const int count : drew)
+        table.m_anDrew[i++] = count;
+    return table;
+}
+
+constexpr int U = kDrawUnseen;
+
+// The numbers a sentence names, in order: the opponents (when more than
+// one), then for each seen opponent his seat when some are unseen, and what
+// he drew. An unseen opponent adds none; standing pat, nobody draws.
+TEST(DescribeTable, NamesTheSeenCountsInSeatOrderAndNothingElse)
+{
+    const struct {
+        TTable m_table;
+        const char* m_pDigits;
+    } cases[] = {
+        {MakeTable(4, {U, U, U, U}), "4"},
+        {MakeTable(4, {5, 2, 0, 1}), "45201"},
+        {MakeTable(4, {5, U, 0, U}), "41530"},
+        {MakeTable(3, {U, U, 3}), "333"},
+        {MakeTable(1, {3}), "3"},
+        {MakeTable(1, {U}), ""},
+        {MakeTable(4, {5, 2, 0, 1}, ETableModel::StandPat), "4"},
+        {MakeTable(1, {3}, ETableModel::StandPat), ""},
+    };
+    std::set<std::string> texts;
+    for (const auto& c : cases) {
+        const std::string text = DescribeTable(c.m_table);
+        EXPECT_EQ(Digits(text), c.m_pDigits) << text;
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), std::size(cases)) << "every table reads differently";
+}
+
+// The leading number of a figure, and the one after its interval sign.
+double Lead(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double AfterSign(const std::string& text)
+{
+    const size_t at = text.find("\xC2\xB1");
+    return at == std::string::npos ? -1.0 : std::strtod(text.c_str() + at + 2, nullptr);
+}
+
+TEST(EquityRows, ShowEachFigureInPercentWithItsIntervalWhenSimulated)
+{
+    THoldEquity hold;
+    hold.m_dWin = 0.25;
+    hold.m_dTie = 0.0;
+    hold.m_dLose = 0.75;
+    hold.m_dPotShare = 0.25;
+    hold.m_dPotShareError = 0.004;
+
+    // Same labels, in the same order, as the showdown rows.
+    const auto labels = ShowdownRows(TShowdownOdds());
+    const TEquityRows simulated = EquityRows(hold, 10000);
+    ASSERT_EQ(simulated.size(), labels.size());
+    for (size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(simulated[i].m_nLabelId, labels[i].m_nFormationNameId);
+        EXPECT_FALSE(simulated[i].m_bExact);
+        EXPECT_GT(simulated[i].m_dHalfWidth, 0.0) << i << ": a share never dealt still has an interval";
+        EXPECT_NEAR(Lead(simulated[i].m_strFigure), 100 * simulated[i].m_dFraction, 5e-4) << simulated[i].m_strFigure;
+        EXPECT_NEAR(AfterSign(simulated[i].m_strFigure), 100 * simulated[i].m_dHalfWidth, 5e-4)
+            << simulated[i].m_strFigure;
+    }
+    EXPECT_EQ(simulated[3].m_dHalfWidth, hold.m_dPotShareError) << "the run's own interval";
+    // Four times the deals, half the interval.
+    EXPECT_NEAR(EquityRows(hold, 40000)[0].m_dHalfWidth, simulated[0].m_dHalfWidth / 2, 1e-12);
+
+    // Every deal lost: the sample has no spread, the figure still an interval.
+    THoldEquity lost;
+    lost.m_dLose = 1.0;
+    for (const TEquityRow& row : EquityRows(lost, 10000))
+        EXPECT_GT(row.m_dHalfWidth, 0.0) << row.m_strFigure;
+
+    hold.m_bExact = true;
+    for (const TEquityRow& row : EquityRows(hold, 0)) {
+        EXPECT_EQ(row.m_dHalfWidth, 0.0);
+        EXPECT_EQ(AfterSign(row.m_strFigure), -1.0) << row.m_strFigure;
+        EXPECT_NEAR(Lead(row.m_strFigure), 100 * row.m_dFraction, 5e-4);
+    }
+}
+
+TEST(EquityNote, TellsExactSimulatedAndMixedApartWithTheDeals)
+{
+    TTableResult result;
+    result.m_nTrials = 123457;
+    result.m_bDone = true;
+    result.m_arrHolds.resize(2);
+    const std::string none = EquityNote(result);
+    result.m_arrHolds[0].m_bExact = true;
+    const std::string mixed = EquityNote(result);
+    result.m_arrHolds[1].m_bExact = true;
+    const std::string all = EquityNote(result);
+    EXPECT_EQ(std::set<std::string>({none, mixed, all}).size(), 3u);
+    EXPECT_NE(none.find("123457"), std::string::npos) << none;
+    EXPECT_NE(mixed.find("123457"), std::string::npos) << mixed;
+    EXPECT_EQ(Digits(all), "") << all;
+
+    result.m_bDone = false;
+    const std::string running = EquityNote(result);
+    EXPECT_NE(running, all);
+    EXPECT_NE(running.find(all), std::string::npos);
+    EXPECT_EQ(EquityNote(TTableResult()), "") << "no figures, nothing to say";
+}
+
+// The run is the game's current hand: on a final hand the discards are out
+// of the opponents' reach, the hand is the kept cards and the replacements.
+TEST(MakeTableSetup, HandIsKnownLessDiscardedAndTheRestIsSeen)
+{
+    const std::vector<int> dealt = Cards("Kd Ks 8s 4h 2c"), drawn = Cards("Ah 7c 7d");
+    CCardDistributionManager manager;
+    for (const int card : dealt)
+        manager.MarkKnown(card);
+    for (const int card : Cards("8s 4h 2c"))
+        manager.MarkDiscarded(card);
+    for (const int card : drawn)
+        manager.MarkKnown(card);
+    const TTable table = MakeTable(3, {1, U, 3});
+    const TTableSetup setup = MakeTableSetup(manager, nullptr, true, table, 777, 9);
+
+    std::set<int> hand(setup.m_anHand, setup.m_anHand + kHandSize), seen;
+    for (int card = 0; card < kCardCount; ++card)
+        if (setup.m_abSeen[card])
+            seen.insert(card);
+    EXPECT_EQ(hand, (std::set<int>{dealt[0], dealt[1], drawn[0], drawn[1], drawn[2]}));
+    EXPECT_EQ(seen, (std::set<int>{dealt[2], dealt[3], dealt[4]}));
+    EXPECT_TRUE(setup.m_bFinal);
+    EXPECT_EQ(setup.m_nOpponents, 3);
+    EXPECT_EQ(std::vector<int>(setup.m_anDrew, setup.m_anDrew + kMaxTableOpponents),
+              (std::vector<int>{1, U, 3, U, U}));
+    EXPECT_EQ(setup.m_nTrials, 777u);
+    EXPECT_EQ(setup.m_nSeed, 9u);
+    EXPECT_EQ(CheckTableSetup(setup), ETableError::None);
+
+    // A hand order given is kept, for the keep masks to count in it.
+    const int ordered[kHandSize] = {drawn[2], dealt[0], drawn[0], dealt[1], drawn[1]};
+    const TTableSetup inOrder = MakeTableSetup(manager, ordered, true, table, 777, 9);
+    EXPECT_EQ(std::vector<int>(inOrder.m_anHand, inOrder.m_anHand + kHandSize),
+              std::vector<int>(ordered, ordered + kHandSize));
+}
+
+}  // namespace
