@@ -25,9 +25,17 @@ val RowsValue(const std::vector<TWebRow>& rows)
     return list;
 }
 
-val ResultValue(const CWebGame& game)
+val StringsValue(const std::vector<std::string>& strings)
 {
-    const TWebResult result = game.Result();
+    val list = val::array();
+    for (const std::string& text : strings)
+        list.call<void>("push", text);
+    return list;
+}
+
+val ResultValue(CWebGame& game)
+{
+    const TWebResult& result = game.Result();
     val value = val::object();
     value.set("final", result.m_bFinal);
     value.set("description", result.m_strDescription);
@@ -36,6 +44,7 @@ val ResultValue(const CWebGame& game)
     value.set("atLeastOne", RowsValue(result.m_arrAtLeastOne));
     value.set("showdownHeading", result.m_strShowdownHeading);
     value.set("showdown", RowsValue(result.m_arrShowdown));
+    value.set("showdownNote", result.m_strShowdownNote);
     value.set("showdownHands", result.m_strShowdownHands);
     return value;
 }
@@ -47,14 +56,30 @@ val HoldsValue(CWebGame& game)
         val item = val::object();
         item.set("keep", hold.m_strKeep);
         item.set("keptCards", hold.m_strKeptCards);
-        val cells = val::array();
-        for (const std::string& cell : hold.m_arrCells)
-            cells.call<void>("push", cell);
-        item.set("cells", cells);
+        item.set("cells", StringsValue(hold.m_arrCells));
         item.set("discardMask", hold.m_nDiscardMask);
         list.call<void>("push", item);
     }
     return list;
+}
+
+val EquityValue(CWebGame& game)
+{
+    const TWebEquity& equity = game.Equity();
+    val value = val::object();
+    value.set("heading", equity.m_strHeading);
+    value.set("note", equity.m_strNote);
+    val holds = val::array();
+    for (const TWebEquityHold& hold : equity.m_arrHolds) {
+        val item = val::object();
+        item.set("keep", hold.m_strKeep);
+        item.set("keptCards", hold.m_strKeptCards);
+        item.set("figures", StringsValue(hold.m_arrFigures));
+        item.set("discardMask", hold.m_nDiscardMask);
+        holds.call<void>("push", item);
+    }
+    value.set("holds", holds);
+    return value;
 }
 
 val PickedValue(const CWebGame& game)
@@ -92,6 +117,7 @@ val TextsValue()
         {"helpCommand", idHelpCommand},
         {"holdsTitle", idDrawAnalysisTitle},
         {"markDiscards", idDrawAnalysisMarkDiscards},
+        {"keepColumn", idDrawAnalysisFirstHeading + 1},
     };
     val value = val::object();
     for (const auto& [name, id] : texts)
@@ -102,6 +128,10 @@ val TextsValue()
     for (unsigned column = 0; column < 2 + hcCategoryCount + 3; ++column)
         headings.call<void>("push", WebText(idDrawAnalysisFirstHeading + column));
     value.set("holdsHeadings", headings);
+    val outcomes = val::array();
+    for (unsigned id : {idShowdownWin, idShowdownTie, idShowdownLose, idShowdownPotShare})
+        outcomes.call<void>("push", WebText(id));
+    value.set("outcomes", outcomes);
     return value;
 }
 
@@ -155,6 +185,7 @@ EMSCRIPTEN_BINDINGS(quintara)
         .function("canMark", &CanMark)
         .function("toggleMark", &ToggleMark)
         .function("markHold", &CWebGame::MarkHold)
+        .function("markEquityHold", &CWebGame::MarkEquityHold)
         .function("discard", &Discard)
         .function("canUndo", &CanUndo)
         .function("canRedo", &CanRedo)
@@ -162,6 +193,7 @@ EMSCRIPTEN_BINDINGS(quintara)
         .function("redo", &Redo)
         .function("result", &ResultValue)
         .function("holds", &HoldsValue)
+        .function("equity", &EquityValue)
         .function("holdsExplanation", &CWebGame::HoldsExplanation);
     emscripten::function("texts", &TextsValue);
     emscripten::function("cardName", &WebCardName);

@@ -6,6 +6,7 @@
 #include "StoredText.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "TableEquity.h"
 
 namespace {
 
@@ -28,6 +29,29 @@ std::vector<TWebRow> Rows(const CCardDistributionManager::TRows& rows)
     return text;
 }
 
+// The cards of a keep mask over the hand's places: with suit symbols, or "(none)";
+// and as typed.
+void KeptTexts(const int hand[], unsigned keepMask, std::string& symbols, std::string& typed)
+{
+    symbols.clear();
+    typed.clear();
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place) {
+        if (!(keepMask >> place & 1u))
+            continue;
+        symbols += (symbols.empty() ? "" : " ") + CardSymbolText(hand[place]);
+        typed += (typed.empty() ? "" : " ") + CardText(hand[place]);
+    }
+    if (symbols.empty())
+        symbols = LoadString(idDrawAnalysisNoCards);
+}
+
+TTableSetup WebSetup(const CCardDistributionManager& manager, const int hand[], bool finalHand, const TTable& table)
+{
+    TTableSetup setup = MakeTableSetup(manager, hand, finalHand, table, kWebTrials, kWebSeed);
+    setup.m_nThreads = 1;  // the page has one thread (OneThread.cpp)
+    return setup;
+}
+
 // The game's texts break lines with "\r\n"; the page with "\n".
 std::string PageLines(const std::string& text)
 {
@@ -46,7 +70,9 @@ CWebGame::CWebGame()
     m_doc.SetListener([this](EUpdateHint hint) {
         if (hint != EUpdateHint::Picked)
             m_typing.Clear();
-        m_bHoldsStale = true;
+        // The marks change no figure: the simulations run once per hand shown.
+        if (hint != EUpdateHint::Picked && hint != EUpdateHint::Marked)
+            m_bStale = true;
     });
 }
 
@@ -76,6 +102,12 @@ bool CWebGame::MarkHold(unsigned index)
     return index < holds.size() && m_doc.MarkPlaces(holds[index].m_nDiscardMask);
 }
 
+bool CWebGame::MarkEquityHold(unsigned index)
+{
+    const TWebEquity& equity = Equity();
+    return index < equity.m_arrHolds.size() && m_doc.MarkPlaces(equity.m_arrHolds[index].m_nDiscardMask);
+}
+
 std::string CWebGame::PickTitle() const
 {
     if (m_doc.GetStage() == EStage::PickInitialHand)
@@ -83,33 +115,109 @@ std::string CWebGame::PickTitle() const
     return LoadString(m_doc.GetPickCount() == 1 ? idPickReplacement : idPickReplacements);
 }
 
-TWebResult CWebGame::Result() const
+const TWebResult& CWebGame::Result()
 {
-    const TConfirmedHand& confirmed = m_doc.GetResult();
-    TWebResult result;
-    result.m_bFinal = confirmed.m_bFinal;
-    result.m_strDescription = PageLines(confirmed.m_strDescription);
-    result.m_strAdvice = PageLines(confirmed.m_strAdvice);
-    result.m_arrOneOpponent = Rows(confirmed.m_arrOneOpponent);
-    result.m_arrAtLeastOne = Rows(confirmed.m_arrAtLeastOne);
-    result.m_strShowdownHeading = ShowdownHeading(confirmed.m_bFinal, confirmed.m_showdownOdds.m_nOpponents);
-    result.m_arrShowdown = Rows(ShowdownRows(confirmed.m_showdownOdds));
-    result.m_strShowdownHands = ShowdownHandsLine(confirmed.m_showdownCounts);
-    return result;
+    Refresh();
+    return m_result;
 }
 
 const std::vector<TWebHold>& CWebGame::Holds()
 {
-    if (!m_bHoldsStale)
-        return m_arrHolds;
-    m_bHoldsStale = false;
+    Refresh();
+    return m_arrHolds;
+}
+
+const TWebEquity& CWebGame::Equity()
+{
+    Refresh();
+    return m_equity;
+}
+
+void CWebGame::Refresh()
+{
+    if (!m_bStale)
+        return;
+    m_bStale = false;
+    m_result = TWebResult();
     m_arrHolds.clear();
-    if (!m_doc.CanMark())
-        return m_arrHolds;
-    // Keep masks over the hand's places, so a hold's discards mark as they are.
+    m_equity = TWebEquity();
+    const EStage stage = m_doc.GetStage();
+    if (stage != EStage::InitialHand && stage != EStage::CardsMarked && stage != EStage::FinalHand)
+        return;
+
+    const TConfirmedHand& confirmed = m_doc.GetResult();
+    m_result.m_bFinal = confirmed.m_bFinal;
+    m_result.m_strDescription = PageLines(confirmed.m_strDescription);
+    m_result.m_strAdvice = PageLines(confirmed.m_strAdvice);
+    m_result.m_arrOneOpponent = Rows(confirmed.m_arrOneOpponent);
+    m_result.m_arrAtLeastOne = Rows(confirmed.m_arrAtLeastOne);
+    m_result.m_strShowdownHeading = ShowdownHeading(confirmed.m_bFinal, m_doc.GetOpponents());
+    m_result.m_strShowdownHands = ShowdownHandsLine(confirmed.m_showdownCounts);
+    // Keep masks count over the hand's places, so a hold's discards mark as they are.
     int hand[CPokerDoc::kPlaces];
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         hand[place] = m_doc.GetHandCard(place);
+    RefreshShowdown(hand);
+    RefreshEquity(hand);
+    if (m_doc.CanMark())
+        RefreshHolds(hand);
+}
+
+void CWebGame::RefreshShowdown(const int hand[])
+{
+    const TShowdownOdds& odds = m_doc.GetResult().m_showdownOdds;
+    THoldEquity showdown;
+    std::uint64_t trials = 0;
+    if (m_doc.GetOpponents() <= 1) {
+        showdown.m_dWin = odds.m_dWin;
+        showdown.m_dTie = odds.m_dTie;
+        showdown.m_dLose = odds.m_dLose;
+        showdown.m_dPotShare = odds.m_dPotShare;
+        showdown.m_bExact = true;
+    } else {
+        TTable table;
+        table.m_nOpponents = m_doc.GetOpponents();
+        table.m_eModel = ETableModel::StandPat;
+        const TTableResult run = SimulateTable(WebSetup(m_doc.GetManager(), hand, true, table));
+        if (!run.m_arrHolds.empty())
+            showdown = run.m_arrHolds.front();
+        trials = run.m_nTrials;
+        TTableResult note;
+        note.m_nTrials = trials;
+        note.m_bDone = true;
+        note.m_arrHolds.push_back(showdown);
+        m_result.m_strShowdownNote = EquityNote(note);
+    }
+    // Odds only beside a figure that is counted and can happen.
+    for (const TEquityRow& row : EquityRows(showdown, trials))
+        m_result.m_arrShowdown.push_back({LoadString(static_cast<unsigned>(row.m_nLabelId)), row.m_strFigure,
+                                          row.m_bExact && row.m_dFraction > 0.0
+                                              ? Odds(CCardDistributionManager::GetOdds(row.m_dFraction))
+                                              : std::string()});
+}
+
+void CWebGame::RefreshEquity(const int hand[])
+{
+    TTable table;
+    table.m_nOpponents = m_doc.GetOpponents();
+    const bool finalHand = m_doc.IsFinalHand();
+    TTableResult run = SimulateTable(WebSetup(m_doc.GetManager(), hand, finalHand, table));
+    SortByPotShare(run.m_arrHolds);
+    m_equity.m_strHeading = FormatString(LoadString(finalHand ? idEquityFinalHeading : idEquityHoldsHeading).c_str(),
+                                         DescribeTable(table).c_str());
+    for (const THoldEquity& equity : run.m_arrHolds) {
+        TWebEquityHold hold;
+        KeptTexts(hand, equity.m_nKeepMask, hold.m_strKeep, hold.m_strKeptCards);
+        for (const TEquityRow& row : EquityRows(equity, run.m_nTrials))
+            hold.m_arrFigures.push_back(row.m_strFigure);
+        hold.m_nDiscardMask = ~equity.m_nKeepMask & 0x1Fu;
+        m_equity.m_arrHolds.push_back(hold);
+    }
+    m_equity.m_strNote = EquityNote(run);
+}
+
+void CWebGame::RefreshHolds(const int hand[])
+{
     bool known[kCardCount];
     for (int card = 0; card < kCardCount; ++card)
         known[card] = m_doc.GetManager().IsKnown(card);
@@ -117,12 +225,7 @@ const std::vector<TWebHold>& CWebGame::Holds()
     SortHoldsBestFirst(outcomes);
     for (const TDrawOutcome& outcome : outcomes) {
         TWebHold hold;
-        for (int i = 0; i < outcome.m_nKeptCount; ++i) {
-            hold.m_strKeep += (i ? " " : "") + CardSymbolText(outcome.m_anKept[i]);
-            hold.m_strKeptCards += (i ? " " : "") + CardText(outcome.m_anKept[i]);
-        }
-        if (hold.m_strKeep.empty())
-            hold.m_strKeep = LoadString(idDrawAnalysisNoCards);
+        KeptTexts(hand, outcome.m_nKeepMask, hold.m_strKeep, hold.m_strKeptCards);
         for (const double probability : outcome.m_adProbability)
             hold.m_arrCells.push_back(Percent(probability));
         hold.m_arrCells.push_back(Percent(outcome.m_dImprove));
@@ -131,7 +234,6 @@ const std::vector<TWebHold>& CWebGame::Holds()
         hold.m_nDiscardMask = ~outcome.m_nKeepMask & 0x1Fu;
         m_arrHolds.push_back(hold);
     }
-    return m_arrHolds;
 }
 
 std::string CWebGame::HoldsExplanation() const

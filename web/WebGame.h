@@ -3,6 +3,8 @@
 #include "CardTyping.h"
 #include "PokerDoc.h"
 
+#include <cstdint>
+
 #include <string>
 #include <vector>
 
@@ -22,9 +24,32 @@ struct TWebResult {
     std::vector<TWebRow> m_arrOneOpponent;
     std::vector<TWebRow> m_arrAtLeastOne;
     std::string m_strShowdownHeading;
+    // Against one opponent counted with the hand's own figures; against more,
+    // card-disjoint: counted for two, simulated beyond, as the command line does.
     std::vector<TWebRow> m_arrShowdown;
+    std::string m_strShowdownNote;  // exact or simulated; empty against one
     std::string m_strShowdownHands;
 };
+
+// The pot share at the table of the game's size, the opponents drawing by the
+// usual play: every hold of an initial hand best first, or the final hand.
+struct TWebEquityHold {
+    std::string m_strKeep;          // as TWebHold's
+    std::string m_strKeptCards;
+    std::vector<std::string> m_arrFigures;  // win, tie, lose, pot share, each with its interval when simulated
+    unsigned m_nDiscardMask = 0;
+};
+struct TWebEquity {
+    std::string m_strHeading;  // the table in words
+    std::vector<TWebEquityHold> m_arrHolds;
+    std::string m_strNote;     // exact or simulated, over how many deals
+};
+
+// The simulation's deals and seed: the command line's defaults for the
+// showdown, and its --trials for the pot shares too, so that both give the
+// same figures for the same cards; a phone plays them in well under a second.
+constexpr std::uint64_t kWebTrials = 50000;
+constexpr std::uint64_t kWebSeed = 1;
 
 // One way to keep cards from the initial hand, as the draw analysis lists it.
 struct TWebHold {
@@ -51,22 +76,34 @@ public:
     std::string TypedPrompt() const;
     // A pasted hand; the refusal, or empty.
     std::string Paste(const std::string& text);
-    // Marks the discards of the `index`th hold, best first.
+    // Marks the discards of the `index`th hold, best first by the draw
+    // analysis or by the pot share at the table.
     bool MarkHold(unsigned index);
+    bool MarkEquityHold(unsigned index);
 
     // The picker's title for the pick under way.
     std::string PickTitle() const;
-    TWebResult Result() const;
+    // The figures of the hand shown (empty while picking), counted or
+    // simulated once per step.
+    const TWebResult& Result();
     // The holds of the initial hand shown, best first; empty at any other stage.
     const std::vector<TWebHold>& Holds();
+    const TWebEquity& Equity();
     // The sentence above the holds: how many cards they draw from.
     std::string HoldsExplanation() const;
 
 private:
     CPokerDoc m_doc;
     CCardTyping m_typing;
+    void Refresh();
+    void RefreshShowdown(const int hand[]);
+    void RefreshEquity(const int hand[]);
+    void RefreshHolds(const int hand[]);
+
+    TWebResult m_result;
     std::vector<TWebHold> m_arrHolds;
-    bool m_bHoldsStale = true;
+    TWebEquity m_equity;
+    bool m_bStale = true;
 };
 
 // A stored text; a menu command's without its "&" and its shortcut.

@@ -20,7 +20,7 @@ let game = null;
 let texts = null;
 let hint = "";
 let hintTimer = 0;
-let holdsShown = null;  // the stage and hand the holds table was filled for
+let holdsShown = null;  // the stage, hand and table the holds tables were filled for
 
 const $ = (id) => document.getElementById(id);
 
@@ -111,13 +111,50 @@ function applyTexts() {
   $("tableNote").textContent = texts.tableNote;
   $("suggestionsHeading").textContent = texts.suggestionsHeading;
   $("holdsHeading").textContent = texts.holdsTitle;
-  const head = $("holdsTable").querySelector("thead tr");
-  for (const heading of texts.holdsHeadings) {
+  fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")));
+  fillColumns($("equityTable"), [texts.keepColumn, ...texts.outcomes]);
+}
+
+function fillColumns(table, headings) {
+  const head = table.querySelector("thead tr");
+  for (const heading of headings) {
     const th = document.createElement("th");
     th.scope = "col";
-    th.textContent = heading.replace(/\n/g, " ");
+    th.textContent = heading;
     head.append(th);
   }
+}
+
+// The kept cards of a hold as a row heading; while the discards can be
+// marked, a button that marks them, as the dialog's Mark discards does.
+function keepCell(hold, mark) {
+  const keep = document.createElement("th");
+  keep.scope = "row";
+  if (!game.canMark()) {
+    keep.textContent = hold.keep;
+    keep.dataset.cards = hold.keptCards;
+    return keep;
+  }
+  const button = document.createElement("button");
+  button.type = "button";
+  button.className = "markHold";
+  button.textContent = hold.keep;
+  button.dataset.cards = hold.keptCards;
+  button.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
+  button.addEventListener("click", () => act(mark));
+  keep.append(button);
+  return keep;
+}
+
+function cellsRow(first, cells) {
+  const tr = document.createElement("tr");
+  tr.append(...first);
+  for (const cell of cells) {
+    const td = document.createElement("td");
+    td.textContent = cell;
+    tr.append(td);
+  }
+  return tr;
 }
 
 // ---- showing the game ----
@@ -140,32 +177,21 @@ function fillRows(table, rows) {
 }
 
 function fillHolds() {
-  const holds = game.holds();
   $("holdsExplanation").textContent = game.holdsExplanation();
-  const body = $("holdsTable").querySelector("tbody");
-  body.replaceChildren(...holds.map((hold, index) => {
-    const tr = document.createElement("tr");
+  $("holdsTable").querySelector("tbody").replaceChildren(...game.holds().map((hold, index) => {
     const rank = document.createElement("td");
     rank.textContent = String(index + 1);
-    const keep = document.createElement("th");
-    keep.scope = "row";
-    // The row's own button marks its discards, as the dialog's Mark discards does.
-    const mark = document.createElement("button");
-    mark.type = "button";
-    mark.className = "markHold";
-    mark.textContent = hold.keep;
-    mark.dataset.cards = hold.keptCards;
-    mark.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
-    mark.addEventListener("click", () => act(() => game.markHold(index)));
-    keep.append(mark);
-    tr.append(rank, keep);
-    for (const cell of hold.cells) {
-      const td = document.createElement("td");
-      td.textContent = cell;
-      tr.append(td);
-    }
-    return tr;
+    return cellsRow([rank, keepCell(hold, () => game.markHold(index))], hold.cells);
   }));
+}
+
+function fillEquity() {
+  const equity = game.equity();
+  $("equity").hidden = equity.holds.length === 0;
+  $("equityHeading").textContent = equity.heading;
+  $("equityNote").textContent = equity.note;
+  $("equityTable").querySelector("tbody").replaceChildren(...equity.holds.map((hold, index) =>
+    cellsRow([keepCell(hold, () => game.markEquityHold(index))], hold.figures)));
 }
 
 function showDeck(picking) {
@@ -211,8 +237,10 @@ function showResults(stage) {
   const shown = stage === kStage.initialHand || stage === kStage.cardsMarked || stage === kStage.finalHand;
   $("results").hidden = !shown;
   $("description").hidden = !shown;
-  if (!shown)
+  if (!shown) {
+    holdsShown = null;
     return;
+  }
   const result = game.result();
   $("description").textContent = result.description;
   fillRows($("oneOpponentTable"), result.oneOpponent);
@@ -221,17 +249,20 @@ function showResults(stage) {
   $("advice").textContent = result.advice;
   $("showdownTable").querySelector("caption").textContent = result.showdownHeading;
   fillRows($("showdownTable"), result.showdown);
+  $("showdownNote").textContent = result.showdownNote;
+  $("showdownNote").hidden = !result.showdownNote;
   $("showdownHands").textContent = result.showdownHands;
   const canMark = game.canMark();
   $("holds").hidden = !canMark;
-  // The holds are counted once per initial hand, not at every mark.
-  const hand = Array.from({ length: kPlaces }, (_, place) => game.handCard(place)).join(" ");
-  if (canMark && holdsShown !== hand) {
-    fillHolds();
-    holdsShown = hand;
+  // The holds are filled once per hand shown, not at every mark.
+  const shownHand = `${stage > kStage.cardsMarked} ` +
+    Array.from({ length: kPlaces }, (_, place) => game.handCard(place)).join(" ") + ` ${game.opponents()}`;
+  if (holdsShown !== shownHand) {
+    if (canMark)
+      fillHolds();
+    fillEquity();
+    holdsShown = shownHand;
   }
-  if (!canMark)
-    holdsShown = null;
 }
 
 function render() {

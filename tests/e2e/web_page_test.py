@@ -60,6 +60,9 @@ return {
   showdown: rows('showdownTable'), showdownHands: text('showdownHands'),
   holdsShown: shown('holds'), holds: rows('holdsTable'),
   holdCards: Array.from(document.querySelectorAll('#holdsTable .markHold'), (b) => b.dataset.cards),
+  equityShown: shown('equity'), equity: rows('equityTable'),
+  equityCards: Array.from(document.querySelectorAll('#equityTable tbody tr > th'),
+      (th) => (th.querySelector('button') || th).dataset.cards),
 };
 """
 
@@ -115,14 +118,24 @@ class Odds:
     def __init__(self, program):
         self.program = program
 
+    # The page simulates as many deals as the command line's showdown
+    # default, with its default seed: the same figures, not just close ones.
+    TRIALS = "50000"
+
     def run(self, opponents, dealt, discards=(), draws=()):
-        args = [self.program, "--json", "--opponents", str(opponents)]
+        args = [self.program, "--json", "--opponents", str(opponents), "--trials", self.TRIALS]
         if discards:
             args += ["--discard", ",".join(discards), "--draw", ",".join(draws)]
-        else:
-            args.append("--holds")
-        out = subprocess.run(args + list(dealt), check=True, capture_output=True, text=True).stdout
-        return json.loads(out)
+        answer = self.answer(args + ["--equity"], dealt)
+        if not discards:
+            # With --equity the holds would follow the pot share; the draw
+            # analysis lists them by its own ranking.
+            answer["holds"] = self.answer(args + ["--holds"], dealt)["holds"]
+        return answer
+
+    @staticmethod
+    def answer(args, dealt):
+        return json.loads(subprocess.run(args + list(dealt), check=True, capture_output=True, text=True).stdout)
 
 
 def percent(p):
@@ -132,6 +145,34 @@ def percent(p):
 def odds_against(p):
     # The page leaves the odds cell empty for what cannot happen.
     return "" if p == 0.0 else "%.2f : 1" % ((1.0 - p) / p)
+
+
+def expected_figure(shown, p, exact, half_width=None):
+    """A figure as the page must show it: exact, or with its 95% interval.
+    The command line gives only the pot share's interval; for the others the
+    page's own interval is taken as long as the figure before it is right."""
+    if exact:
+        return percent(p)
+    if half_width is not None:
+        return "%s \u00b1 %.3f" % (percent(p), half_width * 100.0)
+    prefix = percent(p) + " \u00b1 "
+    return shown if shown.startswith(prefix) and len(shown) > len(prefix) else prefix + "(interval)"
+
+
+OUTCOMES = ("win", "tie", "lose", "pot_share")
+
+
+def equity_figures(hold, shown):
+    """Win, tie, lose and pot share of a hold, or of the hand at the showdown."""
+    return [expected_figure(text, hold[key], hold["exact"], hold["pot_share_error"] if key == "pot_share" else None)
+            for key, text in zip(OUTCOMES, shown)]
+
+
+def showdown_figures(showdown, shown):
+    """Figure and odds of each outcome; simulated figures have no odds."""
+    figures = equity_figures(showdown, [row[1] for row in shown])
+    return [[figure, odds_against(showdown[key]) if showdown["exact"] else ""]
+            for figure, key in zip(figures, OUTCOMES)]
 
 
 def page_lines(text):
@@ -151,8 +192,13 @@ def expect_figures(page, answer, step):
         shown = page["oneOpponent" if table == "one_opponent" else "atLeastOne"]
         check(shown == expected, "%s: %s table %s, not %s" % (step, table, shown, expected))
     showdown = answer["showdown"]
-    figures = [[percent(showdown[key]), odds_against(showdown[key])] for key in ("win", "tie", "lose", "pot_share")]
-    check([row[1:] for row in page["showdown"]] == figures, "%s: showdown %s, not %s" % (step, page["showdown"], figures))
+    check(len(page["showdown"]) == 4 and [row[1:] for row in page["showdown"]] == showdown_figures(showdown, page["showdown"]),
+          "%s: showdown %s, not %s" % (step, page["showdown"], showdown))
+    equity = answer["equity"]["holds"]
+    check(page["equityShown"] and len(page["equity"]) == len(equity) > 0, step + ": a pot share for each hold")
+    for row, kept, hold in zip(page["equity"], page["equityCards"], equity):
+        check(kept.split() == hold["keep"] and len(row) == 5 and row[1:] == equity_figures(hold, row[1:]),
+              "%s: pot share of %s shows %s, not %s" % (step, kept, row, hold))
     counts = [int(n) for n in re.findall(r"\d+", page["showdownHands"])]
     check(counts == [showdown[key] for key in ("hands", "beating", "tying", "losing")],
           step + ": showdown counts " + page["showdownHands"])
@@ -262,7 +308,8 @@ def game_by_taps(player, url):
     check(page["stage"] == INITIAL and not page["pickerShown"] and page["resultsShown"], "OK shows the results")
     hand = player.hand(page)
     check(sorted(p["card"] for p in page["places"]) == sorted(dealt), "the hand is the cards picked")
-    expect_figures(page, player.odds.run(3, hand), "initial hand")
+    answer = player.odds.run(3, hand)
+    expect_figures(page, answer, "initial hand")
     player.fits_phone("phone, results")
     player.shoot("phone-3-initial-hand")
 
@@ -273,13 +320,23 @@ def game_by_taps(player, url):
     check(page["stage"] == MARKED and page["discardEnabled"], "marked cards enable Discard")
     check([p["pressed"] == "true" for p in page["places"]] == [p["text"] in discards for p in page["places"]],
           "the tapped places show marked")
+    # Unmarked again, then the best pot share's button marks its discards.
+    player.tap('#places .card[data-text="2h"]')
+    check(player.page()["places"][[p["text"] for p in page["places"]].index("2h")]["pressed"] == "false",
+          "a second tap unmarks")
+    player.tap("#equityTable .markHold")
+    page = player.page()
+    best = answer["equity"]["holds"][0]
+    check([p["text"] for p in page["places"] if p["pressed"] == "true"] == best["discard"],
+          "the best pot share marks %s" % best["discard"])
+    discards = best["discard"]
     player.tap("#discardButton")
     page = player.page()
     check(page["stage"] == PICK_REPLACEMENTS and page["pickerShown"], "Discard asks for replacements")
     check(set(dealt) <= set(page["unoffered"]), "the dealt cards are not offered again")
     player.fits_phone("phone, replacements")
-    # Kc 9h 9d: replacements fill the emptied places in card-index order.
-    draws = [12, 34, 21]
+    # Kc 9h 9d 5s: replacements fill the emptied places in card-index order.
+    draws = [12, 34, 21, 43][:len(discards)]
     for card in draws:
         player.tap(deck(card))
     player.tap("#okButton")
