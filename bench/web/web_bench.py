@@ -2,8 +2,9 @@
 """Measures the web edition in headless Chromium, from a local server:
 the size of quintara.wasm (raw and gzipped), the time from navigation to the
 first interactive picker (a fresh profile's first load, then reloads served
-by the service worker), and the engine's time per hand in the browser beside
-engine_bench's native BM_FullAnalysis.
+by the service worker), the engine's time per hand in the browser beside
+engine_bench's native BM_FullAnalysis, and how long the page's OK takes with
+everything it shows (tables, advice, showdown, pot shares, holds).
 
 Usage: web_bench.py BUILD_WEB ENGINE_BENCH [LOADS]
 Targets: wasm at most 1 MB; load within 1 s; browser within 3x native.
@@ -71,6 +72,30 @@ def load_times(driver, url, loads):
     return first, again
 
 
+# Five cards tapped through the page's own buttons, then OK, timed until the
+# page has shown every figure (the step runs to the end before it returns).
+OK_STEP = """
+const opponents = arguments[0];
+document.querySelector('#opponentButtons button[data-opponents="' + opponents + '"]').click();
+for (const card of [38, 25, 45, 3, 27])
+  document.querySelector('#deck .card[data-card="' + card + '"]').click();
+const start = performance.now();
+document.getElementById('okButton').click();
+return performance.now() - start;
+"""
+
+
+def ok_times(driver):
+    times = {}
+    for opponents in (1, 3, 5):
+        runs = []
+        for _ in range(3):
+            driver.execute_script("document.getElementById('newButton').click()")
+            runs.append(driver.execute_script(OK_STEP, opponents))
+        times[opponents] = statistics.median(runs)
+    return times
+
+
 def native_full_analysis(engine_bench):
     out = subprocess.run([engine_bench, "--benchmark_filter=^BM_FullAnalysis$", "--benchmark_format=json",
                           "--benchmark_repetitions=3", "--benchmark_report_aggregates_only=true"],
@@ -97,6 +122,9 @@ def main():
         first, again = load_times(driver, url, loads)
         print("load to interactive picker: first load %.0f ms; reloads median %.0f ms, worst %.0f ms over %d"
               " (target: within 1000 ms)" % (first, statistics.median(again), max(again), loads))
+        oks = ok_times(driver)
+        print("the page's OK, all figures shown: " + ", ".join(
+            "%.0f ms against %d" % (ms, n) for n, ms in oks.items()))
         driver.get(bench_url)
         driver.set_script_timeout(60)
         timings = driver.execute_async_script(
