@@ -111,18 +111,69 @@ function applyTexts() {
   $("tableNote").textContent = texts.tableNote;
   $("suggestionsHeading").textContent = texts.suggestionsHeading;
   $("holdsHeading").textContent = texts.holdsTitle;
-  fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")));
+  fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
   fillColumns($("equityTable"), [texts.keepColumn, ...texts.outcomes]);
 }
 
-function fillColumns(table, headings) {
+// Column headings; with `sort`, each a button that sorts by its column.
+function fillColumns(table, headings, sort) {
   const head = table.querySelector("thead tr");
-  for (const heading of headings) {
+  headings.forEach((heading, column) => {
     const th = document.createElement("th");
     th.scope = "col";
-    th.textContent = heading;
+    if (sort) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.className = "sortHeading";
+      button.textContent = heading;
+      button.addEventListener("click", () => sort(column));
+      th.append(button);
+    } else {
+      th.textContent = heading;
+    }
     head.append(th);
-  }
+  });
+}
+
+// The draw analysis sorts by any column, as the desktop's dialog does: a
+// first press puts the best first (the likeliest outcome, the most cards
+// kept, the shortest odds), the next the other way round; equal figures keep
+// the best-first order whichever way.
+let holdsSort = { column: 0, descending: false };
+let holdsData = [];
+
+function holdSortKey(hold, rank, column) {
+  if (column === 0)
+    return rank;
+  if (column === 1)
+    return hold.keptCards ? hold.keptCards.split(" ").length : 0;
+  const text = hold.cells[column - 2];
+  return text === "" ? Infinity : parseFloat(text);  // no odds against what cannot happen
+}
+
+function sortHolds(column) {
+  const oddsColumn = texts.holdsHeadings.length - 1;
+  const bestIsHighest = column !== 0 && column !== oddsColumn;
+  holdsSort = holdsSort.column === column ? { column, descending: !holdsSort.descending }
+                                          : { column, descending: bestIsHighest };
+  showHolds();
+}
+
+function showHolds() {
+  const { column, descending } = holdsSort;
+  const order = holdsData.map((hold, rank) => ({ hold, rank, key: holdSortKey(hold, rank, column) }));
+  order.sort((a, b) => a.key !== b.key ? (a.key < b.key) === descending ? 1 : -1 : a.rank - b.rank);
+  $("holdsTable").querySelectorAll("thead th").forEach((th, i) => {
+    if (i === column)
+      th.setAttribute("aria-sort", descending ? "descending" : "ascending");
+    else
+      th.removeAttribute("aria-sort");
+  });
+  $("holdsTable").querySelector("tbody").replaceChildren(...order.map(({ hold, rank }) => {
+    const cell = document.createElement("td");
+    cell.textContent = String(rank + 1);
+    return cellsRow([cell, keepCell(hold, () => game.markHold(rank))], hold.cells);
+  }));
 }
 
 // The kept cards of a hold as a row heading; while the discards can be
@@ -178,11 +229,9 @@ function fillRows(table, rows) {
 
 function fillHolds() {
   $("holdsExplanation").textContent = game.holdsExplanation();
-  $("holdsTable").querySelector("tbody").replaceChildren(...game.holds().map((hold, index) => {
-    const rank = document.createElement("td");
-    rank.textContent = String(index + 1);
-    return cellsRow([rank, keepCell(hold, () => game.markHold(index))], hold.cells);
-  }));
+  holdsData = game.holds();
+  holdsSort = { column: 0, descending: false };
+  showHolds();
 }
 
 function fillEquity() {

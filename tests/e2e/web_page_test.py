@@ -403,6 +403,19 @@ def game_by_keys(player, url):
     page = player.page()
     check([p["pressed"] for p in page["places"]][:2] == ["true", "true"] and page["stage"] == MARKED,
           "digits mark places")
+    # The draw analysis sorts by a column's figures: Improve, best first.
+    improve = 2 + len(answer["holds"][0]["probabilities"])
+    player.tab_to("#holdsTable thead th:nth-child(%d) button" % (improve + 1))
+    player.keys(Keys.ENTER)
+    shown = player.page()["holds"]
+    figures = [float(row[improve].rstrip("%")) for row in shown]
+    check(figures == sorted(figures, reverse=True) and
+          sorted(row[0] for row in shown) == sorted(str(rank) for rank in range(1, len(shown) + 1)),
+          "sorted by Improve, best first: %s" % figures)
+    player.tab_to("#holdsTable thead th:first-child button", backward=True)
+    player.keys(Keys.ENTER)
+    check([row[0] for row in player.page()["holds"]] == [str(rank) for rank in range(1, len(shown) + 1)],
+          "# sorts back to the best-first order")
     player.tab_to("#holdsTable .markHold")
     player.keys(Keys.ENTER)
     page = player.page()
