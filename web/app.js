@@ -112,7 +112,8 @@ function applyTexts() {
   $("suggestionsHeading").textContent = texts.suggestionsHeading;
   $("holdsHeading").textContent = texts.holdsTitle;
   fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
-  fillColumns($("equityTable"), [texts.keepColumn, ...texts.outcomes]);
+  const [win, tie, lose, potShare] = texts.outcomes;
+  fillColumns($("equityTable"), [texts.keepColumn, potShare, win, tie, lose]);
 }
 
 // Column headings; with `sort`, each a button that sorts by its column.
@@ -234,13 +235,18 @@ function fillHolds() {
   showHolds();
 }
 
+// The figure the holds are ranked by comes first, in view on a phone too.
+function potShareFirst([win, tie, lose, potShare]) {
+  return [potShare, win, tie, lose];
+}
+
 function fillEquity() {
   const equity = game.equity();
   $("equity").hidden = equity.holds.length === 0;
   $("equityHeading").textContent = equity.heading;
   $("equityNote").textContent = equity.note;
   $("equityTable").querySelector("tbody").replaceChildren(...equity.holds.map((hold, index) =>
-    cellsRow([keepCell(hold, () => game.markEquityHold(index))], hold.figures)));
+    cellsRow([keepCell(hold, () => game.markEquityHold(index))], potShareFirst(hold.figures))));
 }
 
 function showDeck(picking) {

@@ -10,6 +10,7 @@ stopped and the service worker must still serve the page.
 Usage: web_page_test.py BUILD_WEB QUINTARA_ODDS
 """
 
+import base64
 import functools
 import http.server
 import json
@@ -197,7 +198,9 @@ def expect_figures(page, answer, step):
     equity = answer["equity"]["holds"]
     check(page["equityShown"] and len(page["equity"]) == len(equity) > 0, step + ": a pot share for each hold")
     for row, kept, hold in zip(page["equity"], page["equityCards"], equity):
-        check(kept.split() == hold["keep"] and len(row) == 5 and row[1:] == equity_figures(hold, row[1:]),
+        # The page puts the pot share, the figure the holds are ranked by, first.
+        shown = row[2:] + row[1:2]
+        check(kept.split() == hold["keep"] and len(row) == 5 and shown == equity_figures(hold, shown),
               "%s: pot share of %s shows %s, not %s" % (step, kept, row, hold))
     counts = [int(n) for n in re.findall(r"\d+", page["showdownHands"])]
     check(counts == [showdown[key] for key in ("hands", "beating", "tying", "losing")],
@@ -229,6 +232,14 @@ class Player:
 
     def shoot(self, name):
         self.driver.save_screenshot(os.path.join(self.shots, name + ".png"))
+
+    def shoot_page(self, name):
+        """The whole page, below the fold too."""
+        size = self.driver.execute_cdp_cmd("Page.getLayoutMetrics", {})["cssContentSize"]
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True, "clip": {
+            "x": 0, "y": 0, "width": size["width"], "height": size["height"], "scale": 1}})
+        with open(os.path.join(self.shots, name + ".png"), "wb") as file:
+            file.write(base64.b64decode(shot["data"]))
 
     def tap(self, css):
         element = self.driver.find_element(By.CSS_SELECTOR, css)
@@ -312,6 +323,7 @@ def game_by_taps(player, url):
     expect_figures(page, answer, "initial hand")
     player.fits_phone("phone, results")
     player.shoot("phone-3-initial-hand")
+    player.shoot_page("phone-3-initial-hand-whole-page")
 
     discards = ["7s", "4c", "2h"]
     for text in discards:
@@ -443,6 +455,7 @@ def game_by_keys(player, url):
     check(final == expected["hand"], "final hand %s, not %s" % (final, expected["hand"]))
     expect_figures(page, expected, "pasted final hand")
     player.shoot("desktop-3-final-hand")
+    player.shoot_page("desktop-3-final-hand-whole-page")
 
     player.chord(Keys.CONTROL, "z")
     check(player.page()["stage"] == PICK_REPLACEMENTS, "Ctrl+Z undoes the final hand")
