@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
 #include <string>
 
 namespace {
@@ -46,6 +48,41 @@ TEST(HandEvaluator, RefusesRepeatedOrOutOfRangeCards)
         EXPECT_EQ(CHandEvaluator::Instance().Evaluate(cards), -1) << cards[0] << " " << cards[4];
     EXPECT_STREQ(HandCategoryKey(-1), "");
     EXPECT_STREQ(HandCategoryKey(hcCategoryCount), "");
+}
+
+} // namespace
+
+namespace {
+
+// The value orders every hand as the plain ranking does: equal rankings get
+// equal values, and a higher ranking a higher value.
+TEST(HandEvaluator, ValueOrdersEveryHandAsThePlainRanking)
+{
+    const int step = Sanitized() ? 7 : 1;
+    const CHandEvaluator& evaluator = CHandEvaluator::Instance();
+    std::map<std::array<int, 6>, int> valueOf;
+    int cards[5];
+    double clashes = 0;
+    for (cards[0] = 0; cards[0] < 52; cards[0] += step)
+    for (cards[1] = cards[0] + 1; cards[1] < 52; ++cards[1])
+    for (cards[2] = cards[1] + 1; cards[2] < 52; ++cards[2])
+    for (cards[3] = cards[2] + 1; cards[3] < 52; ++cards[3])
+    for (cards[4] = cards[3] + 1; cards[4] < 52; ++cards[4]) {
+        const int value = evaluator.EvaluateValue(cards);
+        const auto inserted = valueOf.emplace(ClassifyPlain(cards).m_anRanking, value);
+        if (inserted.first->second != value && ++clashes <= 5)
+            ADD_FAILURE() << CardText(cards[0]) << CardText(cards[1]) << CardText(cards[2]) << CardText(cards[3])
+                          << CardText(cards[4]) << " valued " << value << " beside " << inserted.first->second;
+    }
+    EXPECT_EQ(clashes, 0);
+    int previous = -1;
+    for (const auto& entry : valueOf) {
+        EXPECT_GT(entry.second, previous);
+        previous = entry.second;
+    }
+    if (step == 1) {
+        EXPECT_EQ(valueOf.size(), evaluator.ValueCount());
+    }
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -59,6 +61,66 @@ TEST(TableExact, OneOpponentStandingPatIsTheShowdownCount)
             EXPECT_EQ(all.m_dPotShare, odds.m_dPotShare) << c[0];
             EXPECT_EQ(result.m_nTrials, final ? 0u : setup.m_nTrials) << c[0];
         }
+}
+
+} // namespace
+
+namespace {
+
+// Every ordered pair of disjoint hands of a small deck, one by one, by the
+// plain ranking.
+TPairShowdownCounts PlainPairCounts(const std::vector<int>& hand, const std::vector<int>& unseen)
+{
+    auto strength = [](const int cards[5]) { return ClassifyPlain(cards).m_anRanking; };
+    const auto player = strength(hand.data());
+    std::vector<std::pair<unsigned long long, int>> hands;  // card mask, class
+    const int n = static_cast<int>(unseen.size());
+    int h[5];
+    for (int a = 0; a < n; ++a)
+    for (int b = a + 1; b < n; ++b)
+    for (int c = b + 1; c < n; ++c)
+    for (int d = c + 1; d < n; ++d)
+    for (int e = d + 1; e < n; ++e) {
+        const int at[5] = {a, b, c, d, e};
+        unsigned long long mask = 0;
+        for (int i = 0; i < 5; ++i) {
+            h[i] = unseen[static_cast<size_t>(at[i])];
+            mask |= 1ull << h[i];
+        }
+        const auto theirs = strength(h);
+        hands.emplace_back(mask, theirs > player ? 0 : (theirs == player ? 1 : 2));
+    }
+    TPairShowdownCounts counts;
+    for (const auto& first : hands)
+        for (const auto& second : hands)
+            if ((first.first & second.first) == 0) {
+                ++counts.m_nPairs;
+                ++counts.m_anPairs[first.second][second.second];
+            }
+    return counts;
+}
+
+const char* const kSmallDecks[][2] = {
+    {"Kd Ks 8s 4h 2c", "Ac Ad Kh 8c 8d 4c 4d 2h Qs Js Ts 9s 5h 3h"},
+    {"7c 5d 4h 3s 2c", "7d 5c 4c 3c 2d 6h 8h 7h Ah Kh Qh Jh 9c"},
+    {"As Ks Qs Js Ts", "Ah Kh Qh Jh Th 9s 8s 2c 2d 2h 3c 3d"},
+};
+
+TEST(TableExact, TwoOpponentsStandingPatCountEveryDisjointPair)
+{
+    for (const auto& deck : kSmallDecks) {
+        const std::vector<int> hand = Cards(deck[0]);
+        bool unseen[52] = {};
+        for (int c : Cards(deck[1]))
+            unseen[c] = true;
+        TPairShowdownCounts counts;
+        ASSERT_TRUE(CountPairShowdown(hand.data(), unseen, counts)) << deck[0];
+        const TPairShowdownCounts plain = PlainPairCounts(hand, Cards(deck[1]));
+        EXPECT_EQ(counts.m_nPairs, plain.m_nPairs) << deck[0];
+        for (int a = 0; a < 3; ++a)
+            for (int b = 0; b < 3; ++b)
+                EXPECT_EQ(counts.m_anPairs[a][b], plain.m_anPairs[a][b]) << deck[0] << " " << a << b;
+    }
 }
 
 } // namespace

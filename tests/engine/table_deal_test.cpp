@@ -1,0 +1,279 @@
+// The dealer of one trial and the run around it: seen opponents get only
+// hands their usual play draws their count to, dealt jointly so that each
+// consistent deal is equally likely; the setup check; the same figures on
+// any number of threads; cancelling.
+
+#include "PlainTable.h"
+#include "TableDeal.h"
+#include "TableSimulation.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+TTableSetup TableOf(const std::string& hand, int opponents, std::vector<int> drew = {})
+{
+    TTableSetup setup;
+    const std::vector<int> cards = Cards(hand);
+    std::copy(cards.begin(), cards.end(), setup.m_anHand);
+    setup.m_nOpponents = opponents;
+    for (size_t o = 0; o < drew.size(); ++o)
+        setup.m_anDrew[o] = drew[o];
+    return setup;
+}
+
+// Everything but `unseen` (and the hand) marked seen.
+void LeaveUnseen(TTableSetup& setup, const std::string& unseen)
+{
+    std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
+    for (int card : setup.m_anHand)
+        setup.m_abSeen[card] = false;
+    for (int card : Cards(unseen))
+        setup.m_abSeen[card] = false;
+}
+
+std::uint64_t MaskOf(const int* cards, int count)
+{
+    std::uint64_t mask = 0;
+    for (int i = 0; i < count; ++i)
+        mask |= 1ull << cards[i];
+    return mask;
+}
+
+struct TSeenCase {
+    int m_nDrew;
+    bool (*m_pFits)(const TPlainHand&);
+    const char* m_szWhat;
+};
+
+const TSeenCase kSeenCases[] = {
+    {0, [](const TPlainHand& h) { return h.m_nCategory >= pcStraight; }, "a straight or better"},
+    {2, [](const TPlainHand& h) { return h.m_nCategory == pcThreeOfAKind; }, "three of a kind"},
+    {3, [](const TPlainHand& h) { return h.m_nCategory == pcOnePair; }, "one pair"},
+};
+
+TEST(TableDeal, ASeenOpponentHoldsOnlyHandsThatDrawHisCount)
+{
+    for (const TSeenCase& c : kSeenCases) {
+        const TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 3, {kDrawUnseen, c.m_nDrew});
+        const CTableDealer dealer(setup);
+        CTableRandom random(7, 0);
+        TTableDeal deal;
+        for (int t = 0; t < 2000; ++t) {
+            ASSERT_TRUE(dealer.Deal(random, deal, 1000));
+            const TPlainHand seen = ClassifyPlain(deal.m_anHands[1]);
+            ASSERT_TRUE(c.m_pFits(seen)) << "drew " << c.m_nDrew << " should be " << c.m_szWhat;
+        }
+    }
+}
+
+TEST(TableDeal, HandsAndStubSplitTheUnseenCardsWithoutSharing)
+{
+    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 5, {1, kDrawUnseen, 3, kDrawUnseen, 0});
+    setup.m_abSeen[Cards("As")[0]] = true;
+    const CTableDealer dealer(setup);
+    const std::uint64_t unseen = MaskOf(dealer.Unseen().data(), static_cast<int>(dealer.Unseen().size()));
+    EXPECT_EQ(dealer.Unseen().size(), 46u);
+    CTableRandom random(3, 1);
+    TTableDeal deal;
+    for (int t = 0; t < 500; ++t) {
+        ASSERT_TRUE(dealer.Deal(random, deal, 100000));
+        std::uint64_t dealt = 0;
+        int count = 0;
+        for (int o = 0; o < setup.m_nOpponents; ++o) {
+            dealt |= MaskOf(deal.m_anHands[o], 5);
+            count += 5;
+        }
+        dealt |= MaskOf(deal.Stub(), deal.StubSize());
+        count += deal.StubSize();
+        ASSERT_EQ(dealt, unseen);
+        ASSERT_EQ(count, 46);
+    }
+}
+
+// On a small deck every pair of disjoint hands the two seen counts allow is
+// counted; the first seen opponent's hand must then come up in proportion
+// to how many hands it leaves the second. Dealing one opponent at a time
+// would make the first uniform over his hands instead.
+TEST(TableDeal, SeenOpponentsAreDealtJointlyNotOneAtATime)
+{
+    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2, {3, 1});
+    LeaveUnseen(setup, "Ac Ad Ah 2h 3d 3s 7c 7d 9h 9s Jc Qd Kh 5s 6c 6h");
+    const CTableDealer dealer(setup);
+    const std::vector<int>& cards = dealer.Unseen();
+    std::vector<std::uint64_t> first, second;
+    int hand[5];
+    const int n = static_cast<int>(cards.size());
+    for (int a = 0; a < n; ++a)
+    for (int b = a + 1; b < n; ++b)
+    for (int c = b + 1; c < n; ++c)
+    for (int d = c + 1; d < n; ++d)
+    for (int e = d + 1; e < n; ++e) {
+        const int at[5] = {a, b, c, d, e};
+        for (int i = 0; i < 5; ++i)
+            hand[i] = cards[static_cast<size_t>(at[i])];
+        const int draw = 5 - __builtin_popcount(PlainUsualKeep(hand));
+        if (draw == 3)
+            first.push_back(MaskOf(hand, 5));
+        if (draw == 1)
+            second.push_back(MaskOf(hand, 5));
+    }
+    std::map<std::uint64_t, double> expected;
+    double pairs = 0;
+    for (std::uint64_t h : first) {
+        double partners = 0;
+        for (std::uint64_t g : second)
+            partners += (h & g) == 0;
+        expected[h] = partners;
+        pairs += partners;
+    }
+    ASSERT_GT(pairs, 0);
+
+    const int deals = Sanitized() ? 20000 : 100000;
+    std::map<std::uint64_t, double> seen;
+    CTableRandom random(5, 0);
+    TTableDeal deal;
+    for (int t = 0; t < deals; ++t) {
+        ASSERT_TRUE(dealer.Deal(random, deal, 100000));
+        seen[MaskOf(deal.m_anHands[0], 5)] += 1;
+    }
+    double chi = 0;
+    int cells = 0;
+    for (const auto& [h, partners] : expected) {
+        if (partners == 0) {
+            EXPECT_EQ(seen.count(h), 0u) << "a hand that leaves no partner was dealt";
+            continue;
+        }
+        const double e = deals * partners / pairs;
+        const double o = seen.count(h) ? seen[h] : 0;
+        chi += (o - e) * (o - e) / e;
+        ++cells;
+    }
+    // Upper 99.9% point of chi-square by Wilson and Hilferty.
+    const double df = cells - 1, z = 3.09;
+    const double bound = df * std::pow(1 - 2 / (9 * df) + z * std::sqrt(2 / (9 * df)), 3);
+    EXPECT_LT(chi, bound) << cells << " hands";
+}
+
+// Fifteen cards with no straight, flush, full house or four of a kind and
+// no three of a rank: no hand stands pat or holds three of a kind.
+const char* const kNoMadeHands = "Ac 3c 7c Jc Ad 4d 8d Qd 2h 6h 9h Kh 3s 7s Qs";
+
+struct TCheckCase {
+    const char* m_szWhat;
+    void (*m_pChange)(TTableSetup&);
+    ETableError m_eExpected;
+};
+
+const TCheckCase kCheckCases[] = {
+    {"a card twice", [](TTableSetup& s) { s.m_anHand[1] = s.m_anHand[0]; }, ETableError::BadHand},
+    {"a hand card seen", [](TTableSetup& s) { s.m_abSeen[s.m_anHand[2]] = true; }, ETableError::BadHand},
+    {"no opponent", [](TTableSetup& s) { s.m_nOpponents = 0; }, ETableError::BadOpponents},
+    {"six opponents", [](TTableSetup& s) { s.m_nOpponents = 6; }, ETableError::BadOpponents},
+    {"drew six", [](TTableSetup& s) { s.m_anDrew[0] = 6; }, ETableError::BadDrew},
+    {"drew with stand pat",
+     [](TTableSetup& s) {
+         s.m_eModel = ETableModel::StandPat;
+         s.m_anDrew[0] = 1;
+     },
+     ETableError::BadDrew},
+    {"no trials", [](TTableSetup& s) { s.m_nTrials = 0; }, ETableError::ZeroTrials},
+    {"no trials, counted",
+     [](TTableSetup& s) {
+         s.m_nTrials = 0;
+         s.m_bFinal = true;
+         s.m_eModel = ETableModel::StandPat;
+     },
+     ETableError::None},
+    {"stands pat on no straight or better",
+     [](TTableSetup& s) {
+         LeaveUnseen(s, kNoMadeHands);
+         s.m_anDrew[0] = 0;
+     },
+     ETableError::ImpossibleDrew},
+    {"three of a kind from pairs at most",
+     [](TTableSetup& s) {
+         LeaveUnseen(s, kNoMadeHands);
+         s.m_anDrew[0] = 2;
+     },
+     ETableError::ImpossibleDrew},
+    {"one pair is there", [](TTableSetup& s) {
+         LeaveUnseen(s, kNoMadeHands);
+         s.m_anDrew[0] = 3;
+     },
+     ETableError::None},
+    {"a card short of a draw after the draw",
+     [](TTableSetup& s) { LeaveUnseen(s, "Ac 3c 7c Jc Ad 4d 8d Qd 2h 6h 9h Kh 3s 7s"); }, ETableError::TooFewCards},
+};
+
+TEST(TableSetupCheck, NamesWhatIsWrong)
+{
+    for (const TCheckCase& c : kCheckCases) {
+        TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 1);
+        c.m_pChange(setup);
+        EXPECT_EQ(CheckTableSetup(setup), c.m_eExpected) << c.m_szWhat;
+        if (c.m_eExpected != ETableError::None) {
+            EXPECT_TRUE(SimulateTable(setup).m_arrHolds.empty()) << c.m_szWhat;
+        }
+    }
+}
+
+// Each seen count is possible alone (one rank has three unseen cards), but
+// two opponents can never both hold three of a kind.
+TEST(TableSetupCheck, SeenCountsThatCannotBeDealtTogetherStopTheRun)
+{
+    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2, {2, 2});
+    LeaveUnseen(setup, "7c 7d 7h Ac Ad 3c 3d 5c 5d 6c 6d 9c 9d Tc Td Jc Jd Qc Qd 2d");
+    ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
+    const TTableResult result = SimulateTable(setup);
+    EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
+    EXPECT_TRUE(result.m_arrHolds.empty());
+}
+
+TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneThreadAndOnTwo)
+{
+    TTableSetup setup = TableOf("Jc Jd 4h 4s Ac", 5, {kDrawUnseen, 3, kDrawUnseen, 1});
+    setup.m_nTrials = Sanitized() ? 9000 : 50000;  // several blocks, the last one short
+    setup.m_nSeed = 99;
+    setup.m_nThreads = 1;
+    const TTableResult one = SimulateTable(setup);
+    setup.m_nThreads = 2;
+    const TTableResult two = SimulateTable(setup);
+    ASSERT_EQ(one.m_arrHolds.size(), 32u);
+    ASSERT_EQ(two.m_arrHolds.size(), 32u);
+    EXPECT_EQ(one.m_nTrials, two.m_nTrials);
+    for (size_t h = 0; h < 32; ++h) {
+        EXPECT_EQ(one.m_arrHolds[h].m_dWin, two.m_arrHolds[h].m_dWin) << h;
+        EXPECT_EQ(one.m_arrHolds[h].m_dTie, two.m_arrHolds[h].m_dTie) << h;
+        EXPECT_EQ(one.m_arrHolds[h].m_dPotShare, two.m_arrHolds[h].m_dPotShare) << h;
+        EXPECT_EQ(one.m_arrHolds[h].m_dPotShareError, two.m_arrHolds[h].m_dPotShareError) << h;
+    }
+    setup.m_nSeed = 100;
+    EXPECT_NE(SimulateTable(setup).m_arrHolds[3].m_dPotShare, one.m_arrHolds[3].m_dPotShare);
+}
+
+TEST(TableSimulation, CancelStopsTheRunAndKeepsWhatWasPlayed)
+{
+    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 5);
+    setup.m_nTrials = 1ull << 40;
+    CTableSimulation run(setup);
+    while (run.Snapshot().m_nTrials == 0)
+        std::this_thread::yield();
+    run.Cancel();
+    run.Wait();
+    EXPECT_TRUE(run.IsDone());
+    const TTableResult result = run.Snapshot();
+    EXPECT_FALSE(result.m_bDone);
+    EXPECT_GT(result.m_nTrials, 0u);
+    EXPECT_LT(result.m_nTrials, setup.m_nTrials);
+    EXPECT_GT(result.m_arrHolds[3].m_dPotShare, 0);
+}
+
+} // namespace
