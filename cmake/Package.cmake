@@ -1,3 +1,11 @@
+# The web edition's site, when scripts/web.sh built it before this tree was
+# configured: served as it is, from /usr/share/quintara/web.
+include(GNUInstallDirs)
+set(QUINTARA_WEB_SITE ${PROJECT_SOURCE_DIR}/build-web/site CACHE PATH "The built web edition to ship")
+if(EXISTS ${QUINTARA_WEB_SITE}/quintara.wasm)
+    install(DIRECTORY ${QUINTARA_WEB_SITE}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quintara/web)
+endif()
+
 # `cpack -G DEB` in a build directory makes quintara_<version>_<arch>.deb from
 # the install rules; dpkg-shlibdeps works out the library dependencies.
 set(CPACK_GENERATOR DEB)
@@ -14,8 +22,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "then does the same for your final hand. Every figure is exact\n"
     "combinatorics over the cards you have not seen.\n"
     ".\n"
-    "The package holds the desktop program (Qt 6) and the command-line tool\n"
-    "quintara-odds, which answers one hand or a stream of them as text or JSON.")
+    "The package holds the desktop program (Qt 6), the command-line tool\n"
+    "quintara-odds, which answers one hand or a stream of them as text or JSON,\n"
+    "and the web edition: the same engine compiled to WebAssembly, with its page.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

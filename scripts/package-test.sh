@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package made from an already built Release tree: lintian
-# without errors, a valid desktop entry and AppStream file, and the programs
-# working from an unpacked copy of the package.
+# without errors, a valid desktop entry and AppStream file, the web edition in
+# place, and the programs working from an unpacked copy of the package.
 # Usage: scripts/package-test.sh [build directory, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,6 +30,12 @@ for page in "$usr"/share/man/man1/*.1.gz; do
 done
 
 fail() { echo "package test: $*" >&2; exit 1; }
+# The web edition, built before the tree was configured, ships whole.
+web=$usr/share/quintara/web
+for file in index.html app.js style.css sw.js manifest.webmanifest quintara.js quintara.wasm quintara.html \
+            images/bitmap142.png images/bitmap195@2x.png; do
+    [ -s "$web/$file" ] || fail "the web edition lacks $file (run scripts/web.sh --build-only before configuring)"
+done
 hand=(--opponents 3 2c 4s 7d 9c Qh)
 [ "$("$usr/bin/quintara-odds" "${hand[@]}")" = "$("$build/cli/quintara-odds" "${hand[@]}")" ] ||
     fail "installed quintara-odds answers differently"

@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 scripts/install-deps.sh
+# The web edition first: the configuration below ships what it built.
+scripts/web.sh --build-only > /dev/null
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build "$build" -j "$(nproc)" --target quintara quintara-odds quintara_install_files
 rm -f "$build"/quintara_*.deb

@@ -1,0 +1,519 @@
+#!/usr/bin/python3
+"""Two whole games of the web edition in headless Chromium: one by taps
+(mouse clicks at the centre of what a player touches) on a phone-sized page,
+one from the keyboard on a desktop-sized page. After each step the page is
+read back; the hand's description, the advice and every table figure must be
+those quintara-odds --json gives for the same cards, since both run the same
+engine. Screenshots at both sizes go to BUILD_WEB/e2e/. Finally the server is
+stopped and the service worker must still serve the page.
+
+Usage: web_page_test.py BUILD_WEB QUINTARA_ODDS
+"""
+
+import base64
+import functools
+import http.server
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+PHONE = (360, 740)
+DESKTOP = (1280, 800)
+# The stages the page reports in body[data-stage] (the document's stages).
+PICK_INITIAL, INITIAL, MARKED, PICK_REPLACEMENTS, FINAL = 3, 4, 5, 6, 7
+
+# Everything the page shows that the test compares, in one round trip.
+READ_PAGE = """
+const text = (id) => document.getElementById(id).textContent;
+const shown = (id) => document.getElementById(id).closest('[hidden]') === null;
+const rows = (id) => Array.from(document.querySelectorAll('#' + id + ' tbody tr'),
+    (tr) => Array.from(tr.children, (cell) => cell.textContent));
+return {
+  stage: Number(document.body.dataset.stage),
+  pickerShown: shown('picker'), resultsShown: shown('results'),
+  pickTitle: text('pickTitle'), prompt: text('prompt'),
+  okEnabled: !document.getElementById('okButton').disabled,
+  discardShown: shown('discardButton'),
+  discardEnabled: !document.getElementById('discardButton').disabled,
+  undo: !document.getElementById('undoButton').disabled,
+  redo: !document.getElementById('redoButton').disabled,
+  opponents: Array.from(document.querySelectorAll('#opponentButtons button'),
+      (b) => b.getAttribute('aria-pressed')).indexOf('true') + 1,
+  picked: Array.from(document.querySelectorAll('#deck .card[aria-pressed="true"]'), (b) => Number(b.dataset.card)),
+  unoffered: Array.from(document.querySelectorAll('#deck .card[aria-disabled="true"]'), (b) => Number(b.dataset.card)),
+  places: Array.from(document.querySelectorAll('#places .card'), (b) => ({
+      card: Number(b.dataset.card), text: b.dataset.text, name: b.getAttribute('aria-label'),
+      pressed: b.getAttribute('aria-pressed')})),
+  description: text('description'), adviceShown: shown('suggestions'), advice: text('advice'),
+  oneOpponent: rows('oneOpponentTable'), atLeastOne: rows('atLeastOneTable'),
+  showdown: rows('showdownTable'), showdownHands: text('showdownHands'),
+  holdsShown: shown('holds'), holds: rows('holdsTable'),
+  holdCards: Array.from(document.querySelectorAll('#holdsTable .markHold'), (b) => b.dataset.cards),
+  equityShown: shown('equity'), equity: rows('equityTable'),
+  equityCards: Array.from(document.querySelectorAll('#equityTable tbody tr > th'),
+      (th) => (th.querySelector('button') || th).dataset.cards),
+};
+"""
+
+# Elements that reach past the page's width, outside the boxes that scroll
+# on their own (the holds table).
+OVERFLOW = """
+const width = document.documentElement.clientWidth;
+const wide = [];
+for (const el of document.querySelectorAll('body *')) {
+  if (el.closest('.scroller') && !el.classList.contains('scroller')) continue;
+  const r = el.getBoundingClientRect();
+  if (r.width > 0 && (r.right > width + 0.5 || r.left < -0.5)) wide.push(el.tagName + '#' + el.id + '.' + el.className);
+}
+return {scrollWidth: document.documentElement.scrollWidth, width: width, wide: wide};
+"""
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+class Site:
+    """The site served on a free port of 127.0.0.1, stoppable."""
+
+    def __init__(self, root):
+        handler = functools.partial(QuietHandler, directory=root)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    # Streaming compilation wants the wasm type, whatever the machine's mime.types says.
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
+
+    def log_message(self, *args):
+        pass
+
+
+class Odds:
+    """quintara-odds --json for the cards the page shows."""
+
+    def __init__(self, program):
+        self.program = program
+
+    # The page simulates as many deals as the command line's showdown
+    # default, with its default seed: the same figures, not just close ones.
+    TRIALS = "50000"
+
+    def run(self, opponents, dealt, discards=(), draws=()):
+        args = [self.program, "--json", "--opponents", str(opponents), "--trials", self.TRIALS]
+        if discards:
+            args += ["--discard", ",".join(discards), "--draw", ",".join(draws)]
+        answer = self.answer(args + ["--equity"], dealt)
+        if not discards:
+            # With --equity the holds would follow the pot share; the draw
+            # analysis lists them by its own ranking.
+            answer["holds"] = self.answer(args + ["--holds"], dealt)["holds"]
+        return answer
+
+    @staticmethod
+    def answer(args, dealt):
+        return json.loads(subprocess.run(args + list(dealt), check=True, capture_output=True, text=True).stdout)
+
+
+def percent(p):
+    return "%.3f%%" % (p * 100.0)
+
+
+def odds_against(p):
+    # The page leaves the odds cell empty for what cannot happen.
+    return "" if p == 0.0 else "%.2f : 1" % ((1.0 - p) / p)
+
+
+def expected_figure(shown, p, exact, half_width=None):
+    """A figure as the page must show it: exact, or with its 95% interval.
+    The command line gives only the pot share's interval; for the others the
+    page's own interval is taken as long as the figure before it is right."""
+    if exact:
+        return percent(p)
+    if half_width is not None:
+        return "%s \u00b1 %.3f" % (percent(p), half_width * 100.0)
+    prefix = percent(p) + " \u00b1 "
+    return shown if shown.startswith(prefix) and len(shown) > len(prefix) else prefix + "(interval)"
+
+
+OUTCOMES = ("win", "tie", "lose", "pot_share")
+
+
+def equity_figures(hold, shown):
+    """Win, tie, lose and pot share of a hold, or of the hand at the showdown."""
+    return [expected_figure(text, hold[key], hold["exact"], hold["pot_share_error"] if key == "pot_share" else None)
+            for key, text in zip(OUTCOMES, shown)]
+
+
+def showdown_figures(showdown, shown):
+    """Figure and odds of each outcome; simulated figures have no odds."""
+    figures = equity_figures(showdown, [row[1] for row in shown])
+    return [[figure, odds_against(showdown[key]) if showdown["exact"] else ""]
+            for figure, key in zip(figures, OUTCOMES)]
+
+
+def page_lines(text):
+    return text.replace("\r\n", "\n")
+
+
+def expect_figures(page, answer, step):
+    """The page's texts and every figure are quintara-odds' own."""
+    check(page["description"] == page_lines(answer["description"]), step + ": description")
+    if answer["final"]:
+        check(not page["adviceShown"], step + ": no advice for a final hand")
+    else:
+        check(page["adviceShown"] and page["advice"] == page_lines(answer["advice"]), step + ": advice")
+    for table in ("one_opponent", "at_least_one"):
+        expected = [[row["label"], percent(row["probability"]), odds_against(row["probability"])]
+                    for row in answer[table]]
+        shown = page["oneOpponent" if table == "one_opponent" else "atLeastOne"]
+        check(shown == expected, "%s: %s table %s, not %s" % (step, table, shown, expected))
+    showdown = answer["showdown"]
+    check(len(page["showdown"]) == 4 and [row[1:] for row in page["showdown"]] == showdown_figures(showdown, page["showdown"]),
+          "%s: showdown %s, not %s" % (step, page["showdown"], showdown))
+    equity = answer["equity"]["holds"]
+    check(page["equityShown"] and len(page["equity"]) == len(equity) > 0, step + ": a pot share for each hold")
+    for row, kept, hold in zip(page["equity"], page["equityCards"], equity):
+        # The page puts the pot share, the figure the holds are ranked by, first.
+        shown = row[2:] + row[1:2]
+        check(kept.split() == hold["keep"] and len(row) == 5 and shown == equity_figures(hold, shown),
+              "%s: pot share of %s shows %s, not %s" % (step, kept, row, hold))
+    counts = [int(n) for n in re.findall(r"\d+", page["showdownHands"])]
+    check(counts == [showdown[key] for key in ("hands", "beating", "tying", "losing")],
+          step + ": showdown counts " + page["showdownHands"])
+    if "holds" in answer:
+        check(page["holdsShown"] and len(page["holds"]) == len(answer["holds"]), step + ": 32 holds")
+        for rank, (row, kept, hold) in enumerate(zip(page["holds"], page["holdCards"], answer["holds"]), 1):
+            cells = [percent(p) for p in hold["probabilities"].values()]
+            cells += [percent(hold["improve"]), percent(hold["at_least_current"]), odds_against(hold["improve"])]
+            check(row[0] == str(rank) and kept.split() == hold["keep"] and row[2:] == cells,
+                  "%s: hold %d shows %s %s, not %s" % (step, rank, kept, row, hold))
+    else:
+        check(not page["holdsShown"], step + ": holds only for an initial hand")
+
+
+class Player:
+    def __init__(self, driver, odds, shots):
+        self.driver = driver
+        self.odds = odds
+        self.shots = shots
+
+    def page(self):
+        return self.driver.execute_script(READ_PAGE)
+
+    def size(self, width_height, mobile):
+        width, height = width_height
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 2 if mobile else 1, "mobile": mobile})
+
+    def shoot(self, name):
+        self.driver.save_screenshot(os.path.join(self.shots, name + ".png"))
+
+    def shoot_page(self, name):
+        """The whole page, below the fold too."""
+        size = self.driver.execute_cdp_cmd("Page.getLayoutMetrics", {})["cssContentSize"]
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True, "clip": {
+            "x": 0, "y": 0, "width": size["width"], "height": size["height"], "scale": 1}})
+        with open(os.path.join(self.shots, name + ".png"), "wb") as file:
+            file.write(base64.b64decode(shot["data"]))
+
+    def tap(self, css):
+        element = self.driver.find_element(By.CSS_SELECTOR, css)
+        self.driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", element)
+        ActionChains(self.driver).move_to_element(element).click().perform()
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def chord(self, *modifiers_and_key):
+        *modifiers, key = modifiers_and_key
+        chain = ActionChains(self.driver)
+        for modifier in modifiers:
+            chain.key_down(modifier)
+        chain.send_keys(key)
+        for modifier in reversed(modifiers):
+            chain.key_up(modifier)
+        chain.perform()
+
+    def tab_to(self, css, backward=False, limit=80):
+        """Tabs until the element is focused: it is reachable by keys."""
+        target = self.driver.find_element(By.CSS_SELECTOR, css)
+        for _ in range(limit):
+            if self.driver.switch_to.active_element == target:
+                return
+            if backward:
+                self.chord(Keys.SHIFT, Keys.TAB)
+            else:
+                self.keys(Keys.TAB)
+        raise Failure("Tab never reaches " + css)
+
+    def fits_phone(self, step):
+        overflow = self.driver.execute_script(OVERFLOW)
+        check(overflow["scrollWidth"] <= overflow["width"] and not overflow["wide"],
+              "%s: wider than the phone: %s" % (step, overflow))
+
+    def hand(self, page):
+        return [place["text"] for place in page["places"]]
+
+
+def load(driver, url):
+    driver.get(url)
+    for _ in range(100):
+        if driver.execute_script("return document.body.dataset.ready === 'true'"):
+            return
+        time.sleep(0.05)
+    raise Failure("the page never became ready")
+
+
+def deck(card):
+    return '#deck .card[data-card="%d"]' % card
+
+
+def game_by_taps(player, url):
+    """Three opponents; a pair of kings, three cards thrown, three drawn."""
+    player.size(PHONE, True)
+    load(player.driver, url)
+    page = player.page()
+    check(page["stage"] == PICK_INITIAL and page["pickerShown"] and not page["resultsShown"], "starts picking")
+    player.fits_phone("phone, picking")
+    player.shoot("phone-1-picking")
+
+    player.tap('#opponentButtons button[data-opponents="3"]')
+    check(player.page()["opponents"] == 3, "three opponents pressed")
+    # Kh Kd 7s 4c 2h as card indices (13 x suit + rank, Ace 0).
+    dealt = [38, 25, 45, 3, 27]
+    for count, card in enumerate(dealt, 1):
+        player.tap(deck(card))
+        page = player.page()
+        check(sorted(page["picked"]) == sorted(dealt[:count]), "tapped cards show pressed: %s" % page["picked"])
+        check(page["okEnabled"] == (count == 5), "OK only with five cards")
+    player.tap(deck(dealt[0]))
+    player.tap(deck(dealt[0]))
+    player.shoot("phone-2-five-picked")
+    player.tap("#okButton")
+    page = player.page()
+    check(page["stage"] == INITIAL and not page["pickerShown"] and page["resultsShown"], "OK shows the results")
+    hand = player.hand(page)
+    check(sorted(p["card"] for p in page["places"]) == sorted(dealt), "the hand is the cards picked")
+    answer = player.odds.run(3, hand)
+    expect_figures(page, answer, "initial hand")
+    player.fits_phone("phone, results")
+    player.shoot("phone-3-initial-hand")
+    player.shoot_page("phone-3-initial-hand-whole-page")
+
+    discards = ["7s", "4c", "2h"]
+    for text in discards:
+        player.tap('#places .card[data-text="%s"]' % text)
+    page = player.page()
+    check(page["stage"] == MARKED and page["discardEnabled"], "marked cards enable Discard")
+    check([p["pressed"] == "true" for p in page["places"]] == [p["text"] in discards for p in page["places"]],
+          "the tapped places show marked")
+    # Unmarked again, then the best pot share's button marks its discards.
+    player.tap('#places .card[data-text="2h"]')
+    check(player.page()["places"][[p["text"] for p in page["places"]].index("2h")]["pressed"] == "false",
+          "a second tap unmarks")
+    player.tap("#equityTable .markHold")
+    page = player.page()
+    best = answer["equity"]["holds"][0]
+    check([p["text"] for p in page["places"] if p["pressed"] == "true"] == best["discard"],
+          "the best pot share marks %s" % best["discard"])
+    discards = best["discard"]
+    player.tap("#discardButton")
+    page = player.page()
+    check(page["stage"] == PICK_REPLACEMENTS and page["pickerShown"], "Discard asks for replacements")
+    check(set(dealt) <= set(page["unoffered"]), "the dealt cards are not offered again")
+    player.fits_phone("phone, replacements")
+    # Kc 9h 9d 5s: replacements fill the emptied places in card-index order.
+    draws = [12, 34, 21, 43][:len(discards)]
+    for card in draws:
+        player.tap(deck(card))
+    player.tap("#okButton")
+    page = player.page()
+    check(page["stage"] == FINAL, "OK shows the final hand")
+    final = player.hand(page)
+    drawn = [t for t in final if t not in hand]
+    expected = player.odds.run(3, hand, discards, drawn)
+    check(final == expected["hand"], "final hand %s, not %s" % (final, expected["hand"]))
+    expect_figures(page, expected, "final hand")
+    player.fits_phone("phone, final hand")
+    player.shoot("phone-4-final-hand")
+
+    player.tap("#undoButton")
+    page = player.page()
+    check(page["stage"] == PICK_REPLACEMENTS and sorted(page["picked"]) == sorted(draws),
+          "Undo brings back the replacements picked")
+    player.tap("#redoButton")
+    expect_figures(player.page(), expected, "redone final hand")
+    player.tap("#newButton")
+    page = player.page()
+    check(page["stage"] == PICK_INITIAL and not page["resultsShown"] and page["opponents"] == 3 and not page["undo"],
+          "New forgets the cards and keeps the table")
+
+
+def game_by_keys(player, url):
+    """Two opponents; typed cards, digits to mark, a pasted draw, Ctrl+Z."""
+    player.size(DESKTOP, False)
+    load(player.driver, url)
+    player.tab_to('#opponentButtons button[data-opponents="2"]')
+    player.keys(Keys.SPACE)
+    check(player.page()["opponents"] == 2, "Space on the second button sets two opponents")
+    player.tab_to(deck(0))
+
+    # A key that is no card is refused with a hint and changes nothing.
+    player.keys("z")
+    page = player.page()
+    check(page["prompt"] != "" and page["picked"] == [], "a refused key shows its hint")
+    player.keys("Q")
+    check(player.page()["prompt"] != "", "the pending key shows")
+    # Space would press the focused card: cards typed back to back.
+    player.keys("h10hjH9c2d")
+    page = player.page()
+    check(len(page["picked"]) == 5 and page["okEnabled"], "five typed cards are picked: %s" % page["picked"])
+    player.keys(Keys.BACKSPACE)
+    check(len(player.page()["picked"]) == 4, "Backspace takes the last card back")
+    player.keys("2d")
+    player.shoot("desktop-1-typed")
+    player.keys(Keys.ENTER)
+    page = player.page()
+    check(page["stage"] == INITIAL, "Enter confirms the typed hand")
+    hand = player.hand(page)
+    answer = player.odds.run(2, hand)
+    expect_figures(page, answer, "typed initial hand")
+    # Side by side: the hand on the left, the results beside it.
+    left = player.driver.find_element(By.ID, "table").rect
+    right = player.driver.find_element(By.ID, "oneOpponentTable").rect
+    check(right["x"] >= left["x"] + left["width"] and right["y"] < left["y"] + left["height"],
+          "results beside the hand on a desktop")
+    player.shoot("desktop-2-initial-hand")
+
+    # The digits mark places; the best hold's button marks exactly its discards.
+    player.keys("1", "2")
+    page = player.page()
+    check([p["pressed"] for p in page["places"]][:2] == ["true", "true"] and page["stage"] == MARKED,
+          "digits mark places")
+    # The draw analysis sorts by a column's figures: Improve, best first.
+    improve = 2 + len(answer["holds"][0]["probabilities"])
+    player.tab_to("#holdsTable thead th:nth-child(%d) button" % (improve + 1))
+    player.keys(Keys.ENTER)
+    shown = player.page()["holds"]
+    figures = [float(row[improve].rstrip("%")) for row in shown]
+    check(figures == sorted(figures, reverse=True) and
+          sorted(row[0] for row in shown) == sorted(str(rank) for rank in range(1, len(shown) + 1)),
+          "sorted by Improve, best first: %s" % figures)
+    player.tab_to("#holdsTable thead th:first-child button", backward=True)
+    player.keys(Keys.ENTER)
+    check([row[0] for row in player.page()["holds"]] == [str(rank) for rank in range(1, len(shown) + 1)],
+          "# sorts back to the best-first order")
+    player.tab_to("#holdsTable .markHold")
+    player.keys(Keys.ENTER)
+    page = player.page()
+    best = answer["holds"][0]
+    check([p["text"] for p in page["places"] if p["pressed"] == "true"] == best["discard"],
+          "the best hold marks %s" % best["discard"])
+    player.tab_to("#discardButton", backward=True)
+    player.keys(Keys.ENTER)
+    page = player.page()
+    check(page["stage"] == PICK_REPLACEMENTS, "Enter on Discard throws the marked cards")
+
+    # The replacements pasted as text into the field, then Enter on OK.
+    needed = len(best["discard"])
+    draws = ["As", "Ad", "Ah", "Ac"][:needed]
+    player.tab_to("#pasteInput")
+    player.keys(" ".join(draws), Keys.ENTER)
+    page = player.page()
+    check(len(page["picked"]) == needed and page["okEnabled"], "the pasted cards are picked")
+    player.keys(Keys.ENTER)
+    page = player.page()
+    check(page["stage"] == FINAL, "Enter on OK shows the final hand")
+    final = player.hand(page)
+    drawn = [t for t in final if t not in hand]
+    expected = player.odds.run(2, hand, best["discard"], drawn)
+    check(final == expected["hand"], "final hand %s, not %s" % (final, expected["hand"]))
+    expect_figures(page, expected, "pasted final hand")
+    player.shoot("desktop-3-final-hand")
+    player.shoot_page("desktop-3-final-hand-whole-page")
+
+    player.chord(Keys.CONTROL, "z")
+    check(player.page()["stage"] == PICK_REPLACEMENTS, "Ctrl+Z undoes the final hand")
+    player.chord(Keys.CONTROL, Keys.SHIFT, "z")
+    expect_figures(player.page(), expected, "Ctrl+Shift+Z redoes it")
+
+
+def offline(player, site):
+    """With the server stopped, the service worker still serves the page."""
+    driver = player.driver
+    driver.execute_async_script(
+        "const done = arguments[0];"
+        "navigator.serviceWorker.ready.then(() => {"
+        "  const wait = () => navigator.serviceWorker.controller ? done(true) : setTimeout(wait, 50); wait(); });")
+    site.stop()
+    load(driver, site.url)
+    page = player.page()
+    check(page["stage"] == PICK_INITIAL and driver.execute_script(
+        "return document.querySelectorAll('#deck .card').length === 52 &&"
+        " Array.from(document.images).every((img) => img.complete && img.naturalWidth > 0)"),
+        "offline: the page, its module and its pictures load from the cache")
+    player.keys("Ac")
+    check(player.page()["picked"] == [0], "offline: the game answers (the Ace of clubs is card 0)")
+
+
+def main():
+    build_web, program = sys.argv[1], os.path.abspath(sys.argv[2])
+    root = os.path.join(build_web, "site")
+    shots = os.path.join(build_web, "e2e")
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    profile = tempfile.mkdtemp(prefix="quintara-chromium-")
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--user-data-dir=" + profile):
+        options.add_argument(flag)
+    site = Site(root)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    player = Player(driver, Odds(program), shots)
+    started = time.monotonic()
+    try:
+        for game in (game_by_taps, game_by_keys):
+            game(player, site.url)
+            print("passed:", game.__name__)
+        offline(player, site)
+        print("passed: offline")
+    except Failure as failure:
+        player.shoot("failure")
+        print("FAIL:", failure, file=sys.stderr)
+        return 1
+    finally:
+        driver.quit()
+        shutil.rmtree(profile, ignore_errors=True)
+    print("web page test passed in %.1f s; screenshots in %s" % (time.monotonic() - started, shots))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,201 @@
+// The page's view of the game: CWebGame's verbs as methods of Module.Game,
+// its results as plain JavaScript objects, and the texts the page shows.
+#include "CardText.h"
+#include "HandEvaluator.h"
+#include "StringIds.h"
+#include "WebGame.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+using emscripten::val;
+
+namespace {
+
+val RowsValue(const std::vector<TWebRow>& rows)
+{
+    val list = val::array();
+    for (const TWebRow& row : rows) {
+        val item = val::object();
+        item.set("label", row.m_strLabel);
+        item.set("probability", row.m_strProbability);
+        item.set("odds", row.m_strOdds);
+        list.call<void>("push", item);
+    }
+    return list;
+}
+
+val StringsValue(const std::vector<std::string>& strings)
+{
+    val list = val::array();
+    for (const std::string& text : strings)
+        list.call<void>("push", text);
+    return list;
+}
+
+val ResultValue(CWebGame& game)
+{
+    const TWebResult& result = game.Result();
+    val value = val::object();
+    value.set("final", result.m_bFinal);
+    value.set("description", result.m_strDescription);
+    value.set("advice", result.m_strAdvice);
+    value.set("oneOpponent", RowsValue(result.m_arrOneOpponent));
+    value.set("atLeastOne", RowsValue(result.m_arrAtLeastOne));
+    value.set("showdownHeading", result.m_strShowdownHeading);
+    value.set("showdown", RowsValue(result.m_arrShowdown));
+    value.set("showdownNote", result.m_strShowdownNote);
+    value.set("showdownHands", result.m_strShowdownHands);
+    return value;
+}
+
+val HoldsValue(CWebGame& game)
+{
+    val list = val::array();
+    for (const TWebHold& hold : game.Holds()) {
+        val item = val::object();
+        item.set("keep", hold.m_strKeep);
+        item.set("keptCards", hold.m_strKeptCards);
+        item.set("cells", StringsValue(hold.m_arrCells));
+        item.set("discardMask", hold.m_nDiscardMask);
+        list.call<void>("push", item);
+    }
+    return list;
+}
+
+val EquityValue(CWebGame& game)
+{
+    const TWebEquity& equity = game.Equity();
+    val value = val::object();
+    value.set("heading", equity.m_strHeading);
+    value.set("note", equity.m_strNote);
+    val holds = val::array();
+    for (const TWebEquityHold& hold : equity.m_arrHolds) {
+        val item = val::object();
+        item.set("keep", hold.m_strKeep);
+        item.set("keptCards", hold.m_strKeptCards);
+        item.set("figures", StringsValue(hold.m_arrFigures));
+        item.set("discardMask", hold.m_nDiscardMask);
+        holds.call<void>("push", item);
+    }
+    value.set("holds", holds);
+    return value;
+}
+
+val PickedValue(const CWebGame& game)
+{
+    val list = val::array();
+    for (const int card : game.Doc().GetPicked())
+        list.call<void>("push", card);
+    return list;
+}
+
+// The texts of the page, by what they are for, so that the script never
+// carries a string-table id.
+val TextsValue()
+{
+    const std::pair<const char*, unsigned> texts[] = {
+        {"appTitle", idAppTitle},
+        {"initialCaption", idInitialHandCaption},
+        {"finalCaption", idFinalHandCaption},
+        {"discard", idDiscardButton},
+        {"ok", idOk},
+        {"opponents", idNumberOfOpponents},
+        {"oneOpponentHeading", idOneOpponentHeading},
+        {"atLeastOneHeading", idAtLeastOneHeading},
+        {"formationColumn", idFormationColumn},
+        {"probabilityColumn", idProbabilityColumn},
+        {"oddsColumn", idOddsColumn},
+        {"suggestionsHeading", idSuggestionsHeading},
+        {"outcomeColumn", idShowdownOutcomeColumn},
+        {"tableNote", idTableNote},
+        {"pasteTitle", idPasteTitle},
+        {"descriptionName", idHandDescriptionName},
+        {"newCommand", idNewCommand},
+        {"undoCommand", idUndoCommand},
+        {"redoCommand", idRedoCommand},
+        {"helpCommand", idHelpCommand},
+        {"holdsTitle", idDrawAnalysisTitle},
+        {"markDiscards", idDrawAnalysisMarkDiscards},
+        {"keepColumn", idDrawAnalysisFirstHeading + 1},
+    };
+    val value = val::object();
+    for (const auto& [name, id] : texts)
+        value.set(name, WebText(id));
+    // The draw analysis columns: #, Keep, one per final category, Improve,
+    // At least as strong, Odds of improving.
+    val headings = val::array();
+    for (unsigned column = 0; column < 2 + hcCategoryCount + 3; ++column)
+        headings.call<void>("push", WebText(idDrawAnalysisFirstHeading + column));
+    value.set("holdsHeadings", headings);
+    val outcomes = val::array();
+    for (unsigned id : {idShowdownWin, idShowdownTie, idShowdownLose, idShowdownPotShare})
+        outcomes.call<void>("push", WebText(id));
+    value.set("outcomes", outcomes);
+    return value;
+}
+
+int Stage(const CWebGame& game) { return static_cast<int>(game.Doc().GetStage()); }
+int Opponents(const CWebGame& game) { return game.Doc().GetOpponents(); }
+void SetOpponents(CWebGame& game, int opponents) { game.Doc().OnChangeOpponents(opponents); }
+void NewGame(CWebGame& game) { game.Doc().OnNewDocument(); }
+unsigned PickCount(const CWebGame& game) { return game.Doc().GetPickCount(); }
+bool IsOffered(const CWebGame& game, int card) { return game.Doc().IsOffered(card); }
+bool IsPicked(const CWebGame& game, int card) { return game.Doc().IsPicked(card); }
+bool TogglePick(CWebGame& game, int card) { return game.Doc().TogglePick(card); }
+bool CanConfirm(const CWebGame& game) { return game.Doc().CanConfirm(); }
+bool Confirm(CWebGame& game) { return game.Doc().ConfirmCards(); }
+int HandCard(const CWebGame& game, int place) { return game.Doc().GetHandCard(place); }
+bool IsMarked(const CWebGame& game, int place) { return game.Doc().IsMarked(place); }
+int MarkedCount(const CWebGame& game) { return game.Doc().GetMarkedCount(); }
+bool CanMark(const CWebGame& game) { return game.Doc().CanMark(); }
+bool ToggleMark(CWebGame& game, int place) { return game.Doc().ToggleMark(place); }
+bool Discard(CWebGame& game) { return game.Doc().Discard(); }
+bool CanUndo(const CWebGame& game) { return game.Doc().CanUndo(); }
+bool CanRedo(const CWebGame& game) { return game.Doc().CanRedo(); }
+bool Undo(CWebGame& game) { return game.Doc().Undo(); }
+bool Redo(CWebGame& game) { return game.Doc().Redo(); }
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(quintara)
+{
+    emscripten::class_<CWebGame>("Game")
+        .constructor<>()
+        .function("stage", &Stage)
+        .function("opponents", &Opponents)
+        .function("setOpponents", &SetOpponents)
+        .function("newGame", &NewGame)
+        .function("pickCount", &PickCount)
+        .function("pickTitle", &CWebGame::PickTitle)
+        .function("isOffered", &IsOffered)
+        .function("isPicked", &IsPicked)
+        .function("picked", &PickedValue)
+        .function("togglePick", &TogglePick)
+        .function("typeKey", &CWebGame::TypeKey)
+        .function("eraseKey", &CWebGame::EraseKey)
+        .function("clearTyping", &CWebGame::ClearTyping)
+        .function("typedPrompt", &CWebGame::TypedPrompt)
+        .function("paste", &CWebGame::Paste)
+        .function("canConfirm", &CanConfirm)
+        .function("confirm", &Confirm)
+        .function("handCard", &HandCard)
+        .function("isMarked", &IsMarked)
+        .function("markedCount", &MarkedCount)
+        .function("canMark", &CanMark)
+        .function("toggleMark", &ToggleMark)
+        .function("markHold", &CWebGame::MarkHold)
+        .function("markEquityHold", &CWebGame::MarkEquityHold)
+        .function("discard", &Discard)
+        .function("canUndo", &CanUndo)
+        .function("canRedo", &CanRedo)
+        .function("undo", &Undo)
+        .function("redo", &Redo)
+        .function("result", &ResultValue)
+        .function("holds", &HoldsValue)
+        .function("equity", &EquityValue)
+        .function("holdsExplanation", &CWebGame::HoldsExplanation);
+    emscripten::function("texts", &TextsValue);
+    emscripten::function("cardName", &WebCardName);
+    emscripten::function("cardText", &CardText);
+}

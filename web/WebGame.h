@@ -1,0 +1,113 @@
+#pragma once
+
+#include "CardTyping.h"
+#include "PokerDoc.h"
+
+#include <cstdint>
+
+#include <string>
+#include <vector>
+
+// One table row as the page shows it: the cells already in the words and
+// number formats of the desktop's results lists.
+struct TWebRow {
+    std::string m_strLabel;
+    std::string m_strProbability;
+    std::string m_strOdds;  // empty when the event cannot happen
+};
+
+// The figures of the last confirmed hand, as text.
+struct TWebResult {
+    bool m_bFinal = false;
+    std::string m_strDescription;  // "\n" line breaks
+    std::string m_strAdvice;       // empty for a final hand
+    std::vector<TWebRow> m_arrOneOpponent;
+    std::vector<TWebRow> m_arrAtLeastOne;
+    std::string m_strShowdownHeading;
+    // Against one opponent counted with the hand's own figures; against more,
+    // card-disjoint: counted for two, simulated beyond, as the command line does.
+    std::vector<TWebRow> m_arrShowdown;
+    std::string m_strShowdownNote;  // exact or simulated; empty against one
+    std::string m_strShowdownHands;
+};
+
+// The pot share at the table of the game's size, the opponents drawing by the
+// usual play: every hold of an initial hand best first, or the final hand.
+struct TWebEquityHold {
+    std::string m_strKeep;          // as TWebHold's
+    std::string m_strKeptCards;
+    std::vector<std::string> m_arrFigures;  // win, tie, lose, pot share, each with its interval when simulated
+    unsigned m_nDiscardMask = 0;
+};
+struct TWebEquity {
+    std::string m_strHeading;  // the table in words
+    std::vector<TWebEquityHold> m_arrHolds;
+    std::string m_strNote;     // exact or simulated, over how many deals
+};
+
+// The simulation's deals and seed: the command line's defaults for the
+// showdown, and its --trials for the pot shares too, so that both give the
+// same figures for the same cards. The page's whole OK takes about 0.1 s on
+// this machine against five opponents (scripts/web-bench.sh).
+constexpr std::uint64_t kWebTrials = 50000;
+constexpr std::uint64_t kWebSeed = 1;
+
+// One way to keep cards from the initial hand, as the draw analysis lists it.
+struct TWebHold {
+    std::string m_strKeep;              // the kept cards with suit symbols, or "(none)"
+    std::string m_strKeptCards;         // the same as typed ("Qh 10h" as "Qh Th"), empty for none
+    std::vector<std::string> m_arrCells;  // one per category, then improve, at least as strong, odds
+    unsigned m_nDiscardMask = 0;        // the hand places this hold throws away
+};
+
+// The game behind the page: the desktop's document and its typed picks. The
+// page calls a verb, then reads back all it shows.
+class CWebGame {
+public:
+    CWebGame();
+
+    CPokerDoc& Doc() { return m_doc; }
+    const CPokerDoc& Doc() const { return m_doc; }
+
+    // One typed key (its first character) towards a card; the refusal, or empty.
+    std::string TypeKey(const std::string& key);
+    bool EraseKey() { return m_typing.Erase(m_doc); }
+    void ClearTyping() { m_typing.Clear(); }
+    // The prompt line for the keys typed so far, or empty.
+    std::string TypedPrompt() const;
+    // A pasted hand; the refusal, or empty.
+    std::string Paste(const std::string& text);
+    // Marks the discards of the `index`th hold, best first by the draw
+    // analysis or by the pot share at the table.
+    bool MarkHold(unsigned index);
+    bool MarkEquityHold(unsigned index);
+
+    // The picker's title for the pick under way.
+    std::string PickTitle() const;
+    // The figures of the hand shown (empty while picking), counted or
+    // simulated once per step.
+    const TWebResult& Result();
+    // The holds of the initial hand shown, best first; empty at any other stage.
+    const std::vector<TWebHold>& Holds();
+    const TWebEquity& Equity();
+    // The sentence above the holds: how many cards they draw from.
+    std::string HoldsExplanation() const;
+
+private:
+    CPokerDoc m_doc;
+    CCardTyping m_typing;
+    void Refresh();
+    void RefreshShowdown(const int hand[]);
+    void RefreshEquity(const int hand[]);
+    void RefreshHolds(const int hand[]);
+
+    TWebResult m_result;
+    std::vector<TWebHold> m_arrHolds;
+    TWebEquity m_equity;
+    bool m_bStale = true;
+};
+
+// A stored text; a menu command's without its "&" and its shortcut.
+std::string WebText(unsigned id);
+// "Queen of hearts"; the card back's name for -1.
+std::string WebCardName(int card);

@@ -1,0 +1,517 @@
+// The page of the web edition. Every decision is the game's (Module.Game, the
+// desktop's document compiled to WebAssembly): the page calls one verb, then
+// shows again everything the game says.
+"use strict";
+
+// Where the game stands (the document's stages).
+const kStage = { pickInitialHand: 3, initialHand: 4, cardsMarked: 5, pickReplacements: 6, finalHand: 7 };
+const kPlaces = 5;
+const kMaxOpponents = 5;
+const kCards = 52;
+const kRanks = 13;
+// res/images: bitmap142 is the card back, bitmap144 the Ace of clubs and the
+// faces follow in card-index order (13 x suit + rank), each also at @2x.
+const kBackPicture = 142;
+const kFirstFacePicture = 144;
+// How long a refused key's hint stays in the prompt.
+const kHintMilliseconds = 2500;
+
+let game = null;
+let texts = null;
+let hint = "";
+let hintTimer = 0;
+let holdsShown = null;  // the stage, hand and table the holds tables were filled for
+
+const $ = (id) => document.getElementById(id);
+
+function picture(img, id) {
+  img.src = `images/bitmap${id}.png`;
+  img.srcset = `images/bitmap${id}.png 1x, images/bitmap${id}@2x.png 2x`;
+}
+
+function cardPicture(card) {
+  return card >= 0 ? kFirstFacePicture + card : kBackPicture;
+}
+
+// ---- building the page once the game is there ----
+
+function buildDeck() {
+  const deck = $("deck");
+  for (let card = 0; card < kCards; ++card) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "card";
+    button.dataset.card = String(card);
+    button.setAttribute("aria-label", Module.cardName(card));
+    button.tabIndex = card === 0 ? 0 : -1;
+    const img = document.createElement("img");
+    img.alt = "";
+    img.width = 71;
+    img.height = 96;
+    picture(img, cardPicture(card));
+    button.append(img);
+    button.addEventListener("click", () => act(() => game.togglePick(card)));
+    deck.append(button);
+  }
+  deck.addEventListener("keydown", moveInDeck);
+}
+
+function buildPlaces() {
+  const places = $("places");
+  for (let place = 0; place < kPlaces; ++place) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "card place";
+    button.dataset.place = String(place);
+    const img = document.createElement("img");
+    img.alt = "";
+    img.width = 71;
+    img.height = 96;
+    button.append(img);
+    button.addEventListener("click", () => act(() => game.toggleMark(place)));
+    places.append(button);
+  }
+}
+
+// The table's size as five buttons, the one in force pressed: one tap each.
+function buildOpponents() {
+  const group = $("opponentButtons");
+  for (let opponents = 1; opponents <= kMaxOpponents; ++opponents) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "segment";
+    button.textContent = String(opponents);
+    button.dataset.opponents = String(opponents);
+    button.addEventListener("click", () => act(() => game.setOpponents(opponents)));
+    group.append(button);
+  }
+}
+
+function fillHead(table, caption, columns) {
+  table.querySelector("caption").textContent = caption;
+  table.querySelectorAll("thead th").forEach((th, i) => { th.textContent = columns[i]; });
+}
+
+function applyTexts() {
+  document.title = texts.appTitle;
+  $("appTitle").textContent = texts.appTitle;
+  $("opponentsLabel").textContent = texts.opponents;
+  $("newButton").textContent = texts.newCommand;
+  $("undoButton").textContent = texts.undoCommand;
+  $("redoButton").textContent = texts.redoCommand;
+  $("helpLink").textContent = texts.helpCommand;
+  $("okButton").textContent = texts.ok;
+  $("discardButton").textContent = texts.discard;
+  $("pasteLabel").textContent = texts.pasteTitle;
+  $("description").setAttribute("aria-label", texts.descriptionName);
+  const columns = [texts.formationColumn, texts.probabilityColumn, texts.oddsColumn];
+  fillHead($("oneOpponentTable"), texts.oneOpponentHeading, columns);
+  fillHead($("atLeastOneTable"), texts.atLeastOneHeading, columns);
+  fillHead($("showdownTable"), "", [texts.outcomeColumn, texts.probabilityColumn, texts.oddsColumn]);
+  $("tableNote").textContent = texts.tableNote;
+  $("suggestionsHeading").textContent = texts.suggestionsHeading;
+  $("holdsHeading").textContent = texts.holdsTitle;
+  fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
+  const [win, tie, lose, potShare] = texts.outcomes;
+  fillColumns($("equityTable"), [texts.keepColumn, potShare, win, tie, lose]);
+}
+
+// Column headings; with `sort`, each a button that sorts by its column.
+function fillColumns(table, headings, sort) {
+  const head = table.querySelector("thead tr");
+  headings.forEach((heading, column) => {
+    const th = document.createElement("th");
+    th.scope = "col";
+    if (sort) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.className = "sortHeading";
+      button.textContent = heading;
+      button.addEventListener("click", () => sort(column));
+      th.append(button);
+    } else {
+      th.textContent = heading;
+    }
+    head.append(th);
+  });
+}
+
+// The draw analysis sorts by any column, as the desktop's dialog does: a
+// first press puts the best first (the likeliest outcome, the most cards
+// kept, the shortest odds), the next the other way round; equal figures keep
+// the best-first order whichever way.
+let holdsSort = { column: 0, descending: false };
+let holdsData = [];
+
+function holdSortKey(hold, rank, column) {
+  if (column === 0)
+    return rank;
+  if (column === 1)
+    return hold.keptCards ? hold.keptCards.split(" ").length : 0;
+  const text = hold.cells[column - 2];
+  return text === "" ? Infinity : parseFloat(text);  // no odds against what cannot happen
+}
+
+function sortHolds(column) {
+  const oddsColumn = texts.holdsHeadings.length - 1;
+  const bestIsHighest = column !== 0 && column !== oddsColumn;
+  holdsSort = holdsSort.column === column ? { column, descending: !holdsSort.descending }
+                                          : { column, descending: bestIsHighest };
+  showHolds();
+}
+
+function showHolds() {
+  const { column, descending } = holdsSort;
+  const order = holdsData.map((hold, rank) => ({ hold, rank, key: holdSortKey(hold, rank, column) }));
+  order.sort((a, b) => a.key !== b.key ? (a.key < b.key) === descending ? 1 : -1 : a.rank - b.rank);
+  $("holdsTable").querySelectorAll("thead th").forEach((th, i) => {
+    if (i === column)
+      th.setAttribute("aria-sort", descending ? "descending" : "ascending");
+    else
+      th.removeAttribute("aria-sort");
+  });
+  $("holdsTable").querySelector("tbody").replaceChildren(...order.map(({ hold, rank }) => {
+    const cell = document.createElement("td");
+    cell.textContent = String(rank + 1);
+    return cellsRow([cell, keepCell(hold, () => game.markHold(rank))], hold.cells);
+  }));
+}
+
+// The kept cards of a hold as a row heading; while the discards can be
+// marked, a button that marks them, as the dialog's Mark discards does.
+function keepCell(hold, mark) {
+  const keep = document.createElement("th");
+  keep.scope = "row";
+  if (!game.canMark()) {
+    keep.textContent = hold.keep;
+    keep.dataset.cards = hold.keptCards;
+    return keep;
+  }
+  const button = document.createElement("button");
+  button.type = "button";
+  button.className = "markHold";
+  button.textContent = hold.keep;
+  button.dataset.cards = hold.keptCards;
+  button.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
+  button.addEventListener("click", () => act(mark));
+  keep.append(button);
+  return keep;
+}
+
+function cellsRow(first, cells) {
+  const tr = document.createElement("tr");
+  tr.append(...first);
+  for (const cell of cells) {
+    const td = document.createElement("td");
+    td.textContent = cell;
+    tr.append(td);
+  }
+  return tr;
+}
+
+// ---- showing the game ----
+
+function fillRows(table, rows) {
+  const body = table.querySelector("tbody");
+  body.replaceChildren(...rows.map((row) => {
+    const tr = document.createElement("tr");
+    const label = document.createElement("th");
+    label.scope = "row";
+    label.textContent = row.label;
+    tr.append(label);
+    for (const text of [row.probability, row.odds]) {
+      const td = document.createElement("td");
+      td.textContent = text;
+      tr.append(td);
+    }
+    return tr;
+  }));
+}
+
+function fillHolds() {
+  $("holdsExplanation").textContent = game.holdsExplanation();
+  holdsData = game.holds();
+  holdsSort = { column: 0, descending: false };
+  showHolds();
+}
+
+// The figure the holds are ranked by comes first, in view on a phone too.
+function potShareFirst([win, tie, lose, potShare]) {
+  return [potShare, win, tie, lose];
+}
+
+function fillEquity() {
+  const equity = game.equity();
+  $("equity").hidden = equity.holds.length === 0;
+  $("equityHeading").textContent = equity.heading;
+  $("equityNote").textContent = equity.note;
+  $("equityTable").querySelector("tbody").replaceChildren(...equity.holds.map((hold, index) =>
+    cellsRow([keepCell(hold, () => game.markEquityHold(index))], potShareFirst(hold.figures))));
+}
+
+function showDeck(picking) {
+  $("picker").hidden = !picking;
+  if (!picking)
+    return;
+  $("pickTitle").textContent = game.pickTitle();
+  for (const button of $("deck").children) {
+    const card = Number(button.dataset.card);
+    const offered = game.isOffered(card);
+    button.classList.toggle("unoffered", !offered);
+    button.setAttribute("aria-disabled", String(!offered));
+    button.setAttribute("aria-pressed", String(game.isPicked(card)));
+  }
+  $("okButton").disabled = !game.canConfirm();
+  const typed = game.typedPrompt();
+  $("prompt").textContent = hint || typed;
+}
+
+function showHand(stage) {
+  const canMark = game.canMark();
+  $("handCaption").textContent = stage === kStage.finalHand ? texts.finalCaption : texts.initialCaption;
+  for (const button of $("places").children) {
+    const place = Number(button.dataset.place);
+    const card = game.handCard(place);
+    picture(button.firstChild, cardPicture(card));
+    button.setAttribute("aria-label", Module.cardName(card));
+    button.dataset.card = String(card);
+    button.dataset.text = card >= 0 ? Module.cardText(card) : "";
+    button.setAttribute("aria-disabled", String(!canMark));
+    if (canMark)
+      button.setAttribute("aria-pressed", String(game.isMarked(place)));
+    else
+      button.removeAttribute("aria-pressed");
+    button.classList.toggle("marked", game.isMarked(place));
+    button.tabIndex = canMark ? 0 : -1;
+  }
+  $("discardButton").hidden = !canMark;
+  $("discardButton").disabled = game.markedCount() === 0;
+}
+
+function showResults(stage) {
+  const shown = stage === kStage.initialHand || stage === kStage.cardsMarked || stage === kStage.finalHand;
+  $("results").hidden = !shown;
+  $("description").hidden = !shown;
+  if (!shown) {
+    holdsShown = null;
+    return;
+  }
+  const result = game.result();
+  $("description").textContent = result.description;
+  fillRows($("oneOpponentTable"), result.oneOpponent);
+  fillRows($("atLeastOneTable"), result.atLeastOne);
+  $("suggestions").hidden = result.final;
+  $("advice").textContent = result.advice;
+  $("showdownTable").querySelector("caption").textContent = result.showdownHeading;
+  fillRows($("showdownTable"), result.showdown);
+  $("showdownNote").textContent = result.showdownNote;
+  $("showdownNote").hidden = !result.showdownNote;
+  $("showdownHands").textContent = result.showdownHands;
+  const canMark = game.canMark();
+  $("holds").hidden = !canMark;
+  // The holds are filled once per hand shown, not at every mark.
+  const shownHand = `${stage > kStage.cardsMarked} ` +
+    Array.from({ length: kPlaces }, (_, place) => game.handCard(place)).join(" ") + ` ${game.opponents()}`;
+  if (holdsShown !== shownHand) {
+    if (canMark)
+      fillHolds();
+    fillEquity();
+    holdsShown = shownHand;
+  }
+}
+
+function render() {
+  const stage = game.stage();
+  showDeck(game.pickCount() > 0);
+  showHand(stage);
+  showResults(stage);
+  for (const button of $("opponentButtons").children)
+    button.setAttribute("aria-pressed", String(Number(button.dataset.opponents) === game.opponents()));
+  $("undoButton").disabled = !game.canUndo();
+  $("redoButton").disabled = !game.canRedo();
+  $("helpLink").href = `quintara.html#${stage}`;
+  document.body.dataset.stage = String(stage);
+}
+
+// Keeps the keys with the game when a step hides what had the focus: the
+// next thing to do gets it.
+function placeFocus(stageBefore) {
+  const stage = game.stage();
+  if (stage === stageBefore)
+    return;
+  const active = document.activeElement;
+  const lost = !active || active === document.body || active.closest("[hidden]") || active.disabled;
+  if (!lost && active.id !== "okButton" && active.id !== "discardButton")
+    return;
+  if (game.pickCount() > 0)
+    focusDeckCard(firstOffered());
+  else if (game.canMark())
+    $("places").children[0].focus();
+  else
+    $("description").focus();
+}
+
+// One step of the game, then the page shows it.
+function act(step) {
+  const stageBefore = game.stage();
+  step();
+  if (game.stage() !== stageBefore)
+    showHint("");
+  render();
+  placeFocus(stageBefore);
+}
+
+function showHint(text) {
+  hint = text;
+  clearTimeout(hintTimer);
+  if (text)
+    hintTimer = setTimeout(() => { hint = ""; render(); }, kHintMilliseconds);
+}
+
+// ---- the deck from the keyboard: one tab stop, arrows move ----
+
+function firstOffered() {
+  for (let card = 0; card < kCards; ++card)
+    if (game.isOffered(card))
+      return card;
+  return 0;
+}
+
+function focusDeckCard(card) {
+  const buttons = $("deck").children;
+  for (const button of buttons)
+    button.tabIndex = -1;
+  buttons[card].tabIndex = 0;
+  buttons[card].focus();
+}
+
+function moveInDeck(event) {
+  const from = Number(event.target.dataset.card);
+  if (Number.isNaN(from))
+    return;
+  const moves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -kRanks, ArrowDown: kRanks, Home: -(from % kRanks),
+                  End: kRanks - 1 - (from % kRanks) };
+  if (!(event.key in moves))
+    return;
+  event.preventDefault();
+  const to = from + moves[event.key];
+  if (to >= 0 && to < kCards)
+    focusDeckCard(to);
+}
+
+// ---- keys and paste, as on the desktop ----
+
+function onKey(event) {
+  const target = event.target;
+  const inField = target.matches && target.matches("input, select, textarea");
+  // The deck and the hand are the game's own: there Space presses a card and
+  // Enter is OK or Discard, as on the desktop. Other controls keep Enter.
+  const onControl = target.matches && target.matches("button:not(.card), a, .scroller");
+  const onCard = target.matches && target.matches(".card");
+  const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+  const key = event.key;
+
+  if (key === "F1") {
+    event.preventDefault();
+    window.open($("helpLink").href, "_blank", "noopener");
+    return;
+  }
+  if (!inField && (event.ctrlKey || event.metaKey) && !event.altKey) {
+    const lower = key.toLowerCase();
+    if (lower === "z" && !event.shiftKey) {
+      event.preventDefault();
+      act(() => game.undo());
+    } else if ((lower === "z" && event.shiftKey) || lower === "y") {
+      event.preventDefault();
+      act(() => game.redo());
+    }
+    return;
+  }
+  if (inField || !plain)
+    return;
+  const enter = key === "Enter" && !onControl;
+  if (enter && onCard)
+    event.preventDefault();
+  if (game.pickCount() > 0) {
+    if (enter) {
+      act(() => game.confirm());
+    } else if (key === "Backspace") {
+      game.eraseKey();
+      showHint("");
+      act(() => {});
+    } else if (key === "Escape") {
+      game.clearTyping();
+      showHint("");
+      render();
+    } else if (key.length === 1 && !(key === " " && (onControl || onCard))) {
+      const refusal = game.typeKey(key);
+      showHint(refusal);
+      act(() => {});
+    } else {
+      return;
+    }
+    event.preventDefault();
+    return;
+  }
+  if (game.canMark()) {
+    const digit = Number(key);
+    if (enter)
+      act(() => game.discard());
+    else if (key.length === 1 && digit >= 1 && digit <= kPlaces)
+      act(() => game.toggleMark(digit - 1));
+    else
+      return;
+    event.preventDefault();
+  }
+}
+
+function paste(text) {
+  if (game.pickCount() === 0)
+    return false;
+  const refusal = game.paste(text);
+  showHint(refusal);
+  act(() => {});
+  return !refusal;
+}
+
+function wire() {
+  $("okButton").addEventListener("click", () => act(() => game.confirm()));
+  $("discardButton").addEventListener("click", () => act(() => game.discard()));
+  $("newButton").addEventListener("click", () => act(() => game.newGame()));
+  $("undoButton").addEventListener("click", () => act(() => game.undo()));
+  $("redoButton").addEventListener("click", () => act(() => game.redo()));
+  $("pasteForm").addEventListener("submit", (event) => {
+    event.preventDefault();
+    const input = $("pasteInput");
+    if (paste(input.value)) {
+      input.value = "";
+      if (game.canConfirm())
+        $("okButton").focus();
+    }
+  });
+  document.addEventListener("keydown", onKey);
+  document.addEventListener("paste", (event) => {
+    if (event.target.matches && event.target.matches("input, textarea"))
+      return;
+    event.preventDefault();
+    paste(event.clipboardData.getData("text"));
+  });
+  $("newButton").disabled = false;
+}
+
+QuintaraModule().then((module) => {
+  window.Module = module;
+  game = new module.Game();
+  texts = module.texts();
+  applyTexts();
+  buildOpponents();
+  buildDeck();
+  buildPlaces();
+  wire();
+  render();
+  document.body.dataset.ready = "true";
+  performance.mark("quintara-interactive");
+});
+
+if ("serviceWorker" in navigator)
+  navigator.serviceWorker.register("sw.js");
