@@ -472,11 +472,17 @@ def offline(player, site):
         "  const wait = () => navigator.serviceWorker.controller ? done(true) : setTimeout(wait, 50); wait(); });")
     site.stop()
     load(driver, site.url)
-    page = player.page()
-    check(page["stage"] == PICK_INITIAL and driver.execute_script(
-        "return document.querySelectorAll('#deck .card').length === 52 &&"
-        " Array.from(document.images).every((img) => img.complete && img.naturalWidth > 0)"),
-        "offline: the page, its module and its pictures load from the cache")
+    # The pictures are put in by the page's script once it is ready, so they
+    # may still be arriving from the cache: give them a bounded while.
+    loaded = False
+    for _ in range(100):
+        loaded = player.page()["stage"] == PICK_INITIAL and driver.execute_script(
+            "return document.querySelectorAll('#deck .card').length === 52 &&"
+            " Array.from(document.images).every((img) => img.complete && img.naturalWidth > 0)")
+        if loaded:
+            break
+        time.sleep(0.05)
+    check(loaded, "offline: the page, its module and its pictures load from the cache")
     player.keys("Ac")
     check(player.page()["picked"] == [0], "offline: the game answers (the Ace of clubs is card 0)")
 
