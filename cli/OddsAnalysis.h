@@ -40,10 +40,6 @@ struct TOddsAnalysis {
     std::string m_strError;
 };
 
-// The --equity run for the hand analysed: all 32 holds of a dealt hand, or
-// the final hand as it stands, at the options' table.
-TTableSetup EquityTableSetup(const TOddsOptions& options);
-
 // Runs the game's own pipeline on checked options: the known and discarded
 // cards go into a fresh manager, then the analysis, both tables and the texts,
 // in the order the desktop program uses, then the card-disjoint showdown.

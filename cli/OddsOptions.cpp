@@ -2,7 +2,7 @@
 
 #include "CardText.h"
 #include "Cards.h"
-#include "OddsAnalysis.h"
+#include "OddsTable.h"
 #include "TableSimulation.h"
 
 #include <algorithm>

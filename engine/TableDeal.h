@@ -7,7 +7,7 @@
 // then the others get theirs from what is left, so every deal consistent
 // with what was seen is equally likely.
 
-#include "TableSimulation.h"
+#include "TableSetup.h"
 
 #include <cstdint>
 #include <vector>

@@ -18,32 +18,12 @@
 // Where the figure can be counted cheaply (stand pat against one or two
 // opponents, the hand as it stands) it is counted, and marked exact.
 
+#include "TableSetup.h"
+
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-enum class ETableModel {
-    UsualPlay,  // every opponent draws by the usual play
-    StandPat,   // every opponent stands on his dealt five
-};
-
-// Per opponent: not seen to draw, or seen to draw 0..5 cards.
-constexpr int kDrawUnseen = -1;
-constexpr int kMaxTableOpponents = 5;
-
-struct TTableSetup {
-    int m_anHand[5] = {-1, -1, -1, -1, -1};  // the player's five cards now
-    bool m_abSeen[52] = {};      // every other card he has seen (his discards on a final hand)
-    bool m_bFinal = false;       // true: only the hand as it stands; false: all 32 holds
-    int m_nOpponents = 1;        // 1..kMaxTableOpponents
-    ETableModel m_eModel = ETableModel::UsualPlay;
-    int m_anDrew[kMaxTableOpponents] = {kDrawUnseen, kDrawUnseen, kDrawUnseen, kDrawUnseen,
-                                        kDrawUnseen};  // first m_nOpponents used
-    std::uint64_t m_nTrials = 200000;  // deals; every hold plays each of them
-    std::uint64_t m_nSeed = 1;
-    unsigned m_nThreads = 0;           // 0: one a core
-};
 
 // Why a setup cannot be simulated.
 enum class ETableError {
