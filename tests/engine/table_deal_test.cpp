@@ -109,22 +109,13 @@ TEST(TableDeal, SeenOpponentsAreDealtJointlyNotOneAtATime)
     const CTableDealer dealer(setup);
     const std::vector<int>& cards = dealer.Unseen();
     std::vector<std::uint64_t> first, second;
-    int hand[5];
-    const int n = static_cast<int>(cards.size());
-    for (int a = 0; a < n; ++a)
-    for (int b = a + 1; b < n; ++b)
-    for (int c = b + 1; c < n; ++c)
-    for (int d = c + 1; d < n; ++d)
-    for (int e = d + 1; e < n; ++e) {
-        const int at[5] = {a, b, c, d, e};
-        for (int i = 0; i < 5; ++i)
-            hand[i] = cards[static_cast<size_t>(at[i])];
+    ForEachFiveOf(cards, [&](const int* hand) {
         const int draw = 5 - __builtin_popcount(PlainUsualKeep(hand));
         if (draw == 3)
             first.push_back(MaskOf(hand, 5));
         if (draw == 1)
             second.push_back(MaskOf(hand, 5));
-    }
+    });
     std::map<std::uint64_t, double> expected;
     double pairs = 0;
     for (std::uint64_t h : first) {

@@ -74,22 +74,13 @@ TPairShowdownCounts PlainPairCounts(const std::vector<int>& hand, const std::vec
     auto strength = [](const int cards[5]) { return ClassifyPlain(cards).m_anRanking; };
     const auto player = strength(hand.data());
     std::vector<std::pair<unsigned long long, int>> hands;  // card mask, class
-    const int n = static_cast<int>(unseen.size());
-    int h[5];
-    for (int a = 0; a < n; ++a)
-    for (int b = a + 1; b < n; ++b)
-    for (int c = b + 1; c < n; ++c)
-    for (int d = c + 1; d < n; ++d)
-    for (int e = d + 1; e < n; ++e) {
-        const int at[5] = {a, b, c, d, e};
+    ForEachFiveOf(unseen, [&](const int* h) {
         unsigned long long mask = 0;
-        for (int i = 0; i < 5; ++i) {
-            h[i] = unseen[static_cast<size_t>(at[i])];
+        for (int i = 0; i < 5; ++i)
             mask |= 1ull << h[i];
-        }
         const auto theirs = strength(h);
         hands.emplace_back(mask, theirs > player ? 0 : (theirs == player ? 1 : 2));
-    }
+    });
     TPairShowdownCounts counts;
     for (const auto& first : hands)
         for (const auto& second : hands)

@@ -110,29 +110,6 @@ TEST(EquityRows, ShowEachFigureInPercentWithItsIntervalWhenSimulated)
     }
 }
 
-TEST(EquityNote, TellsExactSimulatedAndMixedApartWithTheDeals)
-{
-    TTableResult result;
-    result.m_nTrials = 123457;
-    result.m_bDone = true;
-    result.m_arrHolds.resize(2);
-    const std::string none = EquityNote(result);
-    result.m_arrHolds[0].m_bExact = true;
-    const std::string mixed = EquityNote(result);
-    result.m_arrHolds[1].m_bExact = true;
-    const std::string all = EquityNote(result);
-    EXPECT_EQ(std::set<std::string>({none, mixed, all}).size(), 3u);
-    EXPECT_NE(none.find("123457"), std::string::npos) << none;
-    EXPECT_NE(mixed.find("123457"), std::string::npos) << mixed;
-    EXPECT_EQ(Digits(all), "") << all;
-
-    result.m_bDone = false;
-    const std::string running = EquityNote(result);
-    EXPECT_NE(running, all);
-    EXPECT_NE(running.find(all), std::string::npos);
-    EXPECT_EQ(EquityNote(TTableResult()), "") << "no figures, nothing to say";
-}
-
 // The run is the game's current hand: on a final hand the discards are out
 // of the opponents' reach, the hand is the kept cards and the replacements.
 TEST(MakeTableSetup, HandIsKnownLessDiscardedAndTheRestIsSeen)
