@@ -12,7 +12,7 @@ TEST(DocumentGame, FinalFiguresAreThoseOfTheCardsHeld)
     for (const int card : Cards("Kh Kd 5c 8s 3h"))
         ASSERT_TRUE(doc.TogglePick(card));
     ASSERT_TRUE(doc.ConfirmCards());
-    ASSERT_TRUE(doc.MarkPlaces(0b00101));  // 5c and 3h: the hand shows 5c Kd 3h Kh 8s
+    ASSERT_TRUE(doc.MarkPlaces(0b11000));  // 5c and 3h: the hand shows Kd Kh 8s 5c 3h
     ASSERT_TRUE(doc.Discard());
     for (const int card : Cards("Ks 2d"))
         ASSERT_TRUE(doc.TogglePick(card));
