@@ -131,16 +131,19 @@ inline unsigned StraightRankSet(int i)
 // weights, weights[r] being the cards of Ace-high rank r that may be taken.
 // A higher set keeps the player's top i ranks, then takes a rank x above his
 // next one (and below the last kept), then any size - i - 1 ranks below x:
-// below[j][x] sums the products of j distinct weights under rank x.
+// below[x][j] sums the products of j distinct weights under rank x. At most
+// five ranks.
 inline double SumHigherRankSets(const int* weights, unsigned player, int size)
 {
-    double below[6][14];
-    for (int x = 0; x <= 13; ++x)
-        below[0][x] = 1.0;
-    for (int j = 1; j <= size; ++j) {
-        below[j][0] = 0.0;
-        for (int x = 0; x < 13; ++x)
-            below[j][x + 1] = below[j][x] + weights[x] * below[j - 1][x];
+    // x outermost: the sizes' sums do not wait on one another.
+    double below[14][6];
+    below[0][0] = 1.0;
+    for (int j = 1; j <= size; ++j)
+        below[0][j] = 0.0;
+    for (int x = 0; x < 13; ++x) {
+        below[x + 1][0] = 1.0;
+        for (int j = 1; j <= size; ++j)
+            below[x + 1][j] = below[x][j] + weights[x] * below[x][j - 1];
     }
     double sum = 0.0;
     double kept = 1.0;
@@ -151,7 +154,7 @@ inline double SumHigherRankSets(const int* weights, unsigned player, int size)
             continue;
         --left;
         for (int x = r + 1; x < ceiling; ++x)
-            sum += kept * weights[x] * below[left][x];
+            sum += kept * weights[x] * below[x][left];
         kept *= weights[r];
         ceiling = r;
     }
