@@ -5,6 +5,7 @@
 #include "ConfirmedHand.h"
 #include "DrawAnalysis.h"
 #include "OddsAnalysis.h"
+#include "OddsText.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TableEquity.h"
@@ -27,8 +28,7 @@ TTextRow MakeTextRow(const CCardDistributionManager::TProbabilitityDisplayInfo& 
     TTextRow text;
     text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nFormationNameId));
     text.m_strProbability = FormatString(LoadString(idProbabilityFormat).c_str(), row.m_dProbability * 100.0);
-    if (row.m_dOdds >= 0.0)
-        text.m_strOdds = FormatString(LoadString(idOddsFormat).c_str(), row.m_dOdds);
+    text.m_strOdds = OddsText(row.m_dOdds);
     return text;
 }
 
@@ -39,9 +39,8 @@ TTextRow MakeTextRow(const TEquityRow& row)
     TTextRow text;
     text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nLabelId));
     text.m_strProbability = row.m_strFigure;
-    if (row.m_bExact && row.m_dFraction > 0.0)
-        text.m_strOdds =
-            FormatString(LoadString(idOddsFormat).c_str(), CCardDistributionManager::GetOdds(row.m_dFraction));
+    if (row.m_bExact)
+        text.m_strOdds = OddsText(CCardDistributionManager::GetOdds(row.m_dFraction));
     return text;
 }
 

@@ -92,6 +92,7 @@ enum ETextId : unsigned {
     idOddsColumn = 134,
     idProbabilityFormat = 135,
     idOddsFormat = 136,
+    idNoOdds = 211,           // the odds cell beside a figure of 0
     idSuggestionsHeading = 149,
 
     // The showdown against opponents standing pat.

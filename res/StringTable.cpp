@@ -109,6 +109,7 @@ const TEntry kEntries[] = {
     {203, "an open-ended straight flush"},
     {207, "two pair"},
     {210, "Attention: The odds in the second table are not proportional to the odds in the first table, with number of opponents. They are returned through specific probability formulas for non-exclusive events."},
+    {211, "\xE2\x80\x94"},
     {220, "Exact draw analysis"},
     {221, "Every way to keep cards from your initial hand, best first, counted exactly over the %d cards you have not seen. Improve: the chance to end with a better formation than the one you hold now. At least as strong: the chance to end with it or better. Choose a row and press Mark discards to mark the cards it throws away."},
     {222, "#"},

@@ -5,6 +5,7 @@
 #include "JsonReader.h"
 #include "OddsReport.h"
 #include "OddsRun.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,33 @@ TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
     }
     EXPECT_EQ(JsonNumber(std::numeric_limits<double>::quiet_NaN()), "null");
     EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
+}
+
+// A row that cannot happen shows 0.000% and a dash for its odds, not a gap:
+// nothing beats a royal flush, and it cannot lose the showdown.
+TEST(TextReport, RowsAtZeroShowADashForTheirOdds)
+{
+    const std::vector<std::string> hand{"Th", "Jh", "Qh", "Kh", "Ah"};
+    const std::vector<std::string> lines = Lines(Report(hand));
+    const std::string dash = LoadString(idNoOdds);
+    const TJson json = JsonReport(hand);
+    std::vector<std::string> labels;
+    for (const char* table : {"one_opponent", "at_least_one"})
+        for (const TJson& row : Member(json, table).m_arrItems) {
+            ASSERT_EQ(row.Find("probability")->m_dValue, 0.0);
+            labels.push_back(row.Find("label")->m_strValue);
+        }
+    labels.push_back(LoadString(idShowdownLose));
+    for (const std::string& label : labels) {
+        size_t found = 0;
+        for (const std::string& line : lines)
+            if (line.rfind(label, 0) == 0) {
+                ++found;
+                EXPECT_TRUE(line.size() > dash.size() && line.compare(line.size() - dash.size(), dash.size(), dash) == 0)
+                    << line;
+            }
+        EXPECT_GT(found, 0u) << label;
+    }
 }
 
 // The texts come from the game's own description and advice, unchanged.

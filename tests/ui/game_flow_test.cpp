@@ -3,6 +3,7 @@
 #include "WindowDriver.h"
 
 #include "HelpWindow.h"
+#include "StringIds.h"
 #include "Style.h"
 
 #include <QDir>
@@ -31,7 +32,9 @@ void ExpectListShows(const QTreeWidget* list, const CCardDistributionManager::TR
         const QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
         EXPECT_EQ(item->text(0), Text(static_cast<unsigned>(rows[i].m_nFormationNameId)));
         EXPECT_NEAR(item->text(1).remove(QLatin1Char('%')).toDouble(), rows[i].m_dProbability * 100, 5e-4);
-        EXPECT_EQ(item->text(2).isEmpty(), rows[i].m_dProbability == 0);
+        // A row that cannot happen shows a dash for its odds, not a gap.
+        EXPECT_FALSE(item->text(2).isEmpty());
+        EXPECT_EQ(item->text(2) == Text(idNoOdds), rows[i].m_dProbability == 0);
     }
 }
 
