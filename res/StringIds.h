@@ -154,8 +154,9 @@ enum ETextId : unsigned {
     idHandDescriptionName = 289,
 
     // The seen draws at the seats and the table equity on the page.
-    idSeatDrewUnseen = 340,
-    idSeatDrew = 341,               // count
+    idSeatNumber = 339,             // opponent number
+    idSeatDrewUnseen = 340,         // opponent number
+    idSeatDrew = 341,               // opponent number, count
     idSeatName = 342,               // opponent number
     idSeatNotSeen = 343,
     idSeatDrewOne = 344,

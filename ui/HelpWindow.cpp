@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QShortcut>
 #include <QUrl>
 
 CHelpWindow::CHelpWindow(QWidget* parent)
@@ -16,6 +17,12 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     setWindowTitle(QString::fromStdString(LoadString(idHelpTitle)));
     setOpenExternalLinks(true);
     resize(640, 600);
+    // A window of its own, closed as such windows are: Escape or Ctrl+W.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 bool CHelpWindow::ShowTopic(const QString& file, int contextId)
