@@ -147,8 +147,15 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     for (QPushButton* button : {m_markButton, m_closeButton})
         button->setPalette(QPalette());
 
-    connect(m_holdsList, &QTreeWidget::itemSelectionChanged, this,
-            [this] { m_markButton->setEnabled(!m_holdsList->selectedItems().isEmpty()); });
+    // The row that shows as chosen (the current one, which the style paints
+    // as selected whether it is or not) is the row Mark discards acts on:
+    // the current row is always the selected one.
+    connect(m_holdsList, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (m_holdsList->selectedItems().isEmpty() && m_holdsList->currentItem())
+            m_holdsList->currentItem()->setSelected(true);
+        m_bPlayerChose |= !m_bSelecting;
+        m_markButton->setEnabled(!m_holdsList->selectedItems().isEmpty());
+    });
     connect(m_markButton, &QPushButton::clicked, this, &CDrawAnalysisDlg::OnMarkDiscards);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -168,7 +175,16 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     layout->addLayout(buttons);
 
     FitToTable();
+    SelectTopRow();
     m_holdsList->setFocus();
+}
+
+void CDrawAnalysisDlg::SelectTopRow()
+{
+    m_bSelecting = true;
+    m_holdsList->setCurrentItem(m_holdsList->topLevelItem(0));
+    m_holdsList->scrollToTop();
+    m_bSelecting = false;
 }
 
 void CDrawAnalysisDlg::FillList()
@@ -316,6 +332,9 @@ void CDrawAnalysisDlg::ShowEquityResult(const CEquityRun& run)
     m_holdsList->setSortingEnabled(true);
     if (untouched)
         m_holdsList->sortByColumn(kColumnRank, Qt::AscendingOrder);
+    // The best row is chosen, unless the player chose one himself.
+    if (!m_bPlayerChose)
+        SelectTopRow();
 }
 
 int CDrawAnalysisDlg::DoModal()

@@ -19,7 +19,9 @@ class QTreeWidget;
 // each hold's win and pot share at the table fill in as an equity run plays
 // its deals; once it ends the first column counts best first by pot share
 // and the rows go in that order, unless the player has sorted them himself.
-// Until then the rows go by the chance to end at least as strong.
+// Until then the rows go by the chance to end at least as strong. The first
+// row is chosen when the dialog opens, and again once the rows are reordered
+// unless the player chose another.
 class CDrawAnalysisDlg : public QDialog {
     Q_OBJECT
 public:
@@ -66,10 +68,14 @@ public slots:
 
 private:
     void FillList();
+    // Chooses the first row as shown, as the program's choice.
+    void SelectTopRow();
     void FitToTable();
     void ShowEquityResult(const CEquityRun& run);
 
     std::vector<TDrawOutcome> m_arrHolds;
     std::string m_strTable;
     bool m_bSortedByShare = false;
+    bool m_bSelecting = false;    // the program is choosing the row
+    bool m_bPlayerChose = false;  // the player chose a row himself
 };
