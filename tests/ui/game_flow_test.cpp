@@ -153,7 +153,7 @@ TEST(GameFlow, WholeGameWithTheMouse)
         EXPECT_EQ(game.Doc().GetSeenDraw(2), drew);
     }
     EXPECT_EQ(game.Doc().GetHandCard(0), ten);
-    EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // kept cards stay put
+    EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // T♣ 9♣ 7♦ 4♠ 2♣, highest first
     ExpectResultsShown(game);
     // Escape leaves the game as it is; another table keeps the cards, and
     // New clears them, each a step that undo takes back.
