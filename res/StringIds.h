@@ -164,9 +164,6 @@ enum ETextId : unsigned {
     idEquityStandingHeading = 346,  // the table in words
     idEquityDealing = 347,
     idEquityRefused = 348,
-    idBestHoldSimulated = 349,      // cards kept, the table in words, pot share with interval
-    idBestHoldExact = 350,          // cards kept, the table in words, pot share
-    idBestHoldNoCard = 351,
     idDrawAnalysisWinHeading = 352,
     idDrawAnalysisPotShareHeading = 353,
     idDrawAnalysisTable = 354,      // the table in words, the note on the figures
