@@ -95,14 +95,12 @@ void CResultsScene::FillTable(QTreeWidget* list, const CCardDistributionManager:
 }
 
 void CResultsScene::SetResults(const CCardDistributionManager::TRows& oneOpponent,
-                               const CCardDistributionManager::TRows& atLeastOne, const std::string& suggestions)
+                               const CCardDistributionManager::TRows& atLeastOne)
 {
     if (!m_oneOpponentList)
         return;
     FillTable(m_oneOpponentList, oneOpponent);
     FillTable(m_atLeastOneList, atLeastOne);
-    m_strSuggestions = suggestions;
-    m_suggestionsBox->SetText(suggestions);
 }
 
 void CResultsScene::SetSuggestions(const std::string& suggestions)
