@@ -48,6 +48,14 @@ const TJson& Member(const TJson& object, const char* key)
     return member ? *member : kMissing;
 }
 
+std::vector<std::string> Keys(const TJson& object)
+{
+    std::vector<std::string> keys;
+    for (const auto& member : object.m_arrMembers)
+        keys.push_back(member.first);
+    return keys;
+}
+
 std::vector<int> CardsOf(const TJson& list)
 {
     std::vector<int> cards;
@@ -181,6 +189,9 @@ TEST(Decision, IsTheEnginesAndComesFirst)
 
         const TJson& decision = Member(json, "decision");
         const TJson& runnerUp = Member(decision, "runner_up");
+        EXPECT_EQ(Keys(decision), (std::vector<std::string>{"keep", "discard", "pot_share", "pot_share_error",
+                                                             "runner_up", "margin", "margin_error", "close"}));
+        EXPECT_EQ(Keys(runnerUp), (std::vector<std::string>{"keep", "discard", "pot_share"}));
         EXPECT_EQ(CardsOf(Member(decision, "keep")), MaskCards(hand, expected.m_best.m_nKeepMask, true));
         EXPECT_EQ(CardsOf(Member(decision, "discard")), MaskCards(hand, expected.m_best.m_nKeepMask, false));
         EXPECT_EQ(CardsOf(Member(runnerUp, "keep")), MaskCards(hand, expected.m_runnerUp.m_nKeepMask, true));
