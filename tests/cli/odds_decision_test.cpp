@@ -40,30 +40,6 @@ std::string HandText(const int* hand)
     return text;
 }
 
-const TJson& Member(const TJson& object, const char* key)
-{
-    static const TJson kMissing;
-    const TJson* member = object.Find(key);
-    EXPECT_NE(member, nullptr) << key;
-    return member ? *member : kMissing;
-}
-
-std::vector<std::string> Keys(const TJson& object)
-{
-    std::vector<std::string> keys;
-    for (const auto& member : object.m_arrMembers)
-        keys.push_back(member.first);
-    return keys;
-}
-
-std::vector<int> CardsOf(const TJson& list)
-{
-    std::vector<int> cards;
-    for (const TJson& card : list.m_arrItems)
-        cards.push_back(ParseCard(card.m_strValue));
-    return cards;
-}
-
 // The cards of a keep mask over `hand`, kept or thrown, in the hand's order.
 std::vector<int> MaskCards(const std::vector<int>& hand, unsigned mask, bool kept)
 {
@@ -113,14 +89,17 @@ std::vector<TDecisionCase> FoundCases(size_t wanted)
     for (const char* card : {"Ac", "Qd", "Jh", "9s", "8h", "7h", "5h", "3c", "2d"})
         deck.push_back(ParseCard(card));
     std::vector<TDecisionCase> found;
+    size_t differing = 0;
     bool closeFound = false;
     ForEachFiveOf(deck, [&](const int* dealt) {
         std::vector<int> hand(dealt, dealt + kHandSize);
-        if (found.size() < wanted) {
+        if (differing < wanted) {
             const TTableSetup setup = InitialSetup(hand, 1, trials);
             const TTableDecision decision = DecideHold(SimulateTable(setup));
-            if (!decision.m_bClose && KeepMaskOf(setup.m_anHand, ClassicKept(hand)) != decision.m_best.m_nKeepMask)
+            if (!decision.m_bClose && KeepMaskOf(setup.m_anHand, ClassicKept(hand)) != decision.m_best.m_nKeepMask) {
                 found.push_back({HandText(setup.m_anHand), 1, trials, 1, 0});
+                ++differing;
+            }
         }
         if (!closeFound) {
             const TTableSetup setup = InitialSetup(hand, 3, trials);

@@ -4,13 +4,11 @@
 //  - README.md: code-block lines starting "$ ", and inline code spans
 //    starting "quintara-odds ";
 //  - res/man/*.1: the lines of the .nf blocks under EXAMPLES are shell
-//    commands; those under BATCH are request lines, answered by --batch and
-//    given to the examples as requests.txt.
+//    commands; those under BATCH are request lines, given to the examples
+//    as requests.txt (a bad one makes --batch exit 2).
 // An example ending "# exits N" must exit N; any other must exit 0. The
 // desktop program's examples run offscreen with --quit-after-start, so that
 // they start and end, when it is built.
-#include "OddsRun.h"
-
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -193,17 +191,6 @@ TEST(DocumentedExamples, RunWithTheStatusTheDocsGive)
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), example.m_nStatus) << ReadFile(err);
     }
-}
-
-// The batch lines of the manual page are requests the program answers.
-TEST(DocumentedExamples, BatchLinesAreAnswered)
-{
-    std::string input;
-    for (const std::string& request : ReadDocs().m_arrRequests)
-        input += request + "\n";
-    const TOddsRun run = RunOdds({"--batch", "--jobs", "1"}, input);
-    EXPECT_EQ(run.m_nStatus, 0) << run.m_strOut;
-    EXPECT_EQ(run.m_strOut.find("\"error\""), std::string::npos) << run.m_strOut;
 }
 
 }  // namespace

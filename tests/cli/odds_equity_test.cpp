@@ -32,33 +32,9 @@ std::vector<std::string> With(std::vector<std::string> options, const std::vecto
     return options;
 }
 
-const TJson& Member(const TJson& object, const char* key)
-{
-    static const TJson kMissing;
-    const TJson* member = object.Find(key);
-    EXPECT_NE(member, nullptr) << key;
-    return member ? *member : kMissing;
-}
-
 double Number(const TJson& object, const char* key)
 {
     return Member(object, key).m_dValue;
-}
-
-std::vector<std::string> Keys(const TJson& object)
-{
-    std::vector<std::string> keys;
-    for (const auto& member : object.m_arrMembers)
-        keys.push_back(member.first);
-    return keys;
-}
-
-std::vector<int> CardsOf(const TJson& list)
-{
-    std::vector<int> cards;
-    for (const TJson& card : list.m_arrItems)
-        cards.push_back(ParseCard(card.m_strValue));
-    return cards;
 }
 
 // The run the command line should have made, set up here from the cards the

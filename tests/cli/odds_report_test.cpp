@@ -16,14 +16,6 @@
 
 namespace {
 
-const TJson& Member(const TJson& object, const char* key)
-{
-    static const TJson kMissing;
-    const TJson* member = object.Find(key);
-    EXPECT_NE(member, nullptr) << key;
-    return member ? *member : kMissing;
-}
-
 std::vector<std::string> Strings(const TJson& list)
 {
     std::vector<std::string> items;
