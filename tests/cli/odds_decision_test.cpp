@@ -143,7 +143,7 @@ std::vector<std::string> Request(const TDecisionCase& c, std::vector<std::string
 // the JSON names; the text opens with it in words, then the classic advice
 // under its heading, then (only when it keeps other cards) the sentence
 // comparing both pot shares.
-TEST(Decision, IsTheEnginesAndComesFirst)
+TEST(OddsDecision, IsTheEnginesAndComesFirst)
 {
     for (const TDecisionCase& c : DecisionCases()) {
         SCOPED_TRACE(c.m_strHand + " against " + std::to_string(c.m_nOpponents));
@@ -227,7 +227,7 @@ TEST(Decision, IsTheEnginesAndComesFirst)
 
 // Players sort the hand groups first, then highest first; the report shows
 // it so whatever order the cards came in, the final hand too.
-TEST(HandOrder, IsThePlayersWhateverTheOrderGiven)
+TEST(OddsHandOrder, IsThePlayersWhateverTheOrderGiven)
 {
     const struct {
         std::vector<std::string> m_args;
@@ -257,7 +257,7 @@ TEST(HandOrder, IsThePlayersWhateverTheOrderGiven)
 
 // The decision costs a run: one request read as text gets it unasked;
 // --no-equity, --json and batch lines only when they ask.
-TEST(Decision, IsGivenUnaskedOnlyToOneRequestAsText)
+TEST(OddsDecision, IsGivenUnaskedOnlyToOneRequestAsText)
 {
     const std::vector<std::string> hand{"Kd", "Ks", "8s", "4h", "2c"};
     const auto with = [&hand](std::vector<std::string> options) {
@@ -290,7 +290,7 @@ TEST(Decision, IsGivenUnaskedOnlyToOneRequestAsText)
 
 // A final hand has no holds to choose from: no decision, and its figure with
 // the opponents drawing comes before the stand-pat showdown.
-TEST(Decision, FinalHandShowsTheDrawingFigureFirst)
+TEST(OddsDecision, FinalHandShowsTheDrawingFigureFirst)
 {
     const std::vector<std::string> args{"--opponents", "3", "--trials", "2000", "--discard", "8s,4h,2c", "--draw",
                                         "Kh,7c,3d", "Kd", "Ks", "8s", "4h", "2c"};
