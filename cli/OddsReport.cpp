@@ -288,8 +288,8 @@ std::string ClassicDiffersLine(const TOddsAnalysis& analysis)
     return sentence.empty() ? sentence : sentence + "\n";
 }
 
-// The stand-pat showdown names its model: you and the opponents keep the
-// five cards you hold.
+// The showdown's heading names its model: nobody draws, the hand as it
+// stands against opponents standing pat.
 std::string StandPatHeading(const TOddsAnalysis& analysis)
 {
     TTable table = analysis.m_table;
