@@ -17,7 +17,7 @@ const kFirstFacePicture = 144;
 const kHintMilliseconds = 2500;
 // The figures show again at most this often while the workers play, so that
 // the page stays free for taps.
-const kFiguresMilliseconds = 150;
+const kFiguresMilliseconds = 250;
 
 let game = null;
 let texts = null;
@@ -279,8 +279,10 @@ function showFigures() {
   $("showdownNote").textContent = result.showdownNote;
   $("showdownNote").hidden = !result.showdownNote;
   fillEquity();
-  if (game.canMark()) {
-    const generation = game.generation();
+  // The draw analysis, below the rest, is ordered once more when its pot
+  // shares are all in: its 32 rows are the page's largest.
+  const generation = game.generation();
+  if (game.canMark() && (holdsShown !== generation || pool.pending === 0)) {
     fillHolds(holdsShown !== generation);
     holdsShown = generation;
   }
@@ -640,6 +642,15 @@ QuintaraModule().then((module) => {
   render();
   document.body.dataset.ready = "true";
   performance.mark("quintara-interactive");
+  // The engine builds its tables on first use: once here, in a task of its
+  // own, so that the player's first OK does not pay for them.
+  setTimeout(() => {
+    const warm = new module.Game();
+    warm.paste("Kh Kd 7s 4c 2h");
+    warm.confirm();
+    warm.holds();
+    warm.delete();
+  }, 0);
 });
 
 if ("serviceWorker" in navigator)
