@@ -377,6 +377,8 @@ function workerCount() {
 // Without Worker, each block runs by itself from the page's timer queue: a
 // block is a few milliseconds, so the page still answers between them.
 class PageWorker {
+  terminate() {}
+
   postMessage(job) {
     setTimeout(() => {
       const tally = Module.playTableBlocks(job.setup, job.first, job.count);
@@ -390,13 +392,29 @@ class PageWorker {
 const kJobsPerWorker = 2;
 const pool = { workers: [], jobs: [], generation: -1, total: 0, pending: 0, started: 0 };
 
+function addWorker(worker) {
+  worker.onmessage = (event) => finishJob(worker, event.data);
+  worker.onerror = () => loseWorker(worker);
+  worker.jobs = [];
+  pool.workers.push(worker);
+}
+
+// A worker that cannot run (its script or module failed to load) hands its
+// jobs back; with none left, the page's timer plays them, block by block.
+function loseWorker(worker) {
+  pool.workers = pool.workers.filter((other) => other !== worker);
+  pool.jobs.unshift(...worker.jobs.filter((job) => job.generation === pool.generation));
+  worker.terminate();
+  if (pool.workers.length === 0)
+    addWorker(new PageWorker());
+  feedWorkers();
+}
+
 function startWorkers() {
   const count = typeof Worker === "function" ? workerCount() : 1;
   for (let i = 0; i < count; ++i) {
     const worker = typeof Worker === "function" ? new Worker("worker.js") : new PageWorker();
-    worker.onmessage = (event) => finishJob(worker, event.data);
-    worker.jobs = 0;
-    pool.workers.push(worker);
+    addWorker(worker);
   }
   document.body.dataset.workers = String(count);
 }
@@ -423,9 +441,9 @@ function playRuns() {
 function feedWorkers() {
   for (let round = 0; round < kJobsPerWorker; ++round)
     for (const worker of pool.workers)
-      if (worker.jobs < kJobsPerWorker && pool.jobs.length > 0) {
-        ++worker.jobs;
-        worker.postMessage(pool.jobs.shift());
+      if (worker.jobs.length < kJobsPerWorker && pool.jobs.length > 0) {
+        worker.jobs.push(pool.jobs.shift());
+        worker.postMessage(worker.jobs[worker.jobs.length - 1]);
       }
 }
 
@@ -433,7 +451,7 @@ let figuresTimer = 0;
 let figuresShownAt = 0;
 
 function finishJob(worker, job) {
-  --worker.jobs;
+  worker.jobs.shift();
   if (job.generation === pool.generation && game.addTally(job.generation, job.run, job.tally)) {
     if (pool.pending-- === pool.total)
       performance.measure("quintara-first-figures", { start: pool.started });

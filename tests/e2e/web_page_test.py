@@ -638,6 +638,8 @@ def offline(player, site):
     check(loaded, "offline: the page, its module and its pictures load from the cache")
     player.keys("Ac")
     check(player.page()["picked"] == [0], "offline: the game answers (the Ace of clubs is card 0)")
+    player.keys("Kd7h4s2c", Keys.ENTER)
+    check(player.page()["equity"], "offline: the workers load from the cache and play")
 
 
 def main():
