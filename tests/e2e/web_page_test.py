@@ -613,6 +613,8 @@ def workers_agree(player, url):
         shown[workers] = {key: page[key] for key in ("decision", "runnerUp", "equity", "showdown", "holds")}
         player.shoot("phone-5-five-opponents-%d-workers" % workers)
     check(shown[1] == shown[3], "one worker and three disagree: %s / %s" % (shown[1], shown[3]))
+    # The classic play keeps the three straight cards; the decision does not.
+    check(page["classicDiffers"], "the classic play's other hold is said under it")
     expect_figures(page, player.odds.run(5, player.hand(page)), "five opponents")
 
 
