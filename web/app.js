@@ -24,6 +24,7 @@ let texts = null;
 let hint = "";
 let hintTimer = 0;
 let holdsShown = null;  // the generation of runs the holds' order was reset for
+let holdsComplete = null;  // and the one whose pot shares they show whole
 
 const $ = (id) => document.getElementById(id);
 
@@ -279,12 +280,19 @@ function showFigures() {
   $("showdownNote").textContent = result.showdownNote;
   $("showdownNote").hidden = !result.showdownNote;
   fillEquity();
-  // The draw analysis, below the rest, is ordered once more when its pot
-  // shares are all in: its 32 rows are the page's largest.
+  // The draw analysis, below the rest, is filled for a new hand and once
+  // more when its pot shares are all in, each time in a task of its own:
+  // its 32 rows are the page's largest.
   const generation = game.generation();
-  if (game.canMark() && (holdsShown !== generation || pool.pending === 0)) {
-    fillHolds(holdsShown !== generation);
+  const complete = pool.pending === 0 && pool.generation === generation;
+  if (game.canMark() && (holdsShown !== generation || (complete && holdsComplete !== generation))) {
+    const reset = holdsShown !== generation;
     holdsShown = generation;
+    holdsComplete = complete ? generation : null;
+    setTimeout(() => {
+      if (game.generation() === generation && game.canMark())
+        fillHolds(reset);
+    }, 0);
   }
 }
 
@@ -346,7 +354,7 @@ function showResults(stage) {
   // A new hand's figures are yet to come: shown in a task of their own, so
   // that the step itself stays short.
   if (game.generation() !== pool.generation)
-    scheduleFigures();
+    setTimeout(showFigures, 0);
   else
     showFigures();
 }
@@ -459,8 +467,14 @@ function finishJob(worker, job) {
       clearTimeout(figuresTimer);
       figuresTimer = 0;
       showFigures();
-      document.body.dataset.figures = "done";
-      performance.measure("quintara-figures", { start: pool.started });
+      // After the draw analysis' own task, queued by showFigures.
+      const generation = pool.generation;
+      setTimeout(() => {
+        if (pool.generation !== generation)
+          return;
+        document.body.dataset.figures = "done";
+        performance.measure("quintara-figures", { start: pool.started });
+      }, 0);
     } else {
       scheduleFigures();
     }
