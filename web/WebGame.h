@@ -122,7 +122,6 @@ private:
     void RefreshFigures();
     void RefreshShowdown();
     void RefreshEquity();
-    void RefreshHolds();
 
     TWebResult m_result;
     std::vector<TWebHold> m_arrHolds;
