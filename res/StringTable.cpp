@@ -21,6 +21,7 @@ const TEntry kEntries[] = {
     {105, "OK"},
     {106, "Your final hand:"},
     {107, "Number of opponents:"},
+    {108, "higher high card"},
     {109, "one pair"},
     {110, "two pairs"},
     {111, "three of a kind"},
