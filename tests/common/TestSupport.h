@@ -60,7 +60,7 @@ inline int PlainToCategory(const TPlainHand& plain)
 inline std::vector<std::pair<int, double>> EnumeratedRows(const TBruteForceCounts& n, int category)
 {
     const int plainIds[] = {0, 109, 207, 111, 112, 113, 114, 115, 116};
-    const int higherIds[] = {108, 120, 121, 122, 123, 124, 125, 126, 127};
+    const int higherIds[] = {212, 120, 121, 122, 123, 124, 125, 126, 127};
     std::vector<std::pair<int, double>> rows;
     rows.emplace_back(higherIds[category], n.m_dHigher);
     for (int above = category + 1; above <= pcStraightFlush; ++above)
