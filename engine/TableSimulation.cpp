@@ -18,6 +18,10 @@ namespace {
 constexpr unsigned kAllKept = 31;
 constexpr int kHoldCount = 32;
 constexpr std::uint64_t kBlockTrials = 4096;
+// Deals are also summed in batches inside a block: the spread of two holds'
+// batch sums gives the paired margin its interval at the cost of a few
+// operations a batch, not one a deal.
+constexpr std::uint64_t kBatchTrials = 256;
 // Pot shares in sixtieths: every 1 / (j + 1) for j up to five opponents is whole.
 constexpr std::uint64_t kWhole = 60;
 constexpr std::uint64_t kShareOfTie[kMaxTableOpponents + 1] = {60, 30, 20, 15, 12, 10};
@@ -207,11 +211,43 @@ void Score(TTally& tally, unsigned player, const TBest& best)
     tally.m_nShareSq += share * share;
 }
 
-// Plays `trials` deals of one block into `tallies` (one per plan). False
-// when the seen opponents could not be dealt.
-bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::vector<THoldPlan>& plans,
-               std::uint64_t block, std::uint64_t trials, std::vector<TTally>& tallies)
+// Per pair of holds, the sum over batches of the squared difference of
+// their pot-share sums (sixtieths), by keep mask; and the sum of the
+// batches' squared sizes.
+struct TPairTally {
+    std::vector<std::uint64_t> m_arrSquares = std::vector<std::uint64_t>(kHoldCount * kHoldCount);
+    std::uint64_t m_nBatchSquares = 0;
+
+    void Add(const TPairTally& other)
+    {
+        for (size_t i = 0; i < m_arrSquares.size(); ++i)
+            m_arrSquares[i] += other.m_arrSquares[i];
+        m_nBatchSquares += other.m_nBatchSquares;
+    }
+};
+
+// Closes a batch: `sums` are each plan's pot-share sums over its deals.
+void AddBatch(const std::vector<THoldPlan>& plans, const std::vector<std::uint64_t>& sums, std::uint64_t deals,
+              TPairTally& pairs)
 {
+    for (size_t a = 0; a < plans.size(); ++a)
+        for (size_t b = a + 1; b < plans.size(); ++b) {
+            const std::int64_t d = static_cast<std::int64_t>(sums[a]) - static_cast<std::int64_t>(sums[b]);
+            const std::uint64_t square = static_cast<std::uint64_t>(d * d);
+            pairs.m_arrSquares[plans[a].m_nMask * kHoldCount + plans[b].m_nMask] += square;
+            pairs.m_arrSquares[plans[b].m_nMask * kHoldCount + plans[a].m_nMask] += square;
+        }
+    pairs.m_nBatchSquares += deals * deals;
+}
+
+// Plays `trials` deals of one block into `tallies` (one per plan) and
+// `pairs`. False when the seen opponents could not be dealt.
+bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::vector<THoldPlan>& plans,
+               std::uint64_t block, std::uint64_t trials, std::vector<TTally>& tallies, TPairTally& pairs)
+{
+    std::vector<std::uint64_t> batchStart(plans.size(), 0);
+    std::vector<std::uint64_t> batchSums(plans.size(), 0);
+    std::uint64_t batchDeals = 0;
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     CTableRandom random(setup.m_nSeed, block);
     TTableDeal deal;
@@ -250,6 +286,14 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
             const unsigned player = evaluator.Value(plan.m_nKey + prefixKey[plan.m_nDraw],
                                                     plan.m_nSuits & prefixSuits[plan.m_nDraw]);
             Score(tallies[h], player, bestByDraw[plan.m_nDraw]);
+        }
+        if (++batchDeals == kBatchTrials || t + 1 == trials) {
+            for (size_t h = 0; h < plans.size(); ++h) {
+                batchSums[h] = tallies[h].m_nShare - batchStart[h];
+                batchStart[h] = tallies[h].m_nShare;
+            }
+            AddBatch(plans, batchSums, batchDeals, pairs);
+            batchDeals = 0;
         }
     }
     return true;
@@ -320,6 +364,7 @@ struct CTableSimulation::TState {
     // Under the mutex:
     ETableError m_eError = ETableError::None;
     std::vector<TTally> m_arrTotals;
+    TPairTally m_pairs;
     std::uint64_t m_nPlayed = 0;
     bool m_bCountPending = false;
     bool m_bCounted = false;
@@ -364,6 +409,7 @@ void CTableSimulation::TState::Work(bool countFirst)
     if (m_nBlocks > 0) {
         std::call_once(m_prepared, [this] { Prepare(); });
         std::vector<TTally> tallies(m_arrPlans.size());
+        TPairTally pairs;
         while (!m_bCancel) {
             const std::uint64_t block = m_nNextBlock++;
             if (block >= m_nBlocks)
@@ -371,7 +417,8 @@ void CTableSimulation::TState::Work(bool countFirst)
             const std::uint64_t first = block * kBlockTrials;
             const std::uint64_t trials = std::min(kBlockTrials, m_setup.m_nTrials - first);
             std::fill(tallies.begin(), tallies.end(), TTally{});
-            if (!PlayBlock(m_setup, *m_pDealer, m_arrPlans, block, trials, tallies)) {
+            pairs = TPairTally{};
+            if (!PlayBlock(m_setup, *m_pDealer, m_arrPlans, block, trials, tallies, pairs)) {
                 Fail(ETableError::ImpossibleDrew);
                 break;
             }
@@ -382,6 +429,7 @@ void CTableSimulation::TState::Work(bool countFirst)
                 m_arrTotals[h].m_nShare += tallies[h].m_nShare;
                 m_arrTotals[h].m_nShareSq += tallies[h].m_nShareSq;
             }
+            m_pairs.Add(pairs);
             m_nPlayed += trials;
         }
     }
@@ -432,6 +480,10 @@ TTableResult CTableSimulation::Snapshot() const
     result.m_nTrials = state.m_nPlayed;
     result.m_bDone = (state.m_nBlocks == 0 || state.m_nPlayed == state.m_setup.m_nTrials) &&
                      (!state.m_bCountPending || state.m_bCounted);
+    if (state.m_arrPlans.size() > 1) {
+        result.m_arrPairSquares = state.m_pairs.m_arrSquares;
+        result.m_nBatchSquares = state.m_pairs.m_nBatchSquares;
+    }
     for (size_t h = 0; h < state.m_arrPlans.size(); ++h) {
         const unsigned mask = state.m_arrPlans[h].m_nMask;
         if (mask == kAllKept && state.m_bCounted)
@@ -465,6 +517,57 @@ TTableResult SimulateTable(const TTableSetup& setup)
     CTableSimulation simulation(setup);
     simulation.Wait();
     return simulation.Snapshot();
+}
+
+THoldMargin HoldMargin(const TTableResult& result, unsigned maskA, unsigned maskB)
+{
+    THoldMargin margin;
+    const THoldEquity* a = nullptr;
+    const THoldEquity* b = nullptr;
+    for (const THoldEquity& hold : result.m_arrHolds) {
+        if (hold.m_nKeepMask == maskA)
+            a = &hold;
+        if (hold.m_nKeepMask == maskB)
+            b = &hold;
+    }
+    if (a == nullptr || b == nullptr || maskA == maskB)
+        return margin;
+    margin.m_bValid = true;
+    margin.m_dMargin = a->m_dPotShare - b->m_dPotShare;
+    if (a->m_bExact || b->m_bExact) {
+        // Only one side varies: its own interval is the margin's.
+        margin.m_dError = a->m_dPotShareError + b->m_dPotShareError;
+        return margin;
+    }
+    const std::uint64_t trials = result.m_nTrials;
+    if (trials < 2 || result.m_arrPairSquares.size() != static_cast<size_t>(kHoldCount * kHoldCount))
+        return margin;
+    // Each batch's difference D has mean m·mu and variance m·sigma² over its
+    // m deals, so sum D² = sigma²·sum m + mu²·sum m².
+    const long double n = static_cast<long double>(trials);
+    const long double mu = static_cast<long double>(margin.m_dMargin) * kWhole;
+    const long double squares = static_cast<long double>(result.m_arrPairSquares[maskA * kHoldCount + maskB]);
+    const long double perDeal = (squares - mu * mu * static_cast<long double>(result.m_nBatchSquares)) / n;
+    const long double variance = std::max<long double>(0, perDeal) / (kWhole * kWhole);
+    margin.m_dError = static_cast<double>(kZ95 * std::sqrt(variance / n));
+    return margin;
+}
+
+TTableDecision DecideHold(const TTableResult& result)
+{
+    TTableDecision decision;
+    if (result.m_arrHolds.size() < 2)
+        return decision;
+    std::vector<THoldEquity> holds = result.m_arrHolds;
+    SortByPotShare(holds);
+    decision.m_bValid = true;
+    decision.m_best = holds[0];
+    decision.m_runnerUp = holds[1];
+    const THoldMargin margin = HoldMargin(result, holds[0].m_nKeepMask, holds[1].m_nKeepMask);
+    decision.m_dMargin = margin.m_dMargin;
+    decision.m_dMarginError = margin.m_dError;
+    decision.m_bClose = margin.m_dMargin - margin.m_dError <= 0;
+    return decision;
 }
 
 void SortByPotShare(std::vector<THoldEquity>& holds)

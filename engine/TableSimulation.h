@@ -55,6 +55,12 @@ struct TTableResult {
     // ever be dealt together (the run then stops with no holds).
     ETableError m_eError = ETableError::None;
     std::vector<THoldEquity> m_arrHolds;  // by keep mask (32), or one entry on a final hand
+    // What the paired margin between two holds needs (HoldMargin): per pair
+    // of keep masks (32 × 32), the sum over batches of deals of the squared
+    // difference of their pot-share sums in sixtieths; and the sum of the
+    // batches' squared sizes. Empty on a final hand.
+    std::vector<std::uint64_t> m_arrPairSquares;
+    std::uint64_t m_nBatchSquares = 0;
 };
 
 // One run in the background. Figures can be read at any time while it runs;
@@ -84,6 +90,30 @@ private:
 
 // Runs to the end on the calling thread's behalf (with the setup's threads).
 TTableResult SimulateTable(const TTableSetup& setup);
+
+// Pot share of hold a less that of hold b, by keep mask. Both holds play the
+// same deals, so the interval comes from the paired differences and is
+// narrower than the two intervals added. m_bValid is false when a hold is
+// missing or the masks are equal.
+struct THoldMargin {
+    bool m_bValid = false;
+    double m_dMargin = 0;
+    double m_dError = 0;  // 95% half-width; 0 when both are exact
+};
+THoldMargin HoldMargin(const TTableResult& result, unsigned maskA, unsigned maskB);
+
+// The hold that wins the pot most often, the runner-up (SortByPotShare's
+// first two) and the margin between them. The call is close when the
+// margin's interval reaches 0. m_bValid is false with fewer than two holds.
+struct TTableDecision {
+    bool m_bValid = false;
+    THoldEquity m_best;
+    THoldEquity m_runnerUp;
+    double m_dMargin = 0;
+    double m_dMarginError = 0;
+    bool m_bClose = false;
+};
+TTableDecision DecideHold(const TTableResult& result);
 
 // Orders holds best first: the higher pot share, then the more cards kept,
 // then the lower keep mask.

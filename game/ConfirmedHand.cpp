@@ -41,7 +41,7 @@ TConfirmedHand ConfirmHand(CCardDistributionManager& manager, unsigned opponents
 
     // The advice counts the straight-flush draws that the description reads.
     if (!finalHand)
-        result.m_strAdvice = BuildAdvice(manager);
+        result.m_strAdvice = BuildAdvice(manager, result.m_arrClassicKept);
     result.m_strDescription = DescribeHand(manager, !finalHand);
 
     result.m_nKnownCards = manager.m_nKnownCards;

@@ -4,6 +4,7 @@
 #include "Showdown.h"
 
 #include <string>
+#include <vector>
 
 // Everything the game shows once the player confirms a hand.
 struct TConfirmedHand {
@@ -15,6 +16,7 @@ struct TConfirmedHand {
     CCardDistributionManager::TRows m_arrAtLeastOne;
     double m_dHigherForOne = 0;    // the first table's closing probability
     std::string m_strAdvice;       // the discard advice; empty for a final hand
+    std::vector<int> m_arrClassicKept;  // the cards the advice keeps first; empty without advice
     std::string m_strDescription;  // the sentence naming the hand, "\r\n" breaks included
     // The hand against opponents standing pat on the unseen cards: the counts
     // (enough for any number of opponents) and the odds for the game's number.

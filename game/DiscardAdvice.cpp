@@ -51,7 +51,10 @@ TFigures DrawFromPair(unsigned hold)
 // placeholders. Each figure fills a percentage and then its odds.
 class CParagraph {
 public:
-    explicit CParagraph(const std::vector<TDrawOutcome>& outcomes) : m_outcomes(outcomes) {}
+    CParagraph(const std::vector<TDrawOutcome>& outcomes, unsigned* firstHold)
+        : m_outcomes(outcomes), m_pFirstHold(firstHold)
+    {
+    }
 
     CParagraph& Words(const std::string& text)
     {
@@ -63,6 +66,9 @@ public:
     CParagraph& Figures(const TFigures& figures)
     {
         for (const TAdviceFigure& figure : figures) {
+            // The paragraph's first figure is of the hold it advises first.
+            if (m_pFirstHold != nullptr && *m_pFirstHold == 0)
+                *m_pFirstHold = figure.m_nHold;
             double p = 0;
             if (!FigureProbability(m_outcomes, figure, p))
                 m_bFailed = true;
@@ -118,6 +124,7 @@ private:
         double m_dValue;
     };
     const std::vector<TDrawOutcome>& m_outcomes;
+    unsigned* m_pFirstHold;
     std::vector<TArg> m_args;
     std::string m_strConversions;
     bool m_bFailed = false;
@@ -148,14 +155,24 @@ public:
         case fmFlush:
         case fmFullHouse:
         case fmStraightFlush:
-        case fmRoyalFlush: return StoredText(idNoDiscard);
-        case fmFourOfAKind: return StoredText(idKeepFourOfAKind);
+        case fmRoyalFlush:
+            m_nFirstHold = kAllCards;
+            return StoredText(idNoDiscard);
+        case fmFourOfAKind:
+            m_nFirstHold = kAllCards;
+            return StoredText(idKeepFourOfAKind);
         default: return std::string();
         }
     }
 
+    // The hold the advice names first (a keep mask over the ascending
+    // cards), once Build has run.
+    unsigned FirstHold() const { return m_nFirstHold; }
+
 private:
-    CParagraph Paragraph() const { return CParagraph(m_outcomes); }
+    static constexpr unsigned kAllCards = 31;
+
+    CParagraph Paragraph() const { return CParagraph(m_outcomes, &m_nFirstHold); }
     std::string Text(unsigned id, const TFigures& figures) const { return Paragraph().Figures(figures).Format(id); }
 
     TFigures Flush(int suited) const { return Succeeding(m_holds.SuitedCards(suited), hcFlush); }
@@ -286,6 +303,7 @@ private:
     CCardDistributionManager& m_manager;
     const std::vector<TDrawOutcome>& m_outcomes;
     CAdviceHolds m_holds;
+    mutable unsigned m_nFirstHold = 0;
 };
 
 // Hands without a made formation, and the pairs and triples, are advised
@@ -294,17 +312,29 @@ bool NeedsFigures(int formation) { return formation >= fmHighCard && formation <
 
 } // namespace
 
-std::string BuildAdvice(CCardDistributionManager& manager, const std::vector<TDrawOutcome>& outcomes)
+namespace {
+
+std::string AdviceFrom(CCardDistributionManager& manager, const std::vector<TDrawOutcome>& outcomes,
+                       std::vector<int>* firstKept)
 {
     // The outcomes must be those of this hand in this order.
     const CAdviceHolds holds(manager);
     const bool matches = holds.HasHand() && outcomes.size() == kHoldCount &&
                          std::equal(holds.Cards(), holds.Cards() + kHandSize, outcomes[kHoldCount - 1].m_anKept);
     static const std::vector<TDrawOutcome> kNone;
-    return CAdviceWriter(manager, matches ? outcomes : kNone).Build();
+    CAdviceWriter writer(manager, matches ? outcomes : kNone);
+    std::string advice = writer.Build();
+    if (firstKept != nullptr) {
+        firstKept->clear();
+        if (!advice.empty() && holds.HasHand())
+            for (int i = 0; i < kHandSize; ++i)
+                if (writer.FirstHold() >> i & 1u)
+                    firstKept->push_back(holds.Cards()[i]);
+    }
+    return advice;
 }
 
-std::string BuildAdvice(CCardDistributionManager& manager)
+std::string AdviceFor(CCardDistributionManager& manager, std::vector<int>* firstKept)
 {
     std::vector<TDrawOutcome> outcomes;
     const CAdviceHolds holds(manager);
@@ -314,5 +344,19 @@ std::string BuildAdvice(CCardDistributionManager& manager)
             known[card] = manager.m_anCardCounts[CardSuit(card)][CardRank(card)] != 0;
         outcomes = AnalyzeDraws(holds.Cards(), known);
     }
-    return BuildAdvice(manager, outcomes);
+    return AdviceFrom(manager, outcomes, firstKept);
+}
+
+} // namespace
+
+std::string BuildAdvice(CCardDistributionManager& manager, const std::vector<TDrawOutcome>& outcomes)
+{
+    return AdviceFrom(manager, outcomes, nullptr);
+}
+
+std::string BuildAdvice(CCardDistributionManager& manager) { return AdviceFor(manager, nullptr); }
+
+std::string BuildAdvice(CCardDistributionManager& manager, std::vector<int>& firstKept)
+{
+    return AdviceFor(manager, &firstKept);
 }

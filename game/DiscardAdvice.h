@@ -12,6 +12,10 @@ class CCardDistributionManager;
 // code pairs that have none. Every figure is the exact chance of the hold its
 // paragraph describes, over the cards the player has not seen.
 std::string BuildAdvice(CCardDistributionManager& manager);
+// The same, and `firstKept` receives the cards the advice keeps first (its
+// first paragraph's hold; all five for a made hand), ascending card index;
+// empty with no advice.
+std::string BuildAdvice(CCardDistributionManager& manager, std::vector<int>& firstKept);
 
 // The same with the draw analysis already done: `outcomes` are AnalyzeDraws
 // of the hand's five cards in ascending card index, with the known cards.

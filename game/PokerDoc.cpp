@@ -1,6 +1,7 @@
 #include "PokerDoc.h"
 
 #include "Cards.h"
+#include "HandOrder.h"
 
 #include <algorithm>
 #include <iterator>
@@ -12,24 +13,38 @@ constexpr size_t kHistoryLimit = 200;
 
 }  // namespace
 
-CPokerDoc::CPokerDoc()
+CPokerDoc::CPokerDoc(int opponents) : m_nOpponents(std::clamp(opponents, 1, kMaxTableOpponents))
 {
-    StartGame(EUpdateHint::NewGame);
+    StartGame(EUpdateHint::NewGame, true);
 }
 
 bool CPokerDoc::OnNewDocument()
 {
-    StartGame(EUpdateHint::NewGame);
+    // Undoable like every verb: New clears the hand, but not the way back.
+    if (m_eStage != EStage::PickInitialHand || !m_arrPicked.empty())
+        BeginStep();
+    StartGame(EUpdateHint::NewGame, false);
     return true;
 }
 
 void CPokerDoc::OnChangeOpponents(int opponents)
 {
-    m_nOpponents = std::clamp(opponents, 1, kMaxTableOpponents);
-    StartGame(EUpdateHint::OpponentsSet);
+    opponents = std::clamp(opponents, 1, kMaxTableOpponents);
+    if (opponents == m_nOpponents)
+        return;
+    // The cards stay: the figures are recomputed for the new table at the
+    // same stage, in one undoable step.
+    BeginStep();
+    m_nOpponents = opponents;
+    m_table.m_nOpponents = opponents;
+    for (int seat = opponents; seat < kMaxTableOpponents; ++seat)
+        m_table.m_anDrew[seat] = kDrawUnseen;
+    if (m_eStage == EStage::InitialHand || m_eStage == EStage::CardsMarked || m_eStage == EStage::FinalHand)
+        m_result = ConfirmHand(m_manager, static_cast<unsigned>(m_nOpponents), m_eStage == EStage::FinalHand);
+    Notify(EUpdateHint::OpponentsSet);
 }
 
-void CPokerDoc::StartGame(EUpdateHint hint)
+void CPokerDoc::StartGame(EUpdateHint hint, bool forgetHistory)
 {
     m_manager.Reset();
     m_eStage = EStage::PickInitialHand;
@@ -39,8 +54,10 @@ void CPokerDoc::StartGame(EUpdateHint hint)
     m_result = TConfirmedHand();
     m_table = TTable();
     m_table.m_nOpponents = m_nOpponents;
-    m_arrUndo.clear();
-    m_arrRedo.clear();
+    if (forgetHistory) {
+        m_arrUndo.clear();
+        m_arrRedo.clear();
+    }
     Notify(hint);
 }
 
@@ -115,13 +132,14 @@ bool CPokerDoc::ConfirmCards()
         m_manager.MarkKnown(card);
     m_arrPicked.clear();
 
-    // The initial hand shows in card-index order; replacements fill the
-    // emptied places left to right in that order, kept cards stay put.
+    // Replacements fill the emptied places; then the hand shows as players
+    // sort it, groups first, highest first.
     size_t next = 0;
     for (int& place : m_anHand) {
         if (place < 0 && next < cards.size())
             place = cards[next++];
     }
+    SortAsPlayersHold(m_anHand, kPlaces);
     const bool finalHand = m_eStage == EStage::PickReplacements;
     m_eStage = finalHand ? EStage::FinalHand : EStage::InitialHand;
     m_result = ConfirmHand(m_manager, static_cast<unsigned>(m_nOpponents), finalHand);
@@ -223,7 +241,7 @@ TTableSetup CPokerDoc::GetEquitySetup(bool everyHold, ETableModel model, std::ui
 
 CPokerDoc::TSnapshot CPokerDoc::Snapshot() const
 {
-    TSnapshot snapshot{m_manager, m_eStage, m_arrPicked, {}, {}, m_result, m_table};
+    TSnapshot snapshot{m_manager, m_eStage, m_arrPicked, {}, {}, m_result, m_table, m_nOpponents};
     std::copy(std::begin(m_anHand), std::end(m_anHand), snapshot.m_anHand);
     std::copy(std::begin(m_abMarked), std::end(m_abMarked), snapshot.m_abMarked);
     return snapshot;
@@ -238,6 +256,7 @@ void CPokerDoc::Restore(const TSnapshot& snapshot)
     std::copy(std::begin(snapshot.m_abMarked), std::end(snapshot.m_abMarked), m_abMarked);
     m_result = snapshot.m_result;
     m_table = snapshot.m_table;
+    m_nOpponents = snapshot.m_nOpponents;
 }
 
 void CPokerDoc::BeginStep()

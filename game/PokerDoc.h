@@ -40,12 +40,17 @@ public:
     static constexpr int kPlaces = 5;
     using TListener = std::function<void(EUpdateHint)>;
 
-    CPokerDoc();
+    // A game at a table of `opponents` (held to 1..5), with no history.
+    explicit CPokerDoc(int opponents = 1);
     void SetListener(TListener listener) { m_listener = std::move(listener); }
 
-    // A new game: forgets every card; the number of opponents stays.
+    // A new game: forgets every card; the number of opponents stays. One
+    // undoable step, unless nothing had been picked yet.
     bool OnNewDocument();
-    // A new game at a table of `opponents` (held to 1..5).
+    // The table gets `opponents` (held to 1..5): the cards, marks and stage
+    // stay and the figures are recomputed for the new table; seats beyond
+    // the new count forget their seen draws. One undoable step; the same
+    // number changes nothing.
     void OnChangeOpponents(int opponents);
 
     int GetOpponents() const { return m_nOpponents; }
@@ -102,10 +107,11 @@ public:
     // other stages.
     TTableSetup GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials, std::uint64_t seed) const;
 
-    // The history: each confirmation, mark change and discard is one step.
-    // Undo brings back the whole state before the step (the picks made then
-    // included), redo the state undone; a new game or table forgets them, and
-    // any other change forgets what could be redone.
+    // The history: each confirmation, mark change, discard, seen draw, new
+    // table and new game is one step. Undo brings back the whole state
+    // before the step (the picks made then included, the number of
+    // opponents too), redo the state undone; any change forgets what could
+    // be redone.
     bool CanUndo() const { return !m_arrUndo.empty(); }
     bool CanRedo() const { return !m_arrRedo.empty(); }
     bool Undo();
@@ -121,9 +127,10 @@ private:
         bool m_abMarked[kPlaces];
         TConfirmedHand m_result;
         TTable m_table;
+        int m_nOpponents;
     };
 
-    void StartGame(EUpdateHint hint);
+    void StartGame(EUpdateHint hint, bool forgetHistory);
     void Notify(EUpdateHint hint);
     TSnapshot Snapshot() const;
     void Restore(const TSnapshot& snapshot);

@@ -10,6 +10,15 @@
 #include <string>
 #include <vector>
 
+// One run for one state on every front end: the same deals, the same seed,
+// so the command line, the desktop and the page print the same figures.
+// kTableTrials serves the pot shares of every hold and of the final hand;
+// kShowdownTrials the stand-pat showdown where it is simulated (3 to 5
+// opponents).
+constexpr std::uint64_t kTableTrials = 400000;
+constexpr std::uint64_t kShowdownTrials = 50000;
+constexpr std::uint64_t kTableSeed = 1;
+
 // The table: how many opponents, and what each was seen to draw
 // (kDrawUnseen or 0..5; only the first m_nOpponents count).
 struct TTable {

@@ -173,6 +173,18 @@ enum ETextId : unsigned {
     idEquityShortSimulated = 356,   // deals
     idEquityShortRunning = 357,     // deals so far
 
+    // The decision: the hold that wins the pot most often.
+    idDecisionHeading = 358,        // the table in words
+    idDecisionBest = 359,           // the hold, its pot share
+    idDecisionRunnerUp = 360,       // the hold, its pot share, the margin
+    idDecisionClose = 361,          // best hold, its share, runner-up, its share, the margin
+    idMarginFigure = 362,           // margin, its 95% half-width, in points
+    idHoldKeep = 363,               // cards kept, cards discarded
+    idHoldStandPat = 364,
+    idHoldDrawFive = 365,
+    idClassicHeading = 366,
+    idClassicDiffers = 367,         // classic hold, its share, the decision's hold, its share
+
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
     idVersion = 104,

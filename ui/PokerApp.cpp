@@ -22,8 +22,7 @@ bool CPokerApp::InitInstance()
     CNoOfOpponentsDlg dialog;
     dialog.DoModal();
 
-    m_document = std::make_unique<CPokerDoc>();
-    m_document->OnChangeOpponents(dialog.m_nIndex + 1);
+    m_document = std::make_unique<CPokerDoc>(dialog.m_nIndex + 1);
     m_frame = std::make_unique<CMainFrame>();
     m_pView = new CPokerView(m_document.get(), m_frame.get());
     m_frame->setCentralWidget(m_pView);

@@ -1,5 +1,5 @@
 // What each opponent was seen to draw: a step of the history like the
-// others, taken only after the discard, forgotten by a new game or table.
+// others, taken only after the discard, forgotten by a new game.
 #include "BruteForce.h"
 #include "PokerDoc.h"
 
@@ -83,13 +83,14 @@ TEST(DocumentSeenDraws, TakenOnlyAfterTheDiscardAndForgottenByANewGame)
          {-1, 4}, ETableError::ImpossibleDrew},
         {"new game", [](CPokerDoc& doc) { return doc.SetSeenDraw(0, 1) && doc.OnNewDocument(); }, true, {-1, -1},
          ETableError::BadHand},
-        {"new table",
+        {"a smaller table keeps the seats it still has",
          [](CPokerDoc& doc) {
              doc.SetSeenDraw(0, 1);
-             doc.OnChangeOpponents(2);
+             doc.SetSeenDraw(1, 2);
+             doc.OnChangeOpponents(1);
              return true;
          },
-         true, {-1, -1}, ETableError::BadHand},
+         true, {1}, ETableError::BadHand},
     };
     for (const TCase& c : cases) {
         CPokerDoc doc = Discarded("Ac Ad Ah As Kc", 0b11111, 2);

@@ -56,25 +56,25 @@ void ExpectStages(const std::string& game)
 }
 
 // Undo after a step that was refused finds the step before it; redo after a
-// new change finds nothing; a new game or table starts at the pick of five
-// cards and leaves nothing to undo or redo.
+// new change finds nothing; a new game starts at the pick of five cards and
+// undoes to where it was; a new table keeps the stage, and undoes too.
 TEST(DocumentStages, EveryVerbFromEveryStage)
 {
     const char* const games[] = {
         "new 3 opponents 3 confirm 3 mark0 3 marks 3 discard 3 undo 3 redo 3 pick 3 unpick 3 all 3 confirm 4 "
-        "new 3 undo 3",
-        "all 3 confirm 4 pick 4 all 4 confirm 4 discard 4 undo 3 redo 4 redo 4 mark0 5 undo 4 opponents 3 undo 3 redo 3",
+        "new 3 undo 4",
+        "all 3 confirm 4 pick 4 all 4 confirm 4 discard 4 undo 3 redo 4 redo 4 mark0 5 undo 4 opponents 4 undo 4 redo 4",
         // Mark two, unmark both: back at the initial hand.
         "all 3 confirm 4 mark1 5 mark3 5 pick 5 all 5 confirm 5 mark1 5 mark3 4 marks 5 unmarks 4 marks 5 "
-        "undo 4 undo 5 redo 4 redo 5 new 3 undo 3 redo 3",
+        "undo 4 undo 5 redo 4 redo 5 new 3 undo 5 redo 3",
         "all 3 confirm 4 marks 5 discard 6 confirm 6 mark0 6 marks 6 discard 6 pick 6 unpick 6 all 6 "
-        "undo 5 redo 6 confirm 7 undo 6 opponents 3 undo 3 redo 3",
+        "undo 5 redo 6 confirm 7 undo 6 opponents 6 undo 6 redo 6",
         "all 3 confirm 4 mark0 5 discard 6 all 6 confirm 7 pick 7 all 7 confirm 7 mark0 7 marks 7 discard 7 "
-        "undo 6 confirm 7 redo 7 undo 6 undo 5 undo 4 undo 3 undo 3 redo 4 redo 5 redo 6 redo 7 new 3 undo 3",
+        "undo 6 confirm 7 redo 7 undo 6 undo 5 undo 4 undo 3 undo 3 redo 4 redo 5 redo 6 redo 7 new 3 undo 7",
         "all 3 confirm 4 undo 3 unpick 3 redo 3 all 3 confirm 4 mark0 5 undo 4 unmarks 4 redo 4 mark0 5 discard 6 "
-        "new 3 undo 3",
-        "all 3 confirm 4 mark0 5 discard 6 undo 5 opponents 3 redo 3 all 3 confirm 4 mark0 5 discard 6 all 6 "
-        "confirm 7 opponents 3 undo 3",
+        "new 3 undo 6",
+        "all 3 confirm 4 mark0 5 discard 6 undo 5 opponents 5 redo 5 undo 5 discard 6 all 6 confirm 7 opponents 7 "
+        "undo 7 undo 6",
     };
     for (const char* game : games)
         ExpectStages(game);
