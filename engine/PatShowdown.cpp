@@ -211,6 +211,9 @@ bool CountPairShowdown(const int hand[5], const bool unseen[52], TPairShowdownCo
     for (int a = 0; a < kClasses; ++a)
         for (int b = 0; b < kClasses; ++b)
             pairs[a][b] = static_cast<TWide>(total[a]) * total[b];
+    // Each term is below 10^12 and their sum, whatever the signs, far
+    // below 2^63.
+    std::int64_t corrections[kClasses][kClasses] = {};
     const size_t groups = patterns.m_arrGroupStart.size();
     for (size_t mask = 1; mask < groups; ++mask) {
         const int start = patterns.m_arrGroupStart[mask];
@@ -218,31 +221,31 @@ bool CountPairShowdown(const int hand[5], const bool unseen[52], TPairShowdownCo
             continue;
         const int end = patterns.m_arrGroupEnd[mask];
         for (int i = start; i < end; ++i) {
-            const std::int64_t ri[kClasses] = {rest[0][static_cast<size_t>(i)], rest[1][static_cast<size_t>(i)],
-                                               rest[2][static_cast<size_t>(i)]};
-            if ((ri[0] | ri[1] | ri[2]) == 0)
+            const size_t si = static_cast<size_t>(i);
+            if ((rest[0][si] | rest[1][si] | rest[2][si]) == 0)
                 continue;
-            const TPattern& pi = patterns.m_arrSubs[static_cast<size_t>(i)];
+            const TPattern& pi = patterns.m_arrSubs[si];
+            // The pattern's partners on the same ranks, weighed by D.
+            std::int64_t partners[kClasses] = {};
             for (int j = start; j < end; ++j) {
-                if ((rest[0][static_cast<size_t>(j)] | rest[1][static_cast<size_t>(j)] |
-                     rest[2][static_cast<size_t>(j)]) == 0)
+                const size_t sj = static_cast<size_t>(j);
+                if ((rest[0][sj] | rest[1][sj] | rest[2][sj]) == 0)
                     continue;
-                const TPattern& pj = patterns.m_arrSubs[static_cast<size_t>(j)];
+                const TPattern& pj = patterns.m_arrSubs[sj];
                 std::int64_t d = 1;
                 for (int k = 0; k < pi.m_nParts && d != 0; ++k)
                     d *= shared[pi.m_anRank[k]][pi.m_anCount[k]][pj.m_anCount[k]];
-                if (d == 0)
-                    continue;
-                for (int a = 0; a < kClasses; ++a) {
-                    if (ri[a] == 0)
-                        continue;
-                    const TWide da = static_cast<TWide>(d) * ri[a];
-                    for (int b = 0; b < kClasses; ++b)
-                        pairs[a][b] += da * rest[b][static_cast<size_t>(j)];
-                }
+                for (int b = 0; b < kClasses; ++b)
+                    partners[b] += d * rest[b][sj];
             }
+            for (int a = 0; a < kClasses; ++a)
+                for (int b = 0; b < kClasses; ++b)
+                    corrections[a][b] += rest[a][si] * partners[b];
         }
     }
+    for (int a = 0; a < kClasses; ++a)
+        for (int b = 0; b < kClasses; ++b)
+            pairs[a][b] += corrections[a][b];
 
     // Unsuited class of the hands disjoint from five cards of distinct
     // ranks: one card fewer of each of them, C(u - 1, j) = C(u, j) -
@@ -285,7 +288,8 @@ bool CountPairShowdown(const int hand[5], const bool unseen[52], TPairShowdownCo
     fromOf.reserve(patterns.m_arrFiveRanks.size());
     toOf.reserve(patterns.m_arrFiveRanks.size());
     std::int64_t movedOfSuit[kSuitCount][kClasses] = {};
-    std::vector<std::int32_t> within[kSuitCount];
+    // At most 1287 sets of five ranks to a suit: 16 bits hold any sum.
+    std::vector<std::int16_t> within[kSuitCount];
     for (unsigned ranks : patterns.m_arrFiveRanks) {
         const int rankKey = patterns.m_arrSubs[static_cast<size_t>(patterns.m_arrGroupStart[ranks])].m_nKey;
         fromOf.push_back(classOf(evaluator.Value(rankKey, 0)));
@@ -293,7 +297,8 @@ bool CountPairShowdown(const int hand[5], const bool unseen[52], TPairShowdownCo
     }
     constexpr size_t kMasks = kAllRanks + 1;
     for (int s = 0; s < kSuitCount; ++s) {
-        std::vector<std::int32_t>& sums = within[s];
+        std::vector<std::int16_t>& sums = within[s];
+        bool classUsed[kClasses] = {};
         for (size_t k = 0; k < patterns.m_arrFiveRanks.size(); ++k) {
             const unsigned ranks = patterns.m_arrFiveRanks[k];
             if (fromOf[k] == toOf[k] || (ranks & ranksOfSuit[s]) != ranks)
@@ -302,17 +307,20 @@ bool CountPairShowdown(const int hand[5], const bool unseen[52], TPairShowdownCo
                 sums.assign(kClasses * kMasks, 0);
             --sums[static_cast<size_t>(fromOf[k]) * kMasks + ranks];
             ++sums[static_cast<size_t>(toOf[k]) * kMasks + ranks];
+            classUsed[fromOf[k]] = classUsed[toOf[k]] = true;
             --movedOfSuit[s][fromOf[k]];
             ++movedOfSuit[s][toOf[k]];
         }
         if (sums.empty())
             continue;
         for (int c = 0; c < kClasses; ++c) {
-            std::int32_t* g = sums.data() + static_cast<size_t>(c) * kMasks;
+            if (!classUsed[c])
+                continue;
+            std::int16_t* g = sums.data() + static_cast<size_t>(c) * kMasks;
             for (unsigned bit = 1; bit < kMasks; bit <<= 1)
                 for (unsigned base = 0; base < kMasks; base += 2 * bit)
                     for (unsigned mask = base + bit; mask < base + 2 * bit; ++mask)
-                        g[mask] += g[mask - bit];
+                        g[mask] = static_cast<std::int16_t>(g[mask] + g[mask - bit]);
         }
     }
     for (size_t k = 0; k < patterns.m_arrFiveRanks.size(); ++k) {

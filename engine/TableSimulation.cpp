@@ -3,6 +3,7 @@
 #include "Cards.h"
 #include "HandEvaluator.h"
 #include "PatShowdown.h"
+#include "PatSimulation.h"
 #include "Showdown.h"
 #include "TableDeal.h"
 #include "UsualPlay.h"
@@ -98,6 +99,37 @@ bool KeepAllIsCounted(const TTableSetup& setup)
 bool EveryHoldIsCounted(const TTableSetup& setup)
 {
     return setup.m_bFinal && KeepAllIsCounted(setup);
+}
+
+// The hand as it stands against three or more standing pat.
+bool IsPatSimulatedApart(const TTableSetup& setup)
+{
+    return setup.m_bFinal && setup.m_eModel == ETableModel::StandPat && setup.m_nOpponents > 2;
+}
+
+THoldEquity SimulatedKeepAll(const TTableSetup& setup, std::uint64_t& deals)
+{
+    bool unseen[kCardCount];
+    for (int c = 0; c < kCardCount; ++c)
+        unseen[c] = !setup.m_abSeen[c];
+    for (int card : setup.m_anHand)
+        unseen[card] = false;
+    TPatEstimate estimate;
+    THoldEquity equity;
+    equity.m_nKeepMask = kAllKept;
+    deals = 0;
+    if (!SimulatePatShowdown(setup.m_anHand, unseen, setup.m_nOpponents, setup.m_nTrials, setup.m_nSeed, estimate))
+        return equity;
+    deals = estimate.m_nTrials;
+    equity.m_dWin = estimate.m_dWin;
+    equity.m_dTie = estimate.m_dTie;
+    equity.m_dLose = estimate.m_dLose;
+    equity.m_dPotShare = estimate.m_dPotShare;
+    equity.m_dPotShareError = estimate.m_dPotShareError;
+    equity.m_dWinError = estimate.m_dWinError;
+    equity.m_dTieError = estimate.m_dTieError;
+    equity.m_dLoseError = estimate.m_dLoseError;
+    return equity;
 }
 
 THoldEquity CountedKeepAll(const TTableSetup& setup)
@@ -401,9 +433,12 @@ void CTableSimulation::TState::Prepare()
 void CTableSimulation::TState::Work(bool countFirst)
 {
     if (countFirst) {
-        const THoldEquity counted = CountedKeepAll(m_setup);
+        std::uint64_t deals = 0;
+        const THoldEquity counted =
+            IsPatSimulatedApart(m_setup) ? SimulatedKeepAll(m_setup, deals) : CountedKeepAll(m_setup);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_counted = counted;
+        m_nPlayed = deals;
         m_bCounted = true;
     }
     if (m_nBlocks > 0) {
@@ -447,8 +482,8 @@ CTableSimulation::CTableSimulation(const TTableSetup& setup) : m_pState(std::mak
         return;
     state.m_arrPlans = HoldPlans(setup);
     state.m_arrTotals.resize(state.m_arrPlans.size());
-    state.m_bCountPending = KeepAllIsCounted(setup);
-    if (!EveryHoldIsCounted(setup))
+    state.m_bCountPending = KeepAllIsCounted(setup) || IsPatSimulatedApart(setup);
+    if (!EveryHoldIsCounted(setup) && !IsPatSimulatedApart(setup))
         state.m_nBlocks = (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
     unsigned threads = setup.m_nThreads != 0 ? setup.m_nThreads : std::thread::hardware_concurrency();
     threads = std::max(1u, threads);
