@@ -169,6 +169,18 @@ bool SimulatePatShowdown(const int hand[5], const bool unseen[52], int opponents
     }
     const unsigned player = evaluator.Value(key, suits);
 
+    // The controls need every hand looked at. Where they narrow the figures
+    // less than looking no further than the first hand above the player
+    // saves (weak hands), the deals go plain, with that shortcut. Judged by
+    // the one-opponent shares as if the hands were independent.
+    const double above = static_cast<double>(one.m_nBeating) / static_cast<double>(one.m_nHands);
+    const double noneAbove = std::pow(1 - above, opponents);
+    const double gain = noneAbove < 1 && above < 1
+                            ? opponents * noneAbove * above / ((1 - noneAbove) * (1 - above))
+                            : 0;
+    const double looked = above > 0 ? (1 - noneAbove) / above : opponents;
+    const bool controlled = (1 - std::min(gain, 1.0)) * opponents < looked;
+
     // Positions into the deck, shuffled in place: any order is a fine start.
     int order[kCardCount];
     for (int i = 0; i < n; ++i)
@@ -180,22 +192,30 @@ bool SimulatePatShowdown(const int hand[5], const bool unseen[52], int opponents
         CDraws draws(random);
         const std::uint64_t deals = std::min(kBlockTrials, trials - sums.m_nDeals);
         for (std::uint64_t t = 0; t < deals; ++t) {
-            for (int i = 0; i < dealt; ++i) {
-                const int pick = i + static_cast<int>(draws.Below(static_cast<unsigned>(n - i)));
-                std::swap(order[i], order[pick]);
-            }
             std::uint64_t y[kControls] = {};
+            int next = 0;
             for (int o = 0; o < opponents; ++o) {
-                const int* cards = order + kHandSize * o;
+                // Each hand is dealt only when it is looked at.
+                for (int i = 0; i < kHandSize; ++i, ++next) {
+                    const int pick = next + static_cast<int>(draws.Below(static_cast<unsigned>(n - next)));
+                    std::swap(order[next], order[pick]);
+                }
+                const int* cards = order + next - kHandSize;
                 const unsigned value =
                     evaluator.Value(rankCode[cards[0]] + rankCode[cards[1]] + rankCode[cards[2]] + rankCode[cards[3]] +
                                         rankCode[cards[4]],
                                     suitBit[cards[0]] & suitBit[cards[1]] & suitBit[cards[2]] & suitBit[cards[3]] &
                                         suitBit[cards[4]]);
+                if (value > player && !controlled) {
+                    y[0] = 1;
+                    break;
+                }
                 y[0] += value > player;
                 y[1] += value == player;
             }
             const bool none = y[0] == 0;
+            if (!controlled)
+                y[0] = y[1] = 0;
             sums.m_share.Add(none ? kShareOfTie[y[1]] : 0, y);
             sums.m_win.Add(none && y[1] == 0, y);
             sums.m_tie.Add(none && y[1] > 0, y);

@@ -15,11 +15,6 @@ std::uint64_t SplitMix(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-std::uint64_t Rotate(std::uint64_t x, int k)
-{
-    return (x << k) | (x >> (64 - k));
-}
-
 std::uint32_t Pack(const int cards[5])
 {
     std::uint32_t packed = 0;
@@ -44,19 +39,6 @@ CTableRandom::CTableRandom(std::uint64_t seed, std::uint64_t stream)
     state ^= SplitMix(state) + stream * 0xD1B54A32D192ED03ull;
     for (std::uint64_t& word : m_an)
         word = SplitMix(state);
-}
-
-std::uint64_t CTableRandom::Next()
-{
-    const std::uint64_t result = Rotate(m_an[1] * 5, 7) * 9;
-    const std::uint64_t t = m_an[1] << 17;
-    m_an[2] ^= m_an[0];
-    m_an[3] ^= m_an[1];
-    m_an[1] ^= m_an[2];
-    m_an[0] ^= m_an[3];
-    m_an[2] ^= t;
-    m_an[3] = Rotate(m_an[3], 45);
-    return result;
 }
 
 unsigned CTableRandom::Below(unsigned bound)

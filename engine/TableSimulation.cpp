@@ -438,7 +438,7 @@ void CTableSimulation::TState::Work(bool countFirst)
             IsPatSimulatedApart(m_setup) ? SimulatedKeepAll(m_setup, deals) : CountedKeepAll(m_setup);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_counted = counted;
-        m_nPlayed = deals;
+        m_nPlayed += deals;  // other threads may be playing the other holds
         m_bCounted = true;
     }
     if (m_nBlocks > 0) {
