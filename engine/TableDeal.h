@@ -9,6 +9,7 @@
 
 #include "TableSetup.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -30,8 +31,21 @@ public:
         m_an[3] = Rotate(m_an[3], 45);
         return result;
     }
-    // Uniform in 0..bound - 1 for bound >= 1, without bias.
-    unsigned Below(unsigned bound);
+    // Uniform in 0..bound - 1 for bound >= 1, without bias: multiply and
+    // shift, rejecting the few low products that would favour some values.
+    unsigned Below(unsigned bound)
+    {
+        std::uint64_t product = (Next() >> 32) * bound;
+        std::uint32_t low = static_cast<std::uint32_t>(product);
+        if (low < bound) {
+            const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
+            while (low < threshold) {
+                product = (Next() >> 32) * bound;
+                low = static_cast<std::uint32_t>(product);
+            }
+        }
+        return static_cast<unsigned>(product >> 32);
+    }
 
 private:
     static std::uint64_t Rotate(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
@@ -95,6 +109,7 @@ private:
 
     TTableSetup m_setup;
     std::vector<int> m_arrUnseen;
-    std::vector<int> m_arrSeenOpponents;                 // in table order
+    std::vector<int> m_arrSeenOpponents;                 // the rarest seen counts first
+    size_t m_nPickedFromList = 0;                        // the first ones, picked from their lists
     std::vector<std::uint32_t> m_arrHandsDrawing[6];     // five cards of 6 bits each
 };

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -182,7 +183,8 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
     int pendingCount = 0;
     int pool[kMaxTableOpponents * kHandSize];
     int poolCount = 0, poolNext = 0;
-    CTableRandom reshuffle(reshuffleSeed, 0);
+    // Seeded only when the discards come back: most deals never get there.
+    std::optional<CTableRandom> reshuffle;
     auto next = [&]() {
         if (position < stubSize)
             return stub[position++];
@@ -193,8 +195,10 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
             poolCount = pendingCount;
             poolNext = 0;
             pendingCount = 0;
+            if (!reshuffle)
+                reshuffle.emplace(reshuffleSeed, 0);
             for (int i = poolCount - 1; i > 0; --i)
-                std::swap(pool[i], pool[reshuffle.Below(static_cast<unsigned>(i + 1))]);
+                std::swap(pool[i], pool[reshuffle->Below(static_cast<unsigned>(i + 1))]);
         }
         return pool[poolNext++];
     };
