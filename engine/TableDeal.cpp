@@ -117,7 +117,13 @@ CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnse
         return;
     ForEachUnseenHand(m_arrUnseen, [&](const int* hand, int draw) {
         if (asked[draw])
+        {
             m_arrHandsDrawing[draw].push_back(Pack(hand));
+            std::uint64_t cards = 0;
+            for (int i = 0; i < kHandSize; ++i)
+                cards |= 1ull << hand[i];
+            m_arrCardsDrawing[draw].push_back(cards);
+        }
         return true;
     });
     // The rarest counts first. The first of them are picked from their
@@ -153,39 +159,36 @@ bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_
     // each pick from a list has the chance 1 / (list size), each deal from
     // the cards left 1 / C(cards left, 5), the same for every outcome.
     used = 0;
+    unsigned picked[kMaxTableOpponents];
     for (size_t i = 0; i < m_nPickedFromList; ++i) {
-        const int o = m_arrSeenOpponents[i];
-        const std::vector<std::uint32_t>& hands = m_arrHandsDrawing[m_setup.m_anDrew[o]];
-        const std::uint32_t packed = hands[random.Below(static_cast<unsigned>(hands.size()))];
-        std::uint64_t cards = 0;
-        for (int c = 0; c < kHandSize; ++c) {
-            const int card = static_cast<int>(packed >> (6 * c) & 63u);
-            deal.m_anHands[o][c] = card;
-            cards |= 1ull << card;
-        }
+        const std::vector<std::uint64_t>& hands = m_arrCardsDrawing[m_setup.m_anDrew[m_arrSeenOpponents[i]]];
+        picked[i] = random.Below(static_cast<unsigned>(hands.size()));
+        const std::uint64_t cards = hands[picked[i]];
         // A clash throws the whole group away, not just this hand.
         if (used & cards)
             return false;
         used |= cards;
     }
-    if (m_nPickedFromList == m_arrSeenOpponents.size())
-        return true;
-    int* left = deal.m_anCards;
-    int count = 0;
-    for (int card : m_arrUnseen)
-        if (!(used >> card & 1u))
-            left[count++] = card;
-    int next = 0;
+    const int unseen = static_cast<int>(m_arrUnseen.size());
     for (size_t i = m_nPickedFromList; i < m_arrSeenOpponents.size(); ++i) {
+        // Five of the cards left: any unseen card, again while it is taken.
         const int o = m_arrSeenOpponents[i];
-        for (int c = 0; c < kHandSize; ++c, ++next) {
-            const int pick = next + static_cast<int>(random.Below(static_cast<unsigned>(count - next)));
-            std::swap(left[next], left[pick]);
-            deal.m_anHands[o][c] = left[next];
-            used |= 1ull << left[next];
+        for (int c = 0; c < kHandSize; ++c) {
+            int card;
+            do
+                card = m_arrUnseen[random.Below(static_cast<unsigned>(unseen))];
+            while (used >> card & 1u);
+            used |= 1ull << card;
+            deal.m_anHands[o][c] = card;
         }
         if (kHandSize - KeptCount(UsualPlayKeepMaskOf(deal.m_anHands[o])) != m_setup.m_anDrew[o])
             return false;
+    }
+    for (size_t i = 0; i < m_nPickedFromList; ++i) {
+        const int o = m_arrSeenOpponents[i];
+        const std::uint32_t packed = m_arrHandsDrawing[m_setup.m_anDrew[o]][picked[i]];
+        for (int c = 0; c < kHandSize; ++c)
+            deal.m_anHands[o][c] = static_cast<int>(packed >> (6 * c) & 63u);
     }
     return true;
 }

@@ -112,4 +112,5 @@ private:
     std::vector<int> m_arrSeenOpponents;                 // the rarest seen counts first
     size_t m_nPickedFromList = 0;                        // the first ones, picked from their lists
     std::vector<std::uint32_t> m_arrHandsDrawing[6];     // five cards of 6 bits each
+    std::vector<std::uint64_t> m_arrCardsDrawing[6];     // the same hands as card sets
 };
