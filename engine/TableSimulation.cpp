@@ -168,19 +168,82 @@ THoldEquity CountedKeepAll(const TTableSetup& setup)
     return equity;
 }
 
-// Plays the opponents' draws of one deal when the player took `playerDraw`
-// cards from positions 0..4: the opponents take positions 5 onwards, then
-// the player's unused ones, then the reshuffled discards of those who have
-// drawn already.
-TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed)
+// What every hold's deal shares: the opponents' kept cards, and the draws of
+// those who take only stub positions past the player's (the same whatever
+// the player drew).
+struct TOpponentsStart {
+    int m_anKey[kMaxTableOpponents] = {};
+    unsigned m_anSuits[kMaxTableOpponents] = {};
+    int m_nFirst = 0;     // the first opponent who may need more than those positions
+    int m_nPosition = 0;  // the stub position he starts at
+    TBest m_best;         // the best of those before him
+    int m_anPending[kMaxTableOpponents * kHandSize] = {};
+    int m_nPending = 0;   // their discards, in order
+};
+
+void Improve(TBest& best, unsigned value)
+{
+    if (value > best.m_nValue || best.m_nCount == 0) {
+        best.m_nValue = value;
+        best.m_nCount = 1;
+    } else if (value == best.m_nValue) {
+        ++best.m_nCount;
+    }
+}
+
+TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents)
+{
+    const CHandEvaluator& evaluator = CHandEvaluator::Instance();
+    TOpponentsStart start;
+    for (int o = 0; o < opponents; ++o) {
+        const int* hand = deal.m_anHands[o];
+        const unsigned keep = deal.m_anKeep[o];
+        int key = 0;
+        unsigned suits = CHandEvaluator::kAnySuit;
+        for (int i = 0; i < kHandSize; ++i)
+            if (keep >> i & 1u) {
+                key += CHandEvaluator::RankCode(hand[i]);
+                suits &= CHandEvaluator::SuitBit(hand[i]);
+            }
+        start.m_anKey[o] = key;
+        start.m_anSuits[o] = suits;
+    }
+    const int* stub = deal.Stub();
+    const int stubSize = deal.StubSize();
+    int position = CTableDealer::kPlayerPositions;
+    int o = 0;
+    for (; o < opponents && position + deal.m_anDraw[o] <= stubSize; ++o) {
+        int key = start.m_anKey[o];
+        unsigned suits = start.m_anSuits[o];
+        for (int i = 0; i < deal.m_anDraw[o]; ++i, ++position) {
+            key += CHandEvaluator::RankCode(stub[position]);
+            suits &= CHandEvaluator::SuitBit(stub[position]);
+        }
+        for (int i = 0; i < kHandSize; ++i)
+            if (!(deal.m_anKeep[o] >> i & 1u))
+                start.m_anPending[start.m_nPending++] = deal.m_anHands[o][i];
+        Improve(start.m_best, evaluator.Value(key, suits));
+    }
+    start.m_nFirst = o;
+    start.m_nPosition = position;
+    return start;
+}
+
+// Plays the remaining opponents' draws of one deal when the player took
+// `playerDraw` cards from positions 0..4: the opponents take positions 5
+// onwards, then the player's unused ones, then the reshuffled discards of
+// those who have drawn already.
+TBest FinishOpponents(const TTableDeal& deal, int opponents, const TOpponentsStart& start, int playerDraw,
+                      std::uint64_t reshuffleSeed)
 {
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     const int* stub = deal.Stub();
     const int stubSize = deal.StubSize();
-    int position = CTableDealer::kPlayerPositions;
+    int position = start.m_nPosition;
     int unused = playerDraw;
     int pending[kMaxTableOpponents * kHandSize];
-    int pendingCount = 0;
+    int pendingCount = start.m_nPending;
+    std::copy(start.m_anPending, start.m_anPending + pendingCount, pending);
     int pool[kMaxTableOpponents * kHandSize];
     int poolCount = 0, poolNext = 0;
     // Seeded only when the discards come back: most deals never get there.
@@ -202,17 +265,12 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
         }
         return pool[poolNext++];
     };
-    TBest best;
-    for (int o = 0; o < opponents; ++o) {
+    TBest best = start.m_best;
+    for (int o = start.m_nFirst; o < opponents; ++o) {
         const int* hand = deal.m_anHands[o];
         const unsigned keep = deal.m_anKeep[o];
-        int key = 0;
-        unsigned suits = CHandEvaluator::kAnySuit;
-        for (int i = 0; i < kHandSize; ++i)
-            if (keep >> i & 1u) {
-                key += CHandEvaluator::RankCode(hand[i]);
-                suits &= CHandEvaluator::SuitBit(hand[i]);
-            }
+        int key = start.m_anKey[o];
+        unsigned suits = start.m_anSuits[o];
         for (int i = 0; i < deal.m_anDraw[o]; ++i) {
             const int card = next();
             key += CHandEvaluator::RankCode(card);
@@ -222,13 +280,7 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
         for (int i = 0; i < kHandSize; ++i)
             if (!(keep >> i & 1u))
                 pending[pendingCount++] = hand[i];
-        const unsigned value = evaluator.Value(key, suits);
-        if (value > best.m_nValue || best.m_nCount == 0) {
-            best.m_nValue = value;
-            best.m_nCount = 1;
-        } else if (value == best.m_nValue) {
-            ++best.m_nCount;
-        }
+        Improve(best, evaluator.Value(key, suits));
     }
     return best;
 }
@@ -303,19 +355,16 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
             prefixSuits[i + 1] = prefixSuits[i] & CHandEvaluator::SuitBit(stub[i]);
         }
         TBest bestByDraw[kHandSize + 1];
-        int opponentDraws = 0;
-        for (int o = 0; o < opponents; ++o)
-            opponentDraws += deal.m_anDraw[o];
-        if (CTableDealer::kPlayerPositions + opponentDraws <= deal.StubSize()) {
+        const TOpponentsStart start = StartOpponents(deal, opponents);
+        if (start.m_nFirst == opponents) {
             // The opponents never reach the player's positions: one set of
             // final hands serves every hold.
-            const TBest best = OpponentsAfterDraw(deal, opponents, CTableDealer::kPlayerPositions, 0);
-            std::fill(bestByDraw, bestByDraw + kHandSize + 1, best);
+            std::fill(bestByDraw, bestByDraw + kHandSize + 1, start.m_best);
         } else {
             const std::uint64_t reshuffleSeed = random.Next();
             for (int d = 0; d <= kHandSize; ++d)
                 if (drawSeen[d])
-                    bestByDraw[d] = OpponentsAfterDraw(deal, opponents, d, reshuffleSeed);
+                    bestByDraw[d] = FinishOpponents(deal, opponents, start, d, reshuffleSeed);
         }
         for (size_t h = 0; h < plans.size(); ++h) {
             const THoldPlan& plan = plans[h];
