@@ -285,18 +285,27 @@ TBest FinishOpponents(const TTableDeal& deal, int opponents, const TOpponentsSta
     return best;
 }
 
-void Score(TTally& tally, unsigned player, const TBest& best)
+// A hold's outcome in one deal: 0 lost, 1 won, 1 + j tied with j opponents.
+constexpr size_t kOutcomes = kMaxTableOpponents + 2;
+
+size_t Outcome(unsigned player, const TBest& best)
 {
-    std::uint64_t share = 0;
-    if (player > best.m_nValue) {
-        ++tally.m_nWins;
-        share = kWhole;
-    } else if (player == best.m_nValue) {
-        ++tally.m_nTies;
-        share = kShareOfTie[best.m_nCount];
+    // Without branches: whether a hold wins, ties or loses a deal is a coin
+    // toss to the processor's predictor.
+    const size_t wins = player > best.m_nValue, ties = player == best.m_nValue;
+    return wins + ties * (1 + static_cast<size_t>(best.m_nCount));
+}
+
+void AddOutcomes(TTally& tally, const std::uint32_t* outcomes)
+{
+    tally.m_nWins += outcomes[1];
+    tally.m_nShare += outcomes[1] * kWhole;
+    tally.m_nShareSq += outcomes[1] * kWhole * kWhole;
+    for (size_t j = 1; j <= kMaxTableOpponents; ++j) {
+        tally.m_nTies += outcomes[1 + j];
+        tally.m_nShare += outcomes[1 + j] * kShareOfTie[j];
+        tally.m_nShareSq += outcomes[1 + j] * kShareOfTie[j] * kShareOfTie[j];
     }
-    tally.m_nShare += share;
-    tally.m_nShareSq += share * share;
 }
 
 // Per pair of holds, the sum over batches of the squared difference of
@@ -336,6 +345,9 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
     std::vector<std::uint64_t> batchStart(plans.size(), 0);
     std::vector<std::uint64_t> batchSums(plans.size(), 0);
     std::uint64_t batchDeals = 0;
+    // Each deal only counts its outcome for each hold; the sums follow at
+    // the end of a batch.
+    std::vector<std::uint32_t> outcomes(plans.size() * kOutcomes, 0);
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     CTableRandom random(setup.m_nSeed, block);
     TTableDeal deal;
@@ -370,9 +382,12 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
             const THoldPlan& plan = plans[h];
             const unsigned player = evaluator.Value(plan.m_nKey + prefixKey[plan.m_nDraw],
                                                     plan.m_nSuits & prefixSuits[plan.m_nDraw]);
-            Score(tallies[h], player, bestByDraw[plan.m_nDraw]);
+            ++outcomes[h * kOutcomes + Outcome(player, bestByDraw[plan.m_nDraw])];
         }
         if (++batchDeals == kBatchTrials || t + 1 == trials) {
+            for (size_t h = 0; h < plans.size(); ++h)
+                AddOutcomes(tallies[h], &outcomes[h * kOutcomes]);
+            std::fill(outcomes.begin(), outcomes.end(), 0u);
             for (size_t h = 0; h < plans.size(); ++h) {
                 batchSums[h] = tallies[h].m_nShare - batchStart[h];
                 batchStart[h] = tallies[h].m_nShare;
