@@ -101,33 +101,6 @@ TFigureSums LoseSums(const TSums& sums)
     return lose;
 }
 
-// Uniform draws below a bound from both halves of each 64-bit output,
-// rejecting the few that would favour some values.
-class CDraws {
-public:
-    explicit CDraws(CTableRandom& random) : m_random(random) {}
-    unsigned Below(unsigned bound)
-    {
-        for (;;) {
-            if (m_nLeft == 0) {
-                m_nBits = m_random.Next();
-                m_nLeft = 2;
-            }
-            const std::uint64_t product = (m_nBits & 0xFFFFFFFFu) * bound;
-            m_nBits >>= 32;
-            --m_nLeft;
-            const std::uint32_t low = static_cast<std::uint32_t>(product);
-            if (low >= bound || low >= static_cast<std::uint32_t>(-bound) % bound)
-                return static_cast<unsigned>(product >> 32);
-        }
-    }
-
-private:
-    CTableRandom& m_random;
-    std::uint64_t m_nBits = 0;
-    int m_nLeft = 0;
-};
-
 } // namespace
 
 bool SimulatePatShowdown(const int hand[5], const bool unseen[52], int opponents, std::uint64_t trials,
@@ -189,7 +162,7 @@ bool SimulatePatShowdown(const int hand[5], const bool unseen[52], int opponents
     TCorrected share, win, tie, lose;
     for (std::uint64_t block = 0; sums.m_nDeals < trials; ++block) {
         CTableRandom random(seed, block);
-        CDraws draws(random);
+        CHalfDraws draws(random);
         const std::uint64_t deals = std::min(kBlockTrials, trials - sums.m_nDeals);
         for (std::uint64_t t = 0; t < deals; ++t) {
             std::uint64_t y[kControls] = {};

@@ -226,8 +226,9 @@ bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTrie
     int* cards = deal.m_anCards;
     const int count = deal.m_nCards;
     int next = 0;
+    CHalfDraws draws(random);
     auto draw = [&]() {
-        const int pick = next + static_cast<int>(random.Below(static_cast<unsigned>(count - next)));
+        const int pick = next + static_cast<int>(draws.Below(static_cast<unsigned>(count - next)));
         const int card = cards[pick];
         cards[pick] = cards[next];
         cards[next++] = card;

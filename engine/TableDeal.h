@@ -52,6 +52,34 @@ private:
     std::uint64_t m_an[4];
 };
 
+// Uniform draws below small bounds from both 32-bit halves of each output
+// of a stream, rejecting the few that would favour some values: two cards
+// dealt for one step of the generator.
+class CHalfDraws {
+public:
+    explicit CHalfDraws(CTableRandom& random) : m_random(random) {}
+    unsigned Below(unsigned bound)
+    {
+        for (;;) {
+            if (m_nLeft == 0) {
+                m_nBits = m_random.Next();
+                m_nLeft = 2;
+            }
+            const std::uint64_t product = (m_nBits & 0xFFFFFFFFu) * bound;
+            m_nBits >>= 32;
+            --m_nLeft;
+            const std::uint32_t low = static_cast<std::uint32_t>(product);
+            if (low >= bound || low >= static_cast<std::uint32_t>(-bound) % bound)
+                return static_cast<unsigned>(product >> 32);
+        }
+    }
+
+private:
+    CTableRandom& m_random;
+    std::uint64_t m_nBits = 0;
+    int m_nLeft = 0;
+};
+
 struct TTableDeal {
     int m_anHands[kMaxTableOpponents][5] = {};
     // The usual play of each hand (keep mask, cards drawn); all kept when
