@@ -22,7 +22,7 @@ trap 'rm -rf "$work"' EXIT
 for name in "${engine_benches[@]}"; do
     echo "== $name" >&2
     "$build/bench/$name" --benchmark_min_time=0.3 --benchmark_out="$work/$name.json" \
-        --benchmark_out_format=json >&2
+        --benchmark_out_format=json >&2 || echo "$name failed" >&2
 done
 
 echo "== batch" >&2
@@ -37,10 +37,14 @@ fi
 
 echo "== ui" >&2
 if [ -x "$build/bench/ui/paint_bench" ]; then
+    # A probe that fails says so in its row; the others still count.
     QT_QPA_PLATFORM=offscreen "$build/bench/ui/paint_bench" --benchmark_min_time=0.3 \
-        --benchmark_out="$work/paint_bench.json" --benchmark_out_format=json >&2
-    QT_QPA_PLATFORM=offscreen "$build/bench/ui/startup_probe" 5 | tail -n 1 > "$work/ui.txt"
-    QT_QPA_PLATFORM=offscreen "$build/bench/ui/memory_probe" | tail -n 1 >> "$work/ui.txt"
+        --benchmark_out="$work/paint_bench.json" --benchmark_out_format=json >&2 ||
+        echo "paint_bench: exit $?" > "$work/ui.txt"
+    { QT_QPA_PLATFORM=offscreen "$build/bench/ui/startup_probe" 5 || echo "startup_probe: failed"; } |
+        tail -n 1 >> "$work/ui.txt"
+    { QT_QPA_PLATFORM=offscreen "$build/bench/ui/memory_probe" || echo "memory_probe: failed"; } |
+        tail -n 1 >> "$work/ui.txt"
 else
     echo "not built (cmake --build $build --target paint_bench startup_probe memory_probe)" > "$work/ui.txt"
 fi
@@ -61,8 +65,12 @@ def load(name):
     return [b for b in json.load(open(path))["benchmarks"] if b.get("run_type") != "aggregate"]
 
 def per_item(b):
-    unit = b.get("time_unit", "ns")
-    return "%.3g %s" % (b["real_time"], unit)
+    # In the largest unit that keeps the figure at 1 or more.
+    seconds = b["real_time"] * {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b.get("time_unit", "ns")]
+    for unit, scale in (("s", 1.0), ("ms", 1e-3), ("us", 1e-6)):
+        if seconds >= scale:
+            return "%.3g %s" % (seconds / scale, unit)
+    return "%.3g ns" % (seconds / 1e-9)
 
 def rate(value):
     return "{:,.0f}".format(value)
@@ -72,7 +80,7 @@ targets = {
     "BM_CountInitialHands": "at most 0.2 ms",
     "BM_CountFinalHands": "at most 0.2 ms",
 }
-for name in sorted(f[:-5] for f in os.listdir(work) if f.endswith(".json")):
+for name in sorted(f[:-5] for f in os.listdir(work) if f.endswith(".json") and f != "paint_bench.json"):
     for b in load(name):
         label = b["name"].split("/real_time")[0]
         if "deals_per_s" in b:
@@ -113,13 +121,14 @@ else:
 for b in load("paint_bench"):
     add("ui", b["name"] + ": time an iteration", per_item(b))
 for line in open(os.path.join(work, "ui.txt")).read().strip().splitlines():
-    if ":" in line and "paint_bench" not in line:
+    if ":" in line:
         figure, value = line.split(":", 1)
         add("ui", figure.strip(), value.strip())
     else:
         add("ui", "desktop probes", line)
 
-print("Release build `%s`, %s cores (`scripts/bench-all.sh`)\n" % (build, cores))
+load = open("/proc/loadavg").read().split()[0]
+print("Release build `%s`, %s cores, load average %s at the end (`scripts/bench-all.sh`)\n" % (build, cores, load))
 print("| benchmark | figure | value | target |")
 print("| --- | --- | --- | --- |")
 for row in rows:
