@@ -3,9 +3,12 @@
 // One trial's deal at the table: the random stream of a block of trials, and
 // the dealer that hands every opponent his five and orders the stub. An
 // opponent seen to draw k gets only hands the usual play draws k cards to;
-// the seen opponents are dealt together and redealt together on any clash,
-// then the others get theirs from what is left, so every deal consistent
-// with what was seen is equally likely.
+// the seen opponents are dealt together and redealt together on any clash
+// (the rarest counts picked from lists of their hands, the later ones dealt
+// from the cards left and kept only when they draw their count), then the
+// others get theirs from what is left, so every deal consistent with what
+// was seen is equally likely. A seen group that fits too rarely is refused
+// by one rule, the dealer's own chance of a fit, on any hand.
 
 #include "TableSetup.h"
 
