@@ -159,10 +159,11 @@ bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_
     // each pick from a list has the chance 1 / (list size), each deal from
     // the cards left 1 / C(cards left, 5), the same for every outcome.
     used = 0;
+    CHalfDraws draws(random);
     unsigned picked[kMaxTableOpponents];
     for (size_t i = 0; i < m_nPickedFromList; ++i) {
         const std::vector<std::uint64_t>& hands = m_arrCardsDrawing[m_setup.m_anDrew[m_arrSeenOpponents[i]]];
-        picked[i] = random.Below(static_cast<unsigned>(hands.size()));
+        picked[i] = draws.Below(static_cast<unsigned>(hands.size()));
         const std::uint64_t cards = hands[picked[i]];
         // A clash throws the whole group away, not just this hand.
         if (used & cards)
@@ -176,7 +177,7 @@ bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_
         for (int c = 0; c < kHandSize; ++c) {
             int card;
             do
-                card = m_arrUnseen[random.Below(static_cast<unsigned>(unseen))];
+                card = m_arrUnseen[draws.Below(static_cast<unsigned>(unseen))];
             while (used >> card & 1u);
             used |= 1ull << card;
             deal.m_anHands[o][c] = card;
