@@ -684,3 +684,105 @@ void SortByPotShare(std::vector<THoldEquity>& holds)
         return a.m_nKeepMask < b.m_nKeepMask;
     });
 }
+
+std::uint64_t TableBlockCount(const TTableSetup& setup)
+{
+    if (CheckTableSetup(setup) != ETableError::None || EveryHoldIsCounted(setup))
+        return 0;
+    return (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
+}
+
+TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, std::uint64_t blockCount)
+{
+    TTableTally tally;
+    tally.m_eError = CheckTableSetup(setup);
+    if (tally.m_eError != ETableError::None)
+        return tally;
+    const std::vector<THoldPlan> plans = HoldPlans(setup);
+    const std::uint64_t blocks = TableBlockCount(setup);
+    const std::uint64_t end = firstBlock < blocks ? firstBlock + std::min(blockCount, blocks - firstBlock) : firstBlock;
+    std::vector<TTally> totals(plans.size());
+    TPairTally pairs;
+    if (blocks > 0 && (firstBlock == 0 || firstBlock < end)) {
+        const CTableDealer dealer(setup);
+        // The check CTableSimulation makes once, before any block.
+        CTableRandom probe(setup.m_nSeed, ~0ull);
+        if (firstBlock == 0 && (!dealer.HasHandsForEverySeenCount() ||
+                                dealer.JointChance(probe, kJointProbeTries) < kLeastJointChance)) {
+            tally.m_eError = ETableError::ImpossibleDrew;
+            return tally;
+        }
+        std::vector<TTally> tallies(plans.size());
+        for (std::uint64_t block = firstBlock; block < end; ++block) {
+            const std::uint64_t trials = std::min(kBlockTrials, setup.m_nTrials - block * kBlockTrials);
+            std::fill(tallies.begin(), tallies.end(), TTally{});
+            TPairTally blockPairs;
+            if (!PlayBlock(setup, dealer, plans, block, trials, tallies, blockPairs)) {
+                tally.m_eError = ETableError::ImpossibleDrew;
+                return tally;
+            }
+            for (size_t h = 0; h < plans.size(); ++h) {
+                totals[h].m_nWins += tallies[h].m_nWins;
+                totals[h].m_nTies += tallies[h].m_nTies;
+                totals[h].m_nShare += tallies[h].m_nShare;
+                totals[h].m_nShareSq += tallies[h].m_nShareSq;
+            }
+            pairs.Add(blockPairs);
+            tally.m_nTrials += trials;
+        }
+    }
+    if (firstBlock == 0 && KeepAllIsCounted(setup)) {
+        tally.m_bCounted = true;
+        tally.m_counted = CountedKeepAll(setup);
+    }
+    for (const TTally& total : totals)
+        tally.m_arrHolds.push_back({total.m_nWins, total.m_nTies, total.m_nShare, total.m_nShareSq});
+    if (plans.size() > 1) {
+        tally.m_arrPairSquares = pairs.m_arrSquares;
+        tally.m_nBatchSquares = pairs.m_nBatchSquares;
+    }
+    return tally;
+}
+
+TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTally>& tallies)
+{
+    TTableResult result;
+    result.m_eError = CheckTableSetup(setup);
+    for (const TTableTally& tally : tallies)
+        if (result.m_eError == ETableError::None)
+            result.m_eError = tally.m_eError;
+    if (result.m_eError != ETableError::None)
+        return result;
+    const std::vector<THoldPlan> plans = HoldPlans(setup);
+    std::vector<TTally> totals(plans.size());
+    TPairTally pairs;
+    const THoldEquity* counted = nullptr;
+    for (const TTableTally& tally : tallies) {
+        result.m_nTrials += tally.m_nTrials;
+        for (size_t h = 0; h < plans.size() && h < tally.m_arrHolds.size(); ++h) {
+            totals[h].m_nWins += tally.m_arrHolds[h].m_nWins;
+            totals[h].m_nTies += tally.m_arrHolds[h].m_nTies;
+            totals[h].m_nShare += tally.m_arrHolds[h].m_nShare;
+            totals[h].m_nShareSq += tally.m_arrHolds[h].m_nShareSq;
+        }
+        if (tally.m_arrPairSquares.size() == pairs.m_arrSquares.size())
+            for (size_t i = 0; i < pairs.m_arrSquares.size(); ++i)
+                pairs.m_arrSquares[i] += tally.m_arrPairSquares[i];
+        pairs.m_nBatchSquares += tally.m_nBatchSquares;
+        if (tally.m_bCounted)
+            counted = &tally.m_counted;
+    }
+    result.m_bDone = (TableBlockCount(setup) == 0 || result.m_nTrials == setup.m_nTrials) &&
+                     (!KeepAllIsCounted(setup) || counted != nullptr);
+    if (plans.size() > 1) {
+        result.m_arrPairSquares = pairs.m_arrSquares;
+        result.m_nBatchSquares = pairs.m_nBatchSquares;
+    }
+    for (size_t h = 0; h < plans.size(); ++h) {
+        if (plans[h].m_nMask == kAllKept && counted != nullptr)
+            result.m_arrHolds.push_back(*counted);
+        else
+            result.m_arrHolds.push_back(FromTally(plans[h].m_nMask, totals[h], result.m_nTrials));
+    }
+    return result;
+}
