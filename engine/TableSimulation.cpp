@@ -687,7 +687,7 @@ void SortByPotShare(std::vector<THoldEquity>& holds)
 
 std::uint64_t TableBlockCount(const TTableSetup& setup)
 {
-    if (CheckTableSetup(setup) != ETableError::None || EveryHoldIsCounted(setup))
+    if (CheckTableSetup(setup) != ETableError::None || EveryHoldIsCounted(setup) || IsPatSimulatedApart(setup))
         return 0;
     return (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
 }
@@ -734,6 +734,12 @@ TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, 
     if (firstBlock == 0 && KeepAllIsCounted(setup)) {
         tally.m_bCounted = true;
         tally.m_counted = CountedKeepAll(setup);
+    } else if (firstBlock == 0 && IsPatSimulatedApart(setup)) {
+        // Played apart, whole, by whoever plays from block 0.
+        std::uint64_t deals = 0;
+        tally.m_bCounted = true;
+        tally.m_counted = SimulatedKeepAll(setup, deals);
+        tally.m_nTrials += deals;
     }
     for (const TTally& total : totals)
         tally.m_arrHolds.push_back({total.m_nWins, total.m_nTies, total.m_nShare, total.m_nShareSq});
@@ -773,7 +779,7 @@ TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTal
             counted = &tally.m_counted;
     }
     result.m_bDone = (TableBlockCount(setup) == 0 || result.m_nTrials == setup.m_nTrials) &&
-                     (!KeepAllIsCounted(setup) || counted != nullptr);
+                     (!(KeepAllIsCounted(setup) || IsPatSimulatedApart(setup)) || counted != nullptr);
     if (plans.size() > 1) {
         result.m_arrPairSquares = pairs.m_arrSquares;
         result.m_nBatchSquares = pairs.m_nBatchSquares;

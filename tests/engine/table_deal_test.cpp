@@ -302,6 +302,17 @@ TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
     ASSERT_EQ(whole.m_arrHolds.size(), 1u);
     EXPECT_TRUE(whole.m_bDone);
     EXPECT_EQ(whole.m_arrHolds[0].m_dPotShare, SimulateTable(counted).m_arrHolds[0].m_dPotShare);
+    // Against three the hand as it stands is simulated apart, whole, with
+    // the run's deals.
+    counted.m_nOpponents = 3;
+    EXPECT_EQ(TableBlockCount(counted), 0u);
+    const TTableResult apart = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
+    const TTableResult run = SimulateTable(counted);
+    ASSERT_EQ(apart.m_arrHolds.size(), 1u);
+    EXPECT_TRUE(apart.m_bDone);
+    EXPECT_EQ(apart.m_nTrials, run.m_nTrials);
+    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShare, run.m_arrHolds[0].m_dPotShare);
+    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShareError, run.m_arrHolds[0].m_dPotShareError);
 }
 
 // The range that starts the run refuses seen draws the deck cannot give
