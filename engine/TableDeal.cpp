@@ -15,11 +15,6 @@ std::uint64_t SplitMix(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-std::uint64_t Rotate(std::uint64_t x, int k)
-{
-    return (x << k) | (x >> (64 - k));
-}
-
 std::uint32_t Pack(const int cards[5])
 {
     std::uint32_t packed = 0;
@@ -28,10 +23,21 @@ std::uint32_t Pack(const int cards[5])
     return packed;
 }
 
+// Cards kept by a five-bit mask, without a library call for the count.
+int KeptCount(unsigned keep)
+{
+    return static_cast<int>((0x4332322132212110ull >> (4 * (keep & 15u)) & 15u) + (keep >> 4 & 1u));
+}
+
+double Choose5(int n)
+{
+    return n < kHandSize ? 0.0 : static_cast<double>(n) * (n - 1) * (n - 2) * (n - 3) * (n - 4) / 120.0;
+}
+
 void SetUsualPlay(TTableDeal& deal, int opponent)
 {
     deal.m_anKeep[opponent] = UsualPlayKeepMaskOf(deal.m_anHands[opponent]);
-    deal.m_anDraw[opponent] = kHandSize - __builtin_popcount(deal.m_anKeep[opponent]);
+    deal.m_anDraw[opponent] = kHandSize - KeptCount(deal.m_anKeep[opponent]);
 }
 
 } // namespace
@@ -44,35 +50,6 @@ CTableRandom::CTableRandom(std::uint64_t seed, std::uint64_t stream)
     state ^= SplitMix(state) + stream * 0xD1B54A32D192ED03ull;
     for (std::uint64_t& word : m_an)
         word = SplitMix(state);
-}
-
-std::uint64_t CTableRandom::Next()
-{
-    const std::uint64_t result = Rotate(m_an[1] * 5, 7) * 9;
-    const std::uint64_t t = m_an[1] << 17;
-    m_an[2] ^= m_an[0];
-    m_an[3] ^= m_an[1];
-    m_an[1] ^= m_an[2];
-    m_an[0] ^= m_an[3];
-    m_an[2] ^= t;
-    m_an[3] = Rotate(m_an[3], 45);
-    return result;
-}
-
-unsigned CTableRandom::Below(unsigned bound)
-{
-    // Multiply and shift, rejecting the few low products that would favour
-    // some values.
-    std::uint64_t product = (Next() >> 32) * bound;
-    std::uint32_t low = static_cast<std::uint32_t>(product);
-    if (low < bound) {
-        const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
-        while (low < threshold) {
-            product = (Next() >> 32) * bound;
-            low = static_cast<std::uint32_t>(product);
-        }
-    }
-    return static_cast<unsigned>(product >> 32);
 }
 
 std::vector<int> CTableDealer::UnseenOf(const TTableSetup& setup)
@@ -140,9 +117,32 @@ CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnse
         return;
     ForEachUnseenHand(m_arrUnseen, [&](const int* hand, int draw) {
         if (asked[draw])
+        {
             m_arrHandsDrawing[draw].push_back(Pack(hand));
+            std::uint64_t cards = 0;
+            for (int i = 0; i < kHandSize; ++i)
+                cards |= 1ull << hand[i];
+            m_arrCardsDrawing[draw].push_back(cards);
+        }
         return true;
     });
+    // The rarest counts first. The first of them are picked from their
+    // lists and thrown back on a clash; a later one is dealt from the cards
+    // left and thrown back unless the usual play draws his count, once that
+    // fits more often than a pick from the list misses every card taken.
+    std::stable_sort(m_arrSeenOpponents.begin(), m_arrSeenOpponents.end(), [this](int a, int b) {
+        return m_arrHandsDrawing[m_setup.m_anDrew[a]].size() < m_arrHandsDrawing[m_setup.m_anDrew[b]].size();
+    });
+    const double all = Choose5(static_cast<int>(m_arrUnseen.size()));
+    m_nPickedFromList = 0;
+    for (size_t i = 0; i < m_arrSeenOpponents.size(); ++i) {
+        const double missesTaken = Choose5(static_cast<int>(m_arrUnseen.size()) - kHandSize * static_cast<int>(i)) / all;
+        const double drawsCount =
+            static_cast<double>(m_arrHandsDrawing[m_setup.m_anDrew[m_arrSeenOpponents[i]]].size()) / all;
+        if (drawsCount > missesTaken)
+            break;
+        ++m_nPickedFromList;
+    }
 }
 
 bool CTableDealer::HasHandsForEverySeenCount() const
@@ -155,20 +155,41 @@ bool CTableDealer::HasHandsForEverySeenCount() const
 
 bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const
 {
+    // Every joint deal of the seen hands comes out with the same chance:
+    // each pick from a list has the chance 1 / (list size), each deal from
+    // the cards left 1 / C(cards left, 5), the same for every outcome.
     used = 0;
-    for (int o : m_arrSeenOpponents) {
-        const std::vector<std::uint32_t>& hands = m_arrHandsDrawing[m_setup.m_anDrew[o]];
-        const std::uint32_t packed = hands[random.Below(static_cast<unsigned>(hands.size()))];
-        std::uint64_t cards = 0;
-        for (int i = 0; i < kHandSize; ++i) {
-            const int card = static_cast<int>(packed >> (6 * i) & 63u);
-            deal.m_anHands[o][i] = card;
-            cards |= 1ull << card;
-        }
+    CHalfDraws draws(random);
+    unsigned picked[kMaxTableOpponents];
+    for (size_t i = 0; i < m_nPickedFromList; ++i) {
+        const std::vector<std::uint64_t>& hands = m_arrCardsDrawing[m_setup.m_anDrew[m_arrSeenOpponents[i]]];
+        picked[i] = draws.Below(static_cast<unsigned>(hands.size()));
+        const std::uint64_t cards = hands[picked[i]];
         // A clash throws the whole group away, not just this hand.
         if (used & cards)
             return false;
         used |= cards;
+    }
+    const int unseen = static_cast<int>(m_arrUnseen.size());
+    for (size_t i = m_nPickedFromList; i < m_arrSeenOpponents.size(); ++i) {
+        // Five of the cards left: any unseen card, again while it is taken.
+        const int o = m_arrSeenOpponents[i];
+        for (int c = 0; c < kHandSize; ++c) {
+            int card;
+            do
+                card = m_arrUnseen[draws.Below(static_cast<unsigned>(unseen))];
+            while (used >> card & 1u);
+            used |= 1ull << card;
+            deal.m_anHands[o][c] = card;
+        }
+        if (kHandSize - KeptCount(UsualPlayKeepMaskOf(deal.m_anHands[o])) != m_setup.m_anDrew[o])
+            return false;
+    }
+    for (size_t i = 0; i < m_nPickedFromList; ++i) {
+        const int o = m_arrSeenOpponents[i];
+        const std::uint32_t packed = m_arrHandsDrawing[m_setup.m_anDrew[o]][picked[i]];
+        for (int c = 0; c < kHandSize; ++c)
+            deal.m_anHands[o][c] = static_cast<int>(packed >> (6 * c) & 63u);
     }
     return true;
 }
@@ -206,8 +227,9 @@ bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTrie
     int* cards = deal.m_anCards;
     const int count = deal.m_nCards;
     int next = 0;
+    CHalfDraws draws(random);
     auto draw = [&]() {
-        const int pick = next + static_cast<int>(random.Below(static_cast<unsigned>(count - next)));
+        const int pick = next + static_cast<int>(draws.Below(static_cast<unsigned>(count - next)));
         const int card = cards[pick];
         cards[pick] = cards[next];
         cards[next++] = card;

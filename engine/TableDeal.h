@@ -3,12 +3,16 @@
 // One trial's deal at the table: the random stream of a block of trials, and
 // the dealer that hands every opponent his five and orders the stub. An
 // opponent seen to draw k gets only hands the usual play draws k cards to;
-// the seen opponents are dealt together and redealt together on any clash,
-// then the others get theirs from what is left, so every deal consistent
-// with what was seen is equally likely.
+// the seen opponents are dealt together and redealt together on any clash
+// (the rarest counts picked from lists of their hands, the later ones dealt
+// from the cards left and kept only when they draw their count), then the
+// others get theirs from what is left, so every deal consistent with what
+// was seen is equally likely. A seen group that fits too rarely is refused
+// by one rule, the dealer's own chance of a fit, on any hand.
 
 #include "TableSetup.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,12 +21,66 @@
 class CTableRandom {
 public:
     CTableRandom(std::uint64_t seed, std::uint64_t stream);
-    std::uint64_t Next();
-    // Uniform in 0..bound - 1 for bound >= 1, without bias.
-    unsigned Below(unsigned bound);
+    // Inline: the simulations draw tens of millions a second.
+    std::uint64_t Next()
+    {
+        const std::uint64_t result = Rotate(m_an[1] * 5, 7) * 9;
+        const std::uint64_t t = m_an[1] << 17;
+        m_an[2] ^= m_an[0];
+        m_an[3] ^= m_an[1];
+        m_an[1] ^= m_an[2];
+        m_an[0] ^= m_an[3];
+        m_an[2] ^= t;
+        m_an[3] = Rotate(m_an[3], 45);
+        return result;
+    }
+    // Uniform in 0..bound - 1 for bound >= 1, without bias: multiply and
+    // shift, rejecting the few low products that would favour some values.
+    unsigned Below(unsigned bound)
+    {
+        std::uint64_t product = (Next() >> 32) * bound;
+        std::uint32_t low = static_cast<std::uint32_t>(product);
+        if (low < bound) {
+            const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
+            while (low < threshold) {
+                product = (Next() >> 32) * bound;
+                low = static_cast<std::uint32_t>(product);
+            }
+        }
+        return static_cast<unsigned>(product >> 32);
+    }
 
 private:
+    static std::uint64_t Rotate(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::uint64_t m_an[4];
+};
+
+// Uniform draws below small bounds from both 32-bit halves of each output
+// of a stream, rejecting the few that would favour some values: two cards
+// dealt for one step of the generator.
+class CHalfDraws {
+public:
+    explicit CHalfDraws(CTableRandom& random) : m_random(random) {}
+    unsigned Below(unsigned bound)
+    {
+        for (;;) {
+            if (m_nLeft == 0) {
+                m_nBits = m_random.Next();
+                m_nLeft = 2;
+            }
+            const std::uint64_t product = (m_nBits & 0xFFFFFFFFu) * bound;
+            m_nBits >>= 32;
+            --m_nLeft;
+            const std::uint32_t low = static_cast<std::uint32_t>(product);
+            if (low >= bound || low >= static_cast<std::uint32_t>(-bound) % bound)
+                return static_cast<unsigned>(product >> 32);
+        }
+    }
+
+private:
+    CTableRandom& m_random;
+    std::uint64_t m_nBits = 0;
+    int m_nLeft = 0;
 };
 
 struct TTableDeal {
@@ -82,6 +140,8 @@ private:
 
     TTableSetup m_setup;
     std::vector<int> m_arrUnseen;
-    std::vector<int> m_arrSeenOpponents;                 // in table order
+    std::vector<int> m_arrSeenOpponents;                 // the rarest seen counts first
+    size_t m_nPickedFromList = 0;                        // the first ones, picked from their lists
     std::vector<std::uint32_t> m_arrHandsDrawing[6];     // five cards of 6 bits each
+    std::vector<std::uint64_t> m_arrCardsDrawing[6];     // the same hands as card sets
 };

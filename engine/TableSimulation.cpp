@@ -3,6 +3,7 @@
 #include "Cards.h"
 #include "HandEvaluator.h"
 #include "PatShowdown.h"
+#include "PatSimulation.h"
 #include "Showdown.h"
 #include "TableDeal.h"
 #include "UsualPlay.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -100,6 +102,37 @@ bool EveryHoldIsCounted(const TTableSetup& setup)
     return setup.m_bFinal && KeepAllIsCounted(setup);
 }
 
+// The hand as it stands against three or more standing pat.
+bool IsPatSimulatedApart(const TTableSetup& setup)
+{
+    return setup.m_bFinal && setup.m_eModel == ETableModel::StandPat && setup.m_nOpponents > 2;
+}
+
+THoldEquity SimulatedKeepAll(const TTableSetup& setup, std::uint64_t& deals)
+{
+    bool unseen[kCardCount];
+    for (int c = 0; c < kCardCount; ++c)
+        unseen[c] = !setup.m_abSeen[c];
+    for (int card : setup.m_anHand)
+        unseen[card] = false;
+    TPatEstimate estimate;
+    THoldEquity equity;
+    equity.m_nKeepMask = kAllKept;
+    deals = 0;
+    if (!SimulatePatShowdown(setup.m_anHand, unseen, setup.m_nOpponents, setup.m_nTrials, setup.m_nSeed, estimate))
+        return equity;
+    deals = estimate.m_nTrials;
+    equity.m_dWin = estimate.m_dWin;
+    equity.m_dTie = estimate.m_dTie;
+    equity.m_dLose = estimate.m_dLose;
+    equity.m_dPotShare = estimate.m_dPotShare;
+    equity.m_dPotShareError = estimate.m_dPotShareError;
+    equity.m_dWinError = estimate.m_dWinError;
+    equity.m_dTieError = estimate.m_dTieError;
+    equity.m_dLoseError = estimate.m_dLoseError;
+    return equity;
+}
+
 THoldEquity CountedKeepAll(const TTableSetup& setup)
 {
     THoldEquity equity;
@@ -135,38 +168,33 @@ THoldEquity CountedKeepAll(const TTableSetup& setup)
     return equity;
 }
 
-// Plays the opponents' draws of one deal when the player took `playerDraw`
-// cards from positions 0..4: the opponents take positions 5 onwards, then
-// the player's unused ones, then the reshuffled discards of those who have
-// drawn already.
-TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed)
+// What every hold's deal shares: the opponents' kept cards, and the draws of
+// those who take only stub positions past the player's (the same whatever
+// the player drew).
+struct TOpponentsStart {
+    int m_anKey[kMaxTableOpponents] = {};
+    unsigned m_anSuits[kMaxTableOpponents] = {};
+    int m_nFirst = 0;     // the first opponent who may need more than those positions
+    int m_nPosition = 0;  // the stub position he starts at
+    TBest m_best;         // the best of those before him
+    int m_anPending[kMaxTableOpponents * kHandSize] = {};
+    int m_nPending = 0;   // their discards, in order
+};
+
+void Improve(TBest& best, unsigned value)
+{
+    if (value > best.m_nValue || best.m_nCount == 0) {
+        best.m_nValue = value;
+        best.m_nCount = 1;
+    } else if (value == best.m_nValue) {
+        ++best.m_nCount;
+    }
+}
+
+TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents)
 {
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
-    const int* stub = deal.Stub();
-    const int stubSize = deal.StubSize();
-    int position = CTableDealer::kPlayerPositions;
-    int unused = playerDraw;
-    int pending[kMaxTableOpponents * kHandSize];
-    int pendingCount = 0;
-    int pool[kMaxTableOpponents * kHandSize];
-    int poolCount = 0, poolNext = 0;
-    CTableRandom reshuffle(reshuffleSeed, 0);
-    auto next = [&]() {
-        if (position < stubSize)
-            return stub[position++];
-        if (unused < CTableDealer::kPlayerPositions && unused < stubSize)
-            return stub[unused++];
-        if (poolNext == poolCount) {
-            std::copy(pending, pending + pendingCount, pool);
-            poolCount = pendingCount;
-            poolNext = 0;
-            pendingCount = 0;
-            for (int i = poolCount - 1; i > 0; --i)
-                std::swap(pool[i], pool[reshuffle.Below(static_cast<unsigned>(i + 1))]);
-        }
-        return pool[poolNext++];
-    };
-    TBest best;
+    TOpponentsStart start;
     for (int o = 0; o < opponents; ++o) {
         const int* hand = deal.m_anHands[o];
         const unsigned keep = deal.m_anKeep[o];
@@ -177,6 +205,72 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
                 key += CHandEvaluator::RankCode(hand[i]);
                 suits &= CHandEvaluator::SuitBit(hand[i]);
             }
+        start.m_anKey[o] = key;
+        start.m_anSuits[o] = suits;
+    }
+    const int* stub = deal.Stub();
+    const int stubSize = deal.StubSize();
+    int position = CTableDealer::kPlayerPositions;
+    int o = 0;
+    for (; o < opponents && position + deal.m_anDraw[o] <= stubSize; ++o) {
+        int key = start.m_anKey[o];
+        unsigned suits = start.m_anSuits[o];
+        for (int i = 0; i < deal.m_anDraw[o]; ++i, ++position) {
+            key += CHandEvaluator::RankCode(stub[position]);
+            suits &= CHandEvaluator::SuitBit(stub[position]);
+        }
+        for (int i = 0; i < kHandSize; ++i)
+            if (!(deal.m_anKeep[o] >> i & 1u))
+                start.m_anPending[start.m_nPending++] = deal.m_anHands[o][i];
+        Improve(start.m_best, evaluator.Value(key, suits));
+    }
+    start.m_nFirst = o;
+    start.m_nPosition = position;
+    return start;
+}
+
+// Plays the remaining opponents' draws of one deal when the player took
+// `playerDraw` cards from positions 0..4: the opponents take positions 5
+// onwards, then the player's unused ones, then the reshuffled discards of
+// those who have drawn already.
+TBest FinishOpponents(const TTableDeal& deal, int opponents, const TOpponentsStart& start, int playerDraw,
+                      std::uint64_t reshuffleSeed)
+{
+    const CHandEvaluator& evaluator = CHandEvaluator::Instance();
+    const int* stub = deal.Stub();
+    const int stubSize = deal.StubSize();
+    int position = start.m_nPosition;
+    int unused = playerDraw;
+    int pending[kMaxTableOpponents * kHandSize];
+    int pendingCount = start.m_nPending;
+    std::copy(start.m_anPending, start.m_anPending + pendingCount, pending);
+    int pool[kMaxTableOpponents * kHandSize];
+    int poolCount = 0, poolNext = 0;
+    // Seeded only when the discards come back: most deals never get there.
+    std::optional<CTableRandom> reshuffle;
+    auto next = [&]() {
+        if (position < stubSize)
+            return stub[position++];
+        if (unused < CTableDealer::kPlayerPositions && unused < stubSize)
+            return stub[unused++];
+        if (poolNext == poolCount) {
+            std::copy(pending, pending + pendingCount, pool);
+            poolCount = pendingCount;
+            poolNext = 0;
+            pendingCount = 0;
+            if (!reshuffle)
+                reshuffle.emplace(reshuffleSeed, 0);
+            for (int i = poolCount - 1; i > 0; --i)
+                std::swap(pool[i], pool[reshuffle->Below(static_cast<unsigned>(i + 1))]);
+        }
+        return pool[poolNext++];
+    };
+    TBest best = start.m_best;
+    for (int o = start.m_nFirst; o < opponents; ++o) {
+        const int* hand = deal.m_anHands[o];
+        const unsigned keep = deal.m_anKeep[o];
+        int key = start.m_anKey[o];
+        unsigned suits = start.m_anSuits[o];
         for (int i = 0; i < deal.m_anDraw[o]; ++i) {
             const int card = next();
             key += CHandEvaluator::RankCode(card);
@@ -186,29 +280,32 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
         for (int i = 0; i < kHandSize; ++i)
             if (!(keep >> i & 1u))
                 pending[pendingCount++] = hand[i];
-        const unsigned value = evaluator.Value(key, suits);
-        if (value > best.m_nValue || best.m_nCount == 0) {
-            best.m_nValue = value;
-            best.m_nCount = 1;
-        } else if (value == best.m_nValue) {
-            ++best.m_nCount;
-        }
+        Improve(best, evaluator.Value(key, suits));
     }
     return best;
 }
 
-void Score(TTally& tally, unsigned player, const TBest& best)
+// A hold's outcome in one deal: 0 lost, 1 won, 1 + j tied with j opponents.
+constexpr size_t kOutcomes = kMaxTableOpponents + 2;
+
+size_t Outcome(unsigned player, const TBest& best)
 {
-    std::uint64_t share = 0;
-    if (player > best.m_nValue) {
-        ++tally.m_nWins;
-        share = kWhole;
-    } else if (player == best.m_nValue) {
-        ++tally.m_nTies;
-        share = kShareOfTie[best.m_nCount];
+    // Without branches: whether a hold wins, ties or loses a deal is a coin
+    // toss to the processor's predictor.
+    const size_t wins = player > best.m_nValue, ties = player == best.m_nValue;
+    return wins + ties * (1 + static_cast<size_t>(best.m_nCount));
+}
+
+void AddOutcomes(TTally& tally, const std::uint32_t* outcomes)
+{
+    tally.m_nWins += outcomes[1];
+    tally.m_nShare += outcomes[1] * kWhole;
+    tally.m_nShareSq += outcomes[1] * kWhole * kWhole;
+    for (size_t j = 1; j <= kMaxTableOpponents; ++j) {
+        tally.m_nTies += outcomes[1 + j];
+        tally.m_nShare += outcomes[1 + j] * kShareOfTie[j];
+        tally.m_nShareSq += outcomes[1 + j] * kShareOfTie[j] * kShareOfTie[j];
     }
-    tally.m_nShare += share;
-    tally.m_nShareSq += share * share;
 }
 
 // Per pair of holds, the sum over batches of the squared difference of
@@ -248,6 +345,9 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
     std::vector<std::uint64_t> batchStart(plans.size(), 0);
     std::vector<std::uint64_t> batchSums(plans.size(), 0);
     std::uint64_t batchDeals = 0;
+    // Each deal only counts its outcome for each hold; the sums follow at
+    // the end of a batch.
+    std::vector<std::uint32_t> outcomes(plans.size() * kOutcomes, 0);
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     CTableRandom random(setup.m_nSeed, block);
     TTableDeal deal;
@@ -267,27 +367,27 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
             prefixSuits[i + 1] = prefixSuits[i] & CHandEvaluator::SuitBit(stub[i]);
         }
         TBest bestByDraw[kHandSize + 1];
-        int opponentDraws = 0;
-        for (int o = 0; o < opponents; ++o)
-            opponentDraws += deal.m_anDraw[o];
-        if (CTableDealer::kPlayerPositions + opponentDraws <= deal.StubSize()) {
+        const TOpponentsStart start = StartOpponents(deal, opponents);
+        if (start.m_nFirst == opponents) {
             // The opponents never reach the player's positions: one set of
             // final hands serves every hold.
-            const TBest best = OpponentsAfterDraw(deal, opponents, CTableDealer::kPlayerPositions, 0);
-            std::fill(bestByDraw, bestByDraw + kHandSize + 1, best);
+            std::fill(bestByDraw, bestByDraw + kHandSize + 1, start.m_best);
         } else {
             const std::uint64_t reshuffleSeed = random.Next();
             for (int d = 0; d <= kHandSize; ++d)
                 if (drawSeen[d])
-                    bestByDraw[d] = OpponentsAfterDraw(deal, opponents, d, reshuffleSeed);
+                    bestByDraw[d] = FinishOpponents(deal, opponents, start, d, reshuffleSeed);
         }
         for (size_t h = 0; h < plans.size(); ++h) {
             const THoldPlan& plan = plans[h];
             const unsigned player = evaluator.Value(plan.m_nKey + prefixKey[plan.m_nDraw],
                                                     plan.m_nSuits & prefixSuits[plan.m_nDraw]);
-            Score(tallies[h], player, bestByDraw[plan.m_nDraw]);
+            ++outcomes[h * kOutcomes + Outcome(player, bestByDraw[plan.m_nDraw])];
         }
         if (++batchDeals == kBatchTrials || t + 1 == trials) {
+            for (size_t h = 0; h < plans.size(); ++h)
+                AddOutcomes(tallies[h], &outcomes[h * kOutcomes]);
+            std::fill(outcomes.begin(), outcomes.end(), 0u);
             for (size_t h = 0; h < plans.size(); ++h) {
                 batchSums[h] = tallies[h].m_nShare - batchStart[h];
                 batchStart[h] = tallies[h].m_nShare;
@@ -401,9 +501,12 @@ void CTableSimulation::TState::Prepare()
 void CTableSimulation::TState::Work(bool countFirst)
 {
     if (countFirst) {
-        const THoldEquity counted = CountedKeepAll(m_setup);
+        std::uint64_t deals = 0;
+        const THoldEquity counted =
+            IsPatSimulatedApart(m_setup) ? SimulatedKeepAll(m_setup, deals) : CountedKeepAll(m_setup);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_counted = counted;
+        m_nPlayed += deals;  // other threads may be playing the other holds
         m_bCounted = true;
     }
     if (m_nBlocks > 0) {
@@ -447,8 +550,8 @@ CTableSimulation::CTableSimulation(const TTableSetup& setup) : m_pState(std::mak
         return;
     state.m_arrPlans = HoldPlans(setup);
     state.m_arrTotals.resize(state.m_arrPlans.size());
-    state.m_bCountPending = KeepAllIsCounted(setup);
-    if (!EveryHoldIsCounted(setup))
+    state.m_bCountPending = KeepAllIsCounted(setup) || IsPatSimulatedApart(setup);
+    if (!EveryHoldIsCounted(setup) && !IsPatSimulatedApart(setup))
         state.m_nBlocks = (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
     unsigned threads = setup.m_nThreads != 0 ? setup.m_nThreads : std::thread::hardware_concurrency();
     threads = std::max(1u, threads);
@@ -584,7 +687,7 @@ void SortByPotShare(std::vector<THoldEquity>& holds)
 
 std::uint64_t TableBlockCount(const TTableSetup& setup)
 {
-    if (CheckTableSetup(setup) != ETableError::None || EveryHoldIsCounted(setup))
+    if (CheckTableSetup(setup) != ETableError::None || EveryHoldIsCounted(setup) || IsPatSimulatedApart(setup))
         return 0;
     return (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
 }
@@ -631,6 +734,12 @@ TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, 
     if (firstBlock == 0 && KeepAllIsCounted(setup)) {
         tally.m_bCounted = true;
         tally.m_counted = CountedKeepAll(setup);
+    } else if (firstBlock == 0 && IsPatSimulatedApart(setup)) {
+        // Played apart, whole, by whoever plays from block 0.
+        std::uint64_t deals = 0;
+        tally.m_bCounted = true;
+        tally.m_counted = SimulatedKeepAll(setup, deals);
+        tally.m_nTrials += deals;
     }
     for (const TTally& total : totals)
         tally.m_arrHolds.push_back({total.m_nWins, total.m_nTies, total.m_nShare, total.m_nShareSq});
@@ -670,7 +779,7 @@ TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTal
             counted = &tally.m_counted;
     }
     result.m_bDone = (TableBlockCount(setup) == 0 || result.m_nTrials == setup.m_nTrials) &&
-                     (!KeepAllIsCounted(setup) || counted != nullptr);
+                     (!(KeepAllIsCounted(setup) || IsPatSimulatedApart(setup)) || counted != nullptr);
     if (plans.size() > 1) {
         result.m_arrPairSquares = pairs.m_arrSquares;
         result.m_nBatchSquares = pairs.m_nBatchSquares;

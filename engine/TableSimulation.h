@@ -16,7 +16,10 @@
 // blocks, each with its own random stream drawn from the seed, and are summed
 // in whole units, so a seed gives the same figures on any number of threads.
 // Where the figure can be counted cheaply (stand pat against one or two
-// opponents, the hand as it stands) it is counted, and marked exact.
+// opponents, the hand as it stands) it is counted, and marked exact. The
+// hand as it stands against three or more standing pat is simulated apart,
+// on one thread, with control variates (PatSimulation.h): it reports the
+// deals it needed for the interval of m_nTrials plain deals.
 
 #include "TableSetup.h"
 
@@ -44,6 +47,9 @@ struct THoldEquity {
     double m_dLose = 0;         // at least one above
     double m_dPotShare = 0;     // a j-way tie with the player pays 1 / (j + 1)
     double m_dPotShareError = 0;  // 95% half-width of the pot share; 0 when exact
+    // 95% half-widths of win, tie and lose when the run narrowed them below
+    // the binomial interval of its deals (control variates); 0 otherwise.
+    double m_dWinError = 0, m_dTieError = 0, m_dLoseError = 0;
     bool m_bExact = false;
 };
 

@@ -228,23 +228,26 @@ TEST(TableSetupCheck, SeenCountsThatCannotBeDealtTogetherStopTheRun)
     EXPECT_TRUE(result.m_arrHolds.empty());
 }
 
-TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneThreadAndOnTwo)
+TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneTwoAndFourThreads)
 {
     TTableSetup setup = TableOf("Jc Jd 4h 4s Ac", 5, {kDrawUnseen, 3, kDrawUnseen, 1});
     setup.m_nTrials = Sanitized() ? 9000 : 50000;  // several blocks, the last one short
     setup.m_nSeed = 99;
     setup.m_nThreads = 1;
     const TTableResult one = SimulateTable(setup);
-    setup.m_nThreads = 2;
-    const TTableResult two = SimulateTable(setup);
     ASSERT_EQ(one.m_arrHolds.size(), 32u);
-    ASSERT_EQ(two.m_arrHolds.size(), 32u);
-    EXPECT_EQ(one.m_nTrials, two.m_nTrials);
-    for (size_t h = 0; h < 32; ++h) {
-        EXPECT_EQ(one.m_arrHolds[h].m_dWin, two.m_arrHolds[h].m_dWin) << h;
-        EXPECT_EQ(one.m_arrHolds[h].m_dTie, two.m_arrHolds[h].m_dTie) << h;
-        EXPECT_EQ(one.m_arrHolds[h].m_dPotShare, two.m_arrHolds[h].m_dPotShare) << h;
-        EXPECT_EQ(one.m_arrHolds[h].m_dPotShareError, two.m_arrHolds[h].m_dPotShareError) << h;
+    for (unsigned threads : {2u, 4u}) {
+        setup.m_nThreads = threads;
+        const TTableResult many = SimulateTable(setup);
+        ASSERT_EQ(many.m_arrHolds.size(), 32u);
+        EXPECT_EQ(one.m_nTrials, many.m_nTrials);
+        EXPECT_EQ(one.m_arrPairSquares, many.m_arrPairSquares) << threads;
+        for (size_t h = 0; h < 32; ++h) {
+            EXPECT_EQ(one.m_arrHolds[h].m_dWin, many.m_arrHolds[h].m_dWin) << threads << " " << h;
+            EXPECT_EQ(one.m_arrHolds[h].m_dTie, many.m_arrHolds[h].m_dTie) << threads << " " << h;
+            EXPECT_EQ(one.m_arrHolds[h].m_dPotShare, many.m_arrHolds[h].m_dPotShare) << threads << " " << h;
+            EXPECT_EQ(one.m_arrHolds[h].m_dPotShareError, many.m_arrHolds[h].m_dPotShareError) << threads << " " << h;
+        }
     }
     setup.m_nSeed = 100;
     EXPECT_NE(SimulateTable(setup).m_arrHolds[3].m_dPotShare, one.m_arrHolds[3].m_dPotShare);
@@ -299,6 +302,17 @@ TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
     ASSERT_EQ(whole.m_arrHolds.size(), 1u);
     EXPECT_TRUE(whole.m_bDone);
     EXPECT_EQ(whole.m_arrHolds[0].m_dPotShare, SimulateTable(counted).m_arrHolds[0].m_dPotShare);
+    // Against three the hand as it stands is simulated apart, whole, with
+    // the run's deals.
+    counted.m_nOpponents = 3;
+    EXPECT_EQ(TableBlockCount(counted), 0u);
+    const TTableResult apart = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
+    const TTableResult run = SimulateTable(counted);
+    ASSERT_EQ(apart.m_arrHolds.size(), 1u);
+    EXPECT_TRUE(apart.m_bDone);
+    EXPECT_EQ(apart.m_nTrials, run.m_nTrials);
+    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShare, run.m_arrHolds[0].m_dPotShare);
+    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShareError, run.m_arrHolds[0].m_dPotShareError);
 }
 
 // The range that starts the run refuses seen draws the deck cannot give
