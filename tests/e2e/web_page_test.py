@@ -107,6 +107,11 @@ for (const el of document.querySelectorAll('button, a, summary, input, select'))
 return small;
 """
 
+DECK_SHOWN = """
+return Array.from(document.querySelectorAll('#deck img'), (img) => img.complete && img.naturalWidth > 0)
+    .filter(Boolean).length === 52;
+"""
+
 # What the first screen after OK shows, without a scroll.
 ABOVE_THE_FOLD = """
 window.scrollTo(0, 0);
@@ -383,8 +388,9 @@ class Player:
         check(not small, "%s: tap targets under 44 px: %s" % (step, small))
         self.accessible(step)
 
-    def accessible(self, step):
-        self.settle()
+    def accessible(self, step, game=True):
+        if game:
+            self.settle()
         if not self.driver.execute_script("return typeof axe === 'object'"):
             with open(AXE, encoding="utf-8") as file:
                 self.driver.execute_script(file.read())
@@ -416,6 +422,7 @@ def game_by_taps(player, url):
     load(player.driver, url)
     page = player.page()
     check(page["stage"] == PICK_INITIAL and page["pickerShown"] and not page["resultsShown"], "starts picking")
+    check(player.driver.execute_script(DECK_SHOWN), "ready only once every card's picture is in")
     player.fits_phone("phone, picking")
     player.shoot("phone-1-picking")
 
@@ -772,6 +779,20 @@ def offline(player, site):
     check(player.page()["picked"] == [0], "offline: the game answers (the Ace of clubs is card 0)")
     player.keys("Kd7h4s2c", Keys.ENTER)
     check(player.page()["equity"], "offline: the workers load from the cache and play")
+    # The page's own help, sized for a phone, and the installable icons come from the cache too.
+    load(driver, site.url + "help.html", ready=False)
+    check(driver.execute_script("return document.querySelector('meta[name=viewport]') !== null && "
+                                "document.getElementById('stage7') !== null"), "offline: the page's own help")
+    player.accessible("help page", game=False)
+    manifest = json.loads(driver.execute_script(
+        "return fetch('manifest.webmanifest').then((r) => r.text())"))
+    for icon in manifest["icons"]:
+        size = driver.execute_async_script(
+            "const done = arguments[1]; const img = new Image(); img.onload = () => done(img.naturalWidth + 'x' +"
+            " img.naturalHeight); img.onerror = () => done('missing'); img.src = arguments[0];", icon["src"])
+        check(size == icon["sizes"], "offline: icon %s is %s" % (icon["src"], size))
+    check({"192x192", "512x512"} <= {i["sizes"] for i in manifest["icons"] if "maskable" in i.get("purpose", "")}
+          and manifest["theme_color"], "installable: maskable 192 and 512 px icons and a theme colour")
 
 
 def main():
