@@ -117,6 +117,9 @@ function applyTexts() {
   });
   $("tableNote").textContent = texts.tableNote;
   $("suggestionsHeading").textContent = texts.classicHeading;
+  // The two tables' part is headed by both their captions.
+  $("tablesHeading").textContent = [texts.oneOpponentHeading, texts.atLeastOneHeading]
+    .map((caption) => caption.replace(/:$/, "")).join(" \u00b7 ");
   $("decisionMark").textContent = texts.markDiscards;
   $("holdsHeading").textContent = texts.holdsTitle;
   fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
@@ -436,6 +439,7 @@ function showResults(stage) {
   fillRows($("oneOpponentTable"), result.oneOpponent);
   fillRows($("atLeastOneTable"), result.atLeastOne);
   $("suggestions").hidden = result.final;
+  $("classicPart").hidden = result.final;
   $("advice").textContent = result.advice;
   $("showdownHands").textContent = result.showdownHands;
   $("holds").hidden = !game.canMark();
@@ -896,6 +900,15 @@ function wire() {
   });
   $("newButton").disabled = false;
   $("shareButton").addEventListener("click", shareLink);
+  // A link pasted into the address bar of the open page opens its game too.
+  window.addEventListener("hashchange", () => {
+    if (location.hash === "#" + gameLink().toString())
+      return;
+    game.delete();
+    game = new Module.Game();
+    restoreLink();
+    render();
+  });
   $("shareButton").disabled = false;
   wireColumns();
   openParts();

@@ -533,6 +533,16 @@ def seen_draws(player, url, hand, discards, drawn):
 def shared_links(player, url):
     """The address reopens the game as it was; a bad or outdated one opens an empty game with a message."""
     before = player.page()
+    # Without a share sheet the link is copied, or shown to be copied by hand.
+    player.tap("#shareButton")
+    status = ""
+    for _ in range(40):
+        status = player.page()["linkStatus"]
+        if status:
+            break
+        time.sleep(0.05)
+    check(status, "Share says what it did with the link (share sheet: %s)" %
+          player.driver.execute_script("return typeof navigator.share"))
     load(player.driver, "about:blank", ready=False)
     load(player.driver, url + before["link"])
     after = player.page()
@@ -547,6 +557,10 @@ def shared_links(player, url):
         load(player.driver, url + link)
         page = player.page()
         check(page["stage"] == stage and not page["linkStatus"], "%s opens stage %d: %s" % (link, stage, page))
+    # A link put in the address bar of the open page opens its game as well.
+    player.driver.execute_script("location.hash = arguments[0]", "#v=1&o=5&p=Ac.Kd")
+    page = player.page()
+    check(page["opponents"] == 5 and sorted(page["picked"]) == [0, card_index("Kd")], "a new address, a new game")
     for link in ("#v=1&h=Kh.Kh.7s.4c.2h", "#v=1&o=9", "#v=1&h=Zz", "#v=0&h=Kh.Kd.7s.4c.2h"):
         load(player.driver, "about:blank", ready=False)
         load(player.driver, url + link)
