@@ -370,6 +370,7 @@ function showHand(stage) {
     button.setAttribute("aria-label", Module.cardName(card));
     button.dataset.card = String(card);
     button.dataset.text = card >= 0 ? Module.cardText(card) : "";
+    button.dataset.suit = card >= 0 ? String(Math.floor(card / kRanks)) : "";
     button.setAttribute("aria-disabled", String(!canMark));
     if (canMark)
       button.setAttribute("aria-pressed", String(game.isMarked(place)));

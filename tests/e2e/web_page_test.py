@@ -112,6 +112,12 @@ return Array.from(document.querySelectorAll('#deck img'), (img) => img.complete 
     .filter(Boolean).length === 52;
 """
 
+# The filter on an unpicked card's picture of each suit (clubs, diamonds, hearts, spades).
+FOUR_COLOURS = """
+return [1, 14, 28, 41].map((card) => getComputedStyle(document.querySelector(
+    '#deck .card[data-card="' + card + '"] img')).filter);
+"""
+
 # What the first screen after OK shows, without a scroll.
 ABOVE_THE_FOLD = """
 window.scrollTo(0, 0);
@@ -438,6 +444,12 @@ def game_by_taps(player, url):
     player.tap(deck(dealt[0]))
     player.tap(deck(dealt[0]))
     player.shoot("phone-2-five-picked")
+    player.tap("#fourColours")
+    filters = player.driver.execute_script(FOUR_COLOURS)
+    check(filters[0] != filters[1] and filters[0] != "none" and filters[2:] == ["none", "none"],
+          "the four-colour deck recolours clubs and diamonds only: %s" % filters)
+    player.shoot("phone-2b-four-colours")
+    player.tap("#fourColours")
     player.tap("#okButton")
     page = player.page()
     check(page["stage"] == INITIAL and not page["pickerShown"] and page["resultsShown"], "OK shows the results")
