@@ -492,6 +492,7 @@ def game_by_taps(player, url):
     check(set(dealt) <= set(page["unoffered"]), "the dealt cards are not offered again")
     player.fits_phone("phone, replacements")
     player.shoot("phone-3c-replacements")
+    player.shoot_page("phone-3c-replacements-whole-page")
     # Kc 9h 9d 5s: replacements fill the emptied places in card-index order.
     draws = [12, 34, 21, 43][:len(discards)]
     for card in draws:
@@ -625,6 +626,7 @@ def game_by_keys(player, url):
     page = player.page()
     check([p["pressed"] for p in page["places"]][:2] == ["true", "true"] and page["stage"] == MARKED,
           "digits mark places")
+    player.shoot("desktop-2a-marked")
     # The draw analysis sorts by a column's figures: Improve, best first.
     improve = 3 + len(answer["holds"][0]["probabilities"])
     player.tab_to("#holdsTable thead th:nth-child(%d) button" % (improve + 1))
