@@ -194,6 +194,7 @@ TEST(DocumentedExamples, RunWithTheStatusTheDocsGive)
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), example.m_nStatus) << ReadFile(err);
     }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
