@@ -52,7 +52,13 @@ public:
             return true;
         unsigned cls = 0, draws = 0;
         Classify(hand, cls, draws);
-        return (m_nClasses >> cls & 1u) != 0 || (m_nDraws & draws) != 0;
+        return Takes(cls, draws);
+    }
+    // The same from the hand's class and draw flags (Classify), for a caller
+    // that tests one hand against several ranges.
+    bool Takes(unsigned cls, unsigned draws) const
+    {
+        return m_bAny || (m_nClasses >> cls & 1u) != 0 || (m_nDraws & draws) != 0;
     }
 
     // Class of five distinct cards: 0 no pair (neither straight nor flush),

@@ -102,62 +102,142 @@ void CTableDealer::ForEachUnseenHand(const std::vector<int>& unseen, TVisit visi
     for (int e = d + 1; e < n; ++e) {
         hand[0] = unseen[a]; hand[1] = unseen[b]; hand[2] = unseen[c];
         hand[3] = unseen[d]; hand[4] = unseen[e];
-        if (!visit(hand, kHandSize - __builtin_popcount(UsualPlayKeepMaskOf(hand))))
+        if (!visit(static_cast<const int*>(hand)))
             return;
     }
 }
 
-bool CTableDealer::EverySeenCountHasAHand(const TTableSetup& setup)
-{
-    bool asked[kHandSize + 1] = {};
-    int missing = 0;
-    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o) {
-        const int drew = setup.m_anDrew[o];
-        if (drew >= 0 && drew <= kHandSize && !asked[drew]) {
-            asked[drew] = true;
-            ++missing;
-        }
+namespace {
+
+// What an opponent's hand must meet: his range, and the count he was seen to
+// draw (kDrawUnseen when not seen).
+struct TCondition {
+    const CHandRange* m_pRange;
+    int m_nDrew;
+
+    bool Conditions() const { return !m_pRange->IsAny() || m_nDrew != kDrawUnseen; }
+    bool operator==(const TCondition& other) const
+    {
+        return *m_pRange == *other.m_pRange && m_nDrew == other.m_nDrew;
     }
-    ForEachUnseenHand(UnseenOf(setup), [&](const int*, int draw) {
-        if (asked[draw]) {
-            asked[draw] = false;
-            --missing;
+};
+
+TCondition ConditionOf(const TTableSetup& setup, int o)
+{
+    const int drew = setup.m_anDrew[o];
+    return {&setup.m_aRanges[o], drew >= 0 && drew <= kHandSize ? drew : kDrawUnseen};
+}
+
+// Reads one hand for several conditions: its class and its usual-play draw,
+// each worked out once and only when some condition asks.
+class CHandReading {
+public:
+    CHandReading(const int* hand, bool ranges, bool draws)
+    {
+        if (ranges)
+            CHandRange::Classify(hand, m_nClass, m_nDraws);
+        if (draws)
+            m_nDraw = kHandSize - __builtin_popcount(UsualPlayKeepMaskOf(hand));
+    }
+    bool Meets(const TCondition& condition) const
+    {
+        return condition.m_pRange->Takes(m_nClass, m_nDraws) &&
+               (condition.m_nDrew == kDrawUnseen || condition.m_nDrew == m_nDraw);
+    }
+    bool InRange(const TCondition& condition) const { return condition.m_pRange->Takes(m_nClass, m_nDraws); }
+
+private:
+    unsigned m_nClass = 0, m_nDraws = 0;
+    int m_nDraw = -1;
+};
+
+} // namespace
+
+TUndealable CTableDealer::FirstUndealable(const TTableSetup& setup)
+{
+    const int opponents = std::min(std::max(setup.m_nOpponents, 0), kMaxTableOpponents);
+    bool met[kMaxTableOpponents] = {}, inRange[kMaxTableOpponents] = {};
+    bool ranges = false, draws = false;
+    int missing = 0;
+    for (int o = 0; o < opponents; ++o) {
+        const TCondition condition = ConditionOf(setup, o);
+        met[o] = inRange[o] = !condition.Conditions();
+        missing += !met[o];
+        ranges = ranges || !condition.m_pRange->IsAny();
+        draws = draws || condition.m_nDrew != kDrawUnseen;
+    }
+    if (missing > 0)
+        ForEachUnseenHand(UnseenOf(setup), [&](const int* hand) {
+            const CHandReading reading(hand, ranges, draws);
+            for (int o = 0; o < opponents; ++o)
+                if (!met[o]) {
+                    const TCondition condition = ConditionOf(setup, o);
+                    inRange[o] = inRange[o] || reading.InRange(condition);
+                    if (reading.Meets(condition)) {
+                        met[o] = true;
+                        --missing;
+                    }
+                }
+            return missing > 0;
+        });
+    TUndealable undealable;
+    for (int o = 0; o < opponents && undealable.m_nOpponent < 0; ++o)
+        if (!met[o]) {
+            undealable.m_nOpponent = o;
+            undealable.m_eWhy = setup.m_aRanges[o].IsAny() ? EUndealable::NoHandDraws
+                                : inRange[o]              ? EUndealable::RangeNeverDraws
+                                                          : EUndealable::EmptyRange;
         }
-        return missing > 0;
-    });
-    return missing == 0;
+    return undealable;
 }
 
 CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnseen(UnseenOf(setup))
 {
-    bool asked[kHandSize + 1] = {};
-    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o)
-        if (setup.m_anDrew[o] >= 0 && setup.m_anDrew[o] <= kHandSize) {
-            m_arrSeenOpponents.push_back(o);
-            asked[setup.m_anDrew[o]] = true;
-        }
-    if (m_arrSeenOpponents.empty())
+    std::vector<TCondition> conditions;
+    bool ranges = false, draws = false;
+    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o) {
+        const TCondition condition = ConditionOf(m_setup, o);
+        if (!condition.Conditions())
+            continue;
+        m_arrConditioned.push_back(o);
+        ranges = ranges || !condition.m_pRange->IsAny();
+        draws = draws || condition.m_nDrew != kDrawUnseen;
+        const auto same = std::find(conditions.begin(), conditions.end(), condition);
+        m_anList[o] = static_cast<int>(same - conditions.begin());
+        if (same == conditions.end())
+            conditions.push_back(condition);
+    }
+    m_arrLists.resize(conditions.size());
+    if (conditions.empty())
         return;
-    ForEachUnseenHand(m_arrUnseen, [&](const int* hand, int draw) {
-        if (asked[draw])
-            m_arrHandsDrawing[draw].push_back(Pack(hand));
+    ForEachUnseenHand(m_arrUnseen, [&](const int* hand) {
+        const CHandReading reading(hand, ranges, draws);
+        for (size_t i = 0; i < conditions.size(); ++i)
+            if (reading.Meets(conditions[i]))
+                m_arrLists[i].push_back(Pack(hand));
         return true;
     });
 }
 
-bool CTableDealer::HasHandsForEverySeenCount() const
+bool CTableDealer::HasHandsForEveryCondition() const
 {
-    for (int o : m_arrSeenOpponents)
-        if (m_arrHandsDrawing[m_setup.m_anDrew[o]].empty())
+    for (int o : m_arrConditioned)
+        if (m_arrLists[static_cast<size_t>(m_anList[o])].empty())
             return false;
     return true;
 }
 
-bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const
+std::size_t CTableDealer::HandsFor(int o) const
+{
+    return o >= 0 && o < kMaxTableOpponents && m_anList[o] >= 0 ? m_arrLists[static_cast<size_t>(m_anList[o])].size()
+                                                                 : 0;
+}
+
+bool CTableDealer::DealConditioned(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const
 {
     used = 0;
-    for (int o : m_arrSeenOpponents) {
-        const std::vector<std::uint32_t>& hands = m_arrHandsDrawing[m_setup.m_anDrew[o]];
+    for (int o : m_arrConditioned) {
+        const std::vector<std::uint32_t>& hands = m_arrLists[static_cast<size_t>(m_anList[o])];
         const std::uint32_t packed = hands[random.Below(static_cast<unsigned>(hands.size()))];
         std::uint64_t cards = 0;
         for (int i = 0; i < kHandSize; ++i) {
@@ -175,22 +255,22 @@ bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_
 
 double CTableDealer::JointChance(CTableRandom& random, unsigned tries) const
 {
-    if (m_arrSeenOpponents.size() < 2 || tries == 0)
+    if (m_arrConditioned.size() < 2 || tries == 0)
         return 1;
     TTableDeal deal;
     std::uint64_t used = 0;
     unsigned fits = 0;
     for (unsigned t = 0; t < tries; ++t)
-        fits += DealSeen(random, deal, used);
+        fits += DealConditioned(random, deal, used);
     return static_cast<double>(fits) / tries;
 }
 
 bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const
 {
-    if (!m_arrSeenOpponents.empty()) {
+    if (!m_arrConditioned.empty()) {
         std::uint64_t used = 0;
         unsigned tries = 0;
-        while (!DealSeen(random, deal, used))
+        while (!DealConditioned(random, deal, used))
             if (++tries >= maxTries)
                 return false;
         deal.m_nCards = 0;
@@ -216,7 +296,7 @@ bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTrie
     const bool usual = m_setup.m_eModel == ETableModel::UsualPlay;
     int opponentDraws = 0;
     for (int o = 0; o < m_setup.m_nOpponents; ++o) {
-        if (m_setup.m_anDrew[o] == kDrawUnseen)
+        if (m_anList[o] < 0)
             for (int i = 0; i < kHandSize; ++i)
                 deal.m_anHands[o][i] = draw();
         if (usual) {

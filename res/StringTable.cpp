@@ -224,6 +224,7 @@ const TEntry kEntries[] = {
     {385, "Fold: the expected gain of calling is %s."},
     {386, "Too close to call: the expected gain of calling is %s."},
     {387, "This assumes no more betting: nothing is raised or paid after your call."},
+    {388, "opponent %d holding %s"},
     {32772, "Change number of &opponents\tCtrl+O"},
     {32776, "Quintara &Overview"},
     {32777, "&Exact draw analysis...\tCtrl+E"},
