@@ -119,7 +119,7 @@ TEST_P(EquityJson, IsTheTablesRunBestFirst)
     EXPECT_EQ(keys.back(), "equity");
     EXPECT_EQ(keys[keys.size() - 2], "showdown");
     const TJson& equity = Member(json, "equity");
-    EXPECT_EQ(Keys(equity), (std::vector<std::string>{"model", "opponents", "drew", "trials", "seed", "holds"}));
+    EXPECT_EQ(Keys(equity), (std::vector<std::string>{"model", "opponents", "drew", "ranges", "trials", "seed", "holds"}));
     EXPECT_EQ(Member(equity, "model").m_strValue, c.m_pModel);
     EXPECT_EQ(Number(equity, "opponents"), Number(json, "opponents"));
     std::vector<int> drew;
