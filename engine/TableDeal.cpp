@@ -128,16 +128,31 @@ TCondition ConditionOf(const TTableSetup& setup, int o)
     return {&setup.m_aRanges[o], drew >= 0 && drew <= kHandSize ? drew : kDrawUnseen};
 }
 
-// Reads one hand for several conditions: its class and its usual-play draw,
-// each worked out once and only when some condition asks.
+// Cards the usual play draws to a hand of range class `cls` with draw flags
+// `draws` (CHandRange::Classify): its rules read off the class, so that the
+// dealer's sift over every unseen hand pays for one reading, not two.
+int UsualDrawOfClass(const int* hand, unsigned cls, unsigned draws)
+{
+    static const int kDrawByClass[] = {5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 2, 0, 0, 0, 0, 0};
+    if (cls != 0)
+        return kDrawByClass[cls];
+    if (draws != 0)
+        return 1;  // four of a suit, or four open at both ends
+    for (int i = 0; i < kHandSize; ++i)
+        if (CardRank(hand[i]) == 0 || CardRank(hand[i]) == 12)
+            return 4;  // an Ace or a King kept
+    return 5;
+}
+
+// Reads one hand for several conditions: its class, and its usual-play draw
+// when some condition asks.
 class CHandReading {
 public:
-    CHandReading(const int* hand, bool ranges, bool draws)
+    CHandReading(const int* hand, bool draws)
     {
-        if (ranges)
-            CHandRange::Classify(hand, m_nClass, m_nDraws);
+        CHandRange::Classify(hand, m_nClass, m_nDraws);
         if (draws)
-            m_nDraw = kHandSize - __builtin_popcount(UsualPlayKeepMaskOf(hand));
+            m_nDraw = UsualDrawOfClass(hand, m_nClass, m_nDraws);
     }
     bool Meets(const TCondition& condition) const
     {
@@ -157,18 +172,17 @@ TUndealable CTableDealer::FirstUndealable(const TTableSetup& setup)
 {
     const int opponents = std::min(std::max(setup.m_nOpponents, 0), kMaxTableOpponents);
     bool met[kMaxTableOpponents] = {}, inRange[kMaxTableOpponents] = {};
-    bool ranges = false, draws = false;
+    bool draws = false;
     int missing = 0;
     for (int o = 0; o < opponents; ++o) {
         const TCondition condition = ConditionOf(setup, o);
         met[o] = inRange[o] = !condition.Conditions();
         missing += !met[o];
-        ranges = ranges || !condition.m_pRange->IsAny();
         draws = draws || condition.m_nDrew != kDrawUnseen;
     }
     if (missing > 0)
         ForEachUnseenHand(UnseenOf(setup), [&](const int* hand) {
-            const CHandReading reading(hand, ranges, draws);
+            const CHandReading reading(hand, draws);
             for (int o = 0; o < opponents; ++o)
                 if (!met[o]) {
                     const TCondition condition = ConditionOf(setup, o);
@@ -194,13 +208,12 @@ TUndealable CTableDealer::FirstUndealable(const TTableSetup& setup)
 CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnseen(UnseenOf(setup))
 {
     std::vector<TCondition> conditions;
-    bool ranges = false, draws = false;
+    bool draws = false;
     for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o) {
         const TCondition condition = ConditionOf(m_setup, o);
         if (!condition.Conditions())
             continue;
         m_arrConditioned.push_back(o);
-        ranges = ranges || !condition.m_pRange->IsAny();
         draws = draws || condition.m_nDrew != kDrawUnseen;
         const auto same = std::find(conditions.begin(), conditions.end(), condition);
         m_anList[o] = static_cast<int>(same - conditions.begin());
@@ -211,7 +224,7 @@ CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnse
     if (conditions.empty())
         return;
     ForEachUnseenHand(m_arrUnseen, [&](const int* hand) {
-        const CHandReading reading(hand, ranges, draws);
+        const CHandReading reading(hand, draws);
         for (size_t i = 0; i < conditions.size(); ++i)
             if (reading.Meets(conditions[i]))
                 m_arrLists[i].push_back(Pack(hand));
