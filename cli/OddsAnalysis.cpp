@@ -2,6 +2,7 @@
 
 #include "Cards.h"
 #include "ConfirmedHand.h"
+#include "HandOrder.h"
 #include "OddsOptions.h"
 #include "OddsTable.h"
 
@@ -26,7 +27,7 @@ void AnalyseShowdown(const TOddsOptions& options, const TShowdownOdds& oneOppone
     table.m_nOpponents = static_cast<int>(options.m_nOpponents);
     table.m_eModel = ETableModel::StandPat;
     const TTableResult run =
-        SimulateTable(SetupFor(options, result.m_arrHand, true, table, kDefaultShowdownTrials));
+        SimulateTable(SetupFor(options, result.m_arrHand, true, table, kShowdownTrials));
     if (!run.m_arrHolds.empty())
         result.m_showdown = run.m_arrHolds.front();
     result.m_nShowdownTrials = run.m_nTrials;
@@ -46,6 +47,7 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     result.m_arrOneOpponent = confirmed.m_arrOneOpponent;
     result.m_arrAtLeastOne = confirmed.m_arrAtLeastOne;
     result.m_strAdvice = confirmed.m_strAdvice;
+    result.m_arrClassicKept = confirmed.m_arrClassicKept;
     result.m_strDescription = confirmed.m_strDescription;
     result.m_nKnownCards = confirmed.m_nKnownCards;
     result.m_nFormation = confirmed.m_nFormation;
@@ -53,7 +55,9 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     result.m_showdownCounts = confirmed.m_showdownCounts;
 
     result.m_arrHand = AnalysedHand(options);
+    // The dealt hand as players hold it, whatever the order given.
     result.m_arrKnown = options.m_arrDealt;
+    SortAsPlayersHold(result.m_arrKnown.data(), static_cast<int>(result.m_arrKnown.size()));
     result.m_arrKnown.insert(result.m_arrKnown.end(), options.m_arrDraws.begin(), options.m_arrDraws.end());
     AnalyseShowdown(options, confirmed.m_showdownOdds, result);
 
@@ -62,6 +66,8 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     result.m_nSeed = options.m_nSeed;
     if (options.m_bEquity) {
         result.m_equity = SimulateTable(EquityTableSetup(options));
+        if (!result.m_bFinal)
+            result.m_decision = DecideHold(result.m_equity);
         SortByPotShare(result.m_equity.m_arrHolds);
         if (result.m_equity.m_arrHolds.empty()) {
             std::string drew, ranges;
@@ -83,8 +89,8 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
     }
 
     result.m_bHolds = options.m_bHolds;
-    if (options.m_bHolds && options.m_arrDealt.size() == kHandSize) {
-        result.m_arrHolds = AnalyzeDraws(options.m_arrDealt.data(), nullptr);
+    if (options.m_bHolds && result.m_arrHand.size() == kHandSize) {
+        result.m_arrHolds = AnalyzeDraws(result.m_arrHand.data(), nullptr);
         SortHoldsBestFirst(result.m_arrHolds);
         // At the table the holds follow the pot share; the stable order
         // keeps the draw ranking for any hold the run left out.

@@ -13,8 +13,8 @@ struct TOddsOptions;
 
 // Everything the command line reports for one hand.
 struct TOddsAnalysis {
-    std::vector<int> m_arrHand;   // the hand analysed; replacements take the discards' places
-    std::vector<int> m_arrKnown;  // the dealt cards, then the replacements
+    std::vector<int> m_arrHand;   // the hand analysed, as players hold it (AnalysedHand)
+    std::vector<int> m_arrKnown;  // the dealt cards as players hold them, then the replacements
     bool m_bFinal = false;
     unsigned m_nOpponents = 1;
     int m_nKnownCards = 0;
@@ -24,6 +24,7 @@ struct TOddsAnalysis {
     CCardDistributionManager::TRows m_arrAtLeastOne;
     std::string m_strDescription;  // as the game shows it, "\r\n" line breaks included
     std::string m_strAdvice;       // empty for a final hand
+    std::vector<int> m_arrClassicKept;  // the cards the advice keeps first
     TShowdownCounts m_showdownCounts;  // one opponent's hands against the hand, standing pat
     // The hand as it stands against m_nOpponents card-disjoint hands standing
     // pat: counted against one or two, else simulated over m_nShowdownTrials.
@@ -35,6 +36,7 @@ struct TOddsAnalysis {
     TTable m_table;
     std::uint64_t m_nSeed = 0;
     TTableResult m_equity;                  // holds best first by pot share
+    TTableDecision m_decision;              // of an initial hand's run; invalid otherwise
     double m_dPot = 0, m_dCall = 0;         // the price of a call, when given (m_dCall > 0)
     // Set when the table cannot be dealt after all (seen counts or ranges
     // each possible but hardly ever dealt together): one line, and no report.

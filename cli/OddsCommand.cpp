@@ -22,7 +22,7 @@ int RunOddsCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const std::vector<std::string> options(args.empty() ? args.begin() : args.begin() + 1, args.end());
     TOddsOptions parsed;
     std::string error;
-    if (!ParseOddsOptions(options, parsed, error)) {
+    if (!ParseOddsOptions(options, parsed, error, true)) {
         err << kProgramName << ": " << error << '\n';
         err.flush();
         return 2;

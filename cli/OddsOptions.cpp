@@ -1,6 +1,7 @@
 #include "OddsOptions.h"
 
 #include "CardText.h"
+#include "CardTyping.h"
 #include "Cards.h"
 #include "OddsTable.h"
 #include "TableSimulation.h"
@@ -14,22 +15,27 @@
 
 const char kOddsUsage[] =
     "Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds]\n"
-    "                     [--equity [--drew LIST | --pat] [--range LIST [--open R]] [--pot P --call C]]\n"
-    "                     [--trials N] [--seed S] [--json] C1 C2 C3 C4 C5\n"
+    "                     [--equity | --no-equity] [--drew LIST | --pat] [--range LIST [--open R]]\n"
+    "                     [--pot P --call C] [--trials N] [--seed S] [--json] C1 C2 C3 C4 C5\n"
     "       quintara-odds --batch [--jobs N] < REQUESTS\n"
     "\n"
     "Odds of five-card draw poker over the cards you have not seen.\n"
     "\n"
-    "  C1 .. C5          the five cards you were dealt\n"
+    "  C1 .. C5          the five cards you were dealt, or one argument with the\n"
+    "                    five separated by commas or spaces: \"Kd,Ks,8s,4h,2c\"\n"
     "  --opponents N     number of opponents, 1 to 5 (default 1)\n"
     "  --discard LIST    cards of your hand you threw away, comma-separated\n"
     "  --draw LIST       the cards you drew for them, as many as you discarded\n"
     "  --holds           also list all 32 ways to keep cards from the dealt hand,\n"
     "                    with the exact chance of each hand it ends in; best first\n"
-    "                    by pot share with --equity, else by the chance to end\n"
-    "                    at least as strong\n"
-    "  --equity          also how often every way to keep cards (or the final hand)\n"
-    "                    wins the pot when the opponents draw by the usual play\n"
+    "                    by pot share at the table with --equity, else by the\n"
+    "                    chance to end at least as strong\n"
+    "  --equity          first the hold that wins the pot most often, the runner-up\n"
+    "                    and the margin; then how often every way to keep cards (or\n"
+    "                    the final hand) wins the pot when the opponents draw by the\n"
+    "                    usual play. On by default for one request printed as text;\n"
+    "                    --json and --batch give it only when asked\n"
+    "  --no-equity       leave the decision and the pot shares out\n"
     "  --drew LIST       per opponent, ? or the number of cards (0 to 5) he was\n"
     "                    seen to draw, comma-separated, one entry per opponent\n"
     "  --pat             with --equity, the opponents stand pat instead\n"
@@ -45,10 +51,12 @@ const char kOddsUsage[] =
     "                    the expected gain of calling for every hold, the pot\n"
     "                    share the call needs and the verdict, assuming no more\n"
     "                    betting\n"
-    "  --trials N        deals of every simulated figure (default 200000 for\n"
-    "                    --equity, 50000 for the showdown against 3 or more)\n"
+    "  --trials N        deals of every simulated figure (default 400000 for\n"
+    "                    --equity, 50000 for the stand-pat showdown against 3\n"
+    "                    or more)\n"
     "  --seed S          seed of the simulation, 0 to 2^64-1 (default 1)\n"
-    "  --json            print one JSON object instead of text\n"
+    "  --json            print one JSON object instead of text (the decision as\n"
+    "                    \"decision\" with --equity)\n"
     "  --batch           read one request per line from standard input (the\n"
     "                    arguments above, split on spaces) and print one JSON\n"
     "                    object per line, in input order, with \"line\": its line\n"
@@ -60,7 +68,8 @@ const char kOddsUsage[] =
     "\n"
     "A card is a rank 2 to 9, T (or 10), J, Q, K or A followed by a suit\n"
     "c, d, h or s, in either case: Th, 10h, qs. Without --discard the dealt\n"
-    "hand is analysed as your initial hand; with it, your final hand.\n"
+    "hand is analysed as your initial hand; with it, your final hand. Hands\n"
+    "print as players hold them: groups first, then highest first.\n"
     "Simulated figures carry their 95% interval as +/- points; the rest are exact.\n"
     "\n"
     "Exit status: 0 on success, 2 on bad input (with --batch: on any bad line),\n"
@@ -305,9 +314,11 @@ std::string QuoteArgument(const std::string& text)
     return quoted + "'";
 }
 
-bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& options, std::string& error)
+bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& options, std::string& error,
+                      bool singleRequest)
 {
     options = TOddsOptions();
+    bool equityGiven = false, noEquity = false;
     std::vector<std::string> positional;
     std::string opponentsText, discardText, drawText, drewText, trialsText, seedText;
     std::string rangeText, openText, potText, callText;
@@ -332,7 +343,8 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
 
         bool* flag = name == "--json" ? &options.m_bJson
                      : name == "--holds" ? &options.m_bHolds
-                     : name == "--equity" ? &options.m_bEquity
+                     : name == "--equity" ? &equityGiven
+                     : name == "--no-equity" ? &noEquity
                      : name == "--pat" ? &options.m_bStandPat
                                        : nullptr;
         if (flag || name == "--help" || name == "-h" || name == "--version") {
@@ -403,6 +415,12 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
     if (opponentsGiven && !ParseOpponents(opponentsText, options.m_nOpponents, error))
         return false;
 
+    // One request read as text starts with the decision unless told not to;
+    // JSON and batch lines pay for the run only when they ask.
+    if (equityGiven && noEquity)
+        return Fail(error, "--equity and --no-equity cannot be combined");
+    options.m_bEquity = equityGiven || (singleRequest && !options.m_bJson && !noEquity);
+
     // What the opponents drew only shapes the pot shares of --equity.
     if (drewGiven && !options.m_bEquity)
         return Fail(error, "--drew " + QuoteArgument(drewText) + " needs --equity");
@@ -450,6 +468,16 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         !ParseWhole("seed", seedText, 0, std::numeric_limits<std::uint64_t>::max(), options.m_nSeed, error))
         return false;
 
+    // "Kd,Ks,8s,4h,2c" or "Kd Ks 8s 4h 2c" as one argument, as the paste
+    // boxes take a hand.
+    std::vector<std::string> words;
+    for (const std::string& arg : positional) {
+        const std::vector<std::string> pasted = PastedWords(arg);
+        words.insert(words.end(), pasted.begin(), pasted.end());
+        if (pasted.empty())
+            words.push_back(arg);
+    }
+    positional = words;
     for (const std::string& text : positional) {
         int card = -1;
         if (!ParseOneCard(text, card, error))

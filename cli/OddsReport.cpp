@@ -4,8 +4,10 @@
 #include "CardText.h"
 #include "Cards.h"
 #include "ConfirmedHand.h"
+#include "Decision.h"
 #include "DrawAnalysis.h"
 #include "OddsAnalysis.h"
+#include "OddsText.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TableEquity.h"
@@ -28,8 +30,7 @@ TTextRow MakeTextRow(const CCardDistributionManager::TProbabilitityDisplayInfo& 
     TTextRow text;
     text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nFormationNameId));
     text.m_strProbability = FormatString(LoadString(idProbabilityFormat).c_str(), row.m_dProbability * 100.0);
-    if (row.m_dOdds >= 0.0)
-        text.m_strOdds = FormatString(LoadString(idOddsFormat).c_str(), row.m_dOdds);
+    text.m_strOdds = OddsText(row.m_dOdds);
     return text;
 }
 
@@ -40,9 +41,8 @@ TTextRow MakeTextRow(const TEquityRow& row)
     TTextRow text;
     text.m_strLabel = LoadString(static_cast<unsigned>(row.m_nLabelId));
     text.m_strProbability = row.m_strFigure;
-    if (row.m_bExact && row.m_dFraction > 0.0)
-        text.m_strOdds =
-            FormatString(LoadString(idOddsFormat).c_str(), CCardDistributionManager::GetOdds(row.m_dFraction));
+    if (row.m_bExact)
+        text.m_strOdds = OddsText(CCardDistributionManager::GetOdds(row.m_dFraction));
     return text;
 }
 
@@ -238,6 +238,15 @@ TCallPrice BestCall(const TOddsAnalysis& analysis)
                      PotShareError(holds.front(), analysis.m_equity.m_nTrials));
 }
 
+// The price of a call in words, after a blank line; empty without a price.
+std::string CallLines(const TOddsAnalysis& analysis)
+{
+    const TCallText call = DescribeCall(BestCall(analysis));
+    if (call.m_strVerdict.empty())
+        return std::string();
+    return "\n" + call.m_strNeeded + "\n" + call.m_strVerdict + "\n" + call.m_strAssumption + "\n";
+}
+
 std::string JsonCall(const TOddsAnalysis& analysis)
 {
     const TCallPrice price = BestCall(analysis);
@@ -282,6 +291,61 @@ std::string JsonEquity(const TOddsAnalysis& analysis)
            ", \"seed\": " + std::to_string(analysis.m_nSeed) + ", \"holds\": [" + holds + "]}";
 }
 
+// The decision as JSON: the cards of each hold in the order the hand shows.
+std::string JsonDecision(const TOddsAnalysis& analysis)
+{
+    const TTableDecision& decision = analysis.m_decision;
+    const std::vector<int>& hand = analysis.m_arrHand;
+    const auto cards = [&hand](const THoldEquity& hold) {
+        return "\"keep\": [" + CardList(MaskCards(hand, hold.m_nKeepMask, true), ", ", true) + "], \"discard\": [" +
+               CardList(MaskCards(hand, hold.m_nKeepMask, false), ", ", true) + "]";
+    };
+    return "{" + cards(decision.m_best) + ", \"pot_share\": " + JsonNumber(decision.m_best.m_dPotShare) +
+           ", \"pot_share_error\": " + JsonNumber(PotShareError(decision.m_best, analysis.m_equity.m_nTrials)) +
+           ", \"runner_up\": {" + cards(decision.m_runnerUp) +
+           ", \"pot_share\": " + JsonNumber(decision.m_runnerUp.m_dPotShare) +
+           "}, \"margin\": " + JsonNumber(decision.m_dMargin) +
+           ", \"margin_error\": " + JsonNumber(decision.m_dMarginError) +
+           ", \"close\": " + (decision.m_bClose ? "true" : "false") +
+           (analysis.m_dCall > 0 ? ", \"call\": " + JsonCall(analysis) : std::string()) + "}";
+}
+
+// The opening lines of an initial hand at the table: the hold that wins the
+// pot most often, then the runner-up and the margin, or a close call.
+std::string DecisionLines(const TOddsAnalysis& analysis)
+{
+    if (!analysis.m_bEquity || !analysis.m_decision.m_bValid || analysis.m_arrHand.size() != kHandSize)
+        return std::string();
+    const TDecisionText text =
+        DescribeDecision(analysis.m_decision, analysis.m_arrHand.data(), analysis.m_table, analysis.m_equity.m_nTrials);
+    const std::string call = CallLines(analysis);
+    return text.m_strHeading + "\n" + text.m_strBest + "\n" + text.m_strRunnerUp + "\n" +
+           (call.empty() ? "" : call.substr(1)) + "\n";
+}
+
+// The classic advice's first hold, when the decision keeps other cards.
+std::string ClassicDiffersLine(const TOddsAnalysis& analysis)
+{
+    if (!analysis.m_bEquity || analysis.m_arrHand.size() != kHandSize)
+        return std::string();
+    const std::string sentence = DescribeClassicDiffers(analysis.m_arrClassicKept, analysis.m_equity,
+                                                        analysis.m_decision, analysis.m_arrHand.data());
+    return sentence.empty() ? sentence : sentence + "\n";
+}
+
+// The showdown's heading names its model: nobody draws, the hand as it
+// stands against opponents standing pat.
+std::string StandPatHeading(const TOddsAnalysis& analysis)
+{
+    TTable table = analysis.m_table;
+    table.m_eModel = ETableModel::StandPat;
+    // Like the tables above it, the showdown counts every hand the unseen
+    // cards hold: the ranges shape the pot shares at the table only.
+    std::fill(table.m_aRanges, table.m_aRanges + kMaxTableOpponents, CHandRange());
+    return FormatString(LoadString(analysis.m_bFinal ? idEquityFinalHeading : idEquityStandingHeading).c_str(),
+                        DescribeTable(table).c_str());
+}
+
 // The pot shares at the table: every hold of a dealt hand as a table, best
 // first, or the final hand's four figures; then which are exact.
 std::string EquitySection(const TOddsAnalysis& analysis)
@@ -311,10 +375,7 @@ std::string EquitySection(const TOddsAnalysis& analysis)
         text = "\n" + FormatString(LoadString(idEquityHoldsHeading).c_str(), table.c_str()) + "\n" + Columns(rows, 2);
     }
     text += EquityNote(equity) + "\n";
-    const TCallText call = DescribeCall(BestCall(analysis));
-    if (!call.m_strVerdict.empty())
-        text += "\n" + call.m_strNeeded + "\n" + call.m_strVerdict + "\n" + call.m_strAssumption + "\n";
-    return text;
+    return analysis.m_bFinal ? text + CallLines(analysis) : text;
 }
 
 } // namespace
@@ -355,12 +416,18 @@ std::string JsonNumber(double value)
 
 std::string FormatOddsText(const TOddsAnalysis& analysis)
 {
-    std::string text = LoadString(analysis.m_bFinal ? idFinalHandCaption : idInitialHandCaption) + " " +
+    std::string text = DecisionLines(analysis);
+    text += LoadString(analysis.m_bFinal ? idFinalHandCaption : idInitialHandCaption) + " " +
                        CardList(analysis.m_arrHand, " ", false) + " (" +
                        LoadString(static_cast<unsigned>(FormationNameId(analysis.m_nFormation))) + ")\n";
     text += TerminalLines(analysis.m_strDescription);
     if (!analysis.m_strAdvice.empty())
-        text += "\n" + LoadString(idSuggestionsHeading) + "\n" + TerminalLines(analysis.m_strAdvice);
+        text += "\n" + LoadString(idClassicHeading) + "\n" + TerminalLines(analysis.m_strAdvice) +
+                ClassicDiffersLine(analysis);
+    // On a final hand the figure with the opponents drawing comes before the
+    // stand-pat showdown.
+    if (analysis.m_bEquity && analysis.m_bFinal)
+        text += EquitySection(analysis);
 
     // The tables and the showdown share their column widths so they read as one.
     const TTextRow header{LoadString(idFormationColumn), LoadString(idProbabilityColumn), LoadString(idOddsColumn)};
@@ -393,7 +460,7 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
     const TTable tables[] = {
         {LoadString(idOneOpponentHeading), &header, &oneOpponent},
         {LoadString(idAtLeastOneHeading), &header, &atLeastOne},
-        {ShowdownHeading(analysis.m_bFinal, static_cast<int>(analysis.m_nOpponents)), &showdownHeader, &showdown}};
+        {StandPatHeading(analysis), &showdownHeader, &showdown}};
     for (const TTable& table : tables) {
         text += "\n" + table.m_strHeading + "\n" + TableLine(*table.m_pHeader, widths);
         for (const TTextRow& row : *table.m_pRows)
@@ -409,7 +476,7 @@ std::string FormatOddsText(const TOddsAnalysis& analysis)
         text += EquityNote(showdown) + "\n";
     }
     text += ShowdownHandsLine(analysis.m_showdownCounts) + "\n";
-    if (analysis.m_bEquity)
+    if (analysis.m_bEquity && !analysis.m_bFinal)
         text += EquitySection(analysis);
     if (analysis.m_bHolds)
         text += HoldsTable(analysis);
@@ -425,7 +492,9 @@ std::string FormatOddsJson(const TOddsAnalysis& analysis)
             holds += (i ? ", " : "") + JsonHold(analysis.m_arrHolds[i]);
         holds += "]";
     }
-    const std::string equity = analysis.m_bEquity ? ", \"equity\": " + JsonEquity(analysis) : std::string();
+    std::string equity = analysis.m_bEquity ? ", \"equity\": " + JsonEquity(analysis) : std::string();
+    if (analysis.m_bEquity && analysis.m_decision.m_bValid)
+        equity = ", \"decision\": " + JsonDecision(analysis) + equity;
     return "{\"hand\": [" + CardList(analysis.m_arrHand, ", ", true) + "], \"known\": [" +
            CardList(analysis.m_arrKnown, ", ", true) + "], \"final\": " + (analysis.m_bFinal ? "true" : "false") +
            ", \"opponents\": " + std::to_string(analysis.m_nOpponents) +

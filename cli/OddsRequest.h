@@ -1,17 +1,13 @@
 #pragma once
 
 #include "HandRange.h"
+#include "TableEquity.h"
 
 #include <cstdint>
 #include <vector>
 
-// A fixed seed, so that one request always prints the same figures.
-constexpr std::uint64_t kDefaultOddsSeed = 1;
-// Deals of the pot shares of --equity, and of the showdown section against
-// three or more opponents, unless --trials says otherwise; the showdown's is
-// smaller so that a batch of plain requests stays quick.
-constexpr std::uint64_t kDefaultEquityTrials = 200000;
-constexpr std::uint64_t kDefaultShowdownTrials = 50000;
+// The deals and the seed default to the game's (kTableTrials, kShowdownTrials,
+// kTableSeed), so one request prints what the desktop and the page show.
 constexpr std::uint64_t kMaxOddsTrials = 1000000000;
 
 // What the command line asked for, with every card already parsed and checked
@@ -26,7 +22,7 @@ struct TOddsOptions {
     std::vector<int> m_arrDealt;     // the five dealt cards, in the order given
     std::vector<int> m_arrDiscards;  // cards of the dealt hand thrown away
     std::vector<int> m_arrDraws;     // their replacements, as many as the discards
-    bool m_bEquity = false;          // also the pot share of every hold, or of the final hand
+    bool m_bEquity = false;          // the decision and the pot share of every hold, or of the final hand
     bool m_bStandPat = false;        // the opponents stand pat instead of drawing by the usual play
     std::vector<int> m_arrDrew;      // per opponent kDrawUnseen or 0..5; empty when not given
     std::vector<CHandRange> m_arrRanges;  // per opponent from --range, the rest any; empty when not given
@@ -34,7 +30,7 @@ struct TOddsOptions {
     double m_dPot = 0;               // --pot and --call: the price of a call; 0 when not given
     double m_dCall = 0;
     std::uint64_t m_nTrials = 0;     // deals of a simulated figure; 0 takes the section's own
-    std::uint64_t m_nSeed = kDefaultOddsSeed;
+    std::uint64_t m_nSeed = kTableSeed;
     unsigned m_nThreads = 0;         // simulation threads, 0 one a core (a batch line takes 1)
 
     bool HasPrice() const { return m_dCall > 0; }

@@ -1,6 +1,7 @@
 #include "OddsTable.h"
 
 #include "Cards.h"
+#include "HandOrder.h"
 
 #include <algorithm>
 
@@ -25,6 +26,7 @@ std::vector<int> AnalysedHand(const TOddsOptions& options)
                                options.m_arrDiscards.end();
         hand.push_back(discarded && nextDraw < options.m_arrDraws.size() ? options.m_arrDraws[nextDraw++] : card);
     }
+    SortAsPlayersHold(hand.data(), static_cast<int>(hand.size()));
     return hand;
 }
 
@@ -53,5 +55,5 @@ TTableSetup SetupFor(const TOddsOptions& options, const std::vector<int>& hand, 
 
 TTableSetup EquityTableSetup(const TOddsOptions& options)
 {
-    return SetupFor(options, AnalysedHand(options), options.IsFinalHand(), OddsTable(options), kDefaultEquityTrials);
+    return SetupFor(options, AnalysedHand(options), options.IsFinalHand(), OddsTable(options), kTableTrials);
 }

@@ -13,7 +13,9 @@
 // Every card of the request known to the manager, the discards flagged.
 void MarkCards(const TOddsOptions& options, CCardDistributionManager& manager);
 
-// The dealt hand with each replacement in the place of its discard.
+// The hand analysed, as players hold it (groups first, then highest first):
+// the dealt five, or after a discard the kept cards and the replacements.
+// Keep masks count in this order.
 std::vector<int> AnalysedHand(const TOddsOptions& options);
 
 // The opponents, what each was seen to draw and his range, and the model.

@@ -39,6 +39,16 @@ public:
     int m_nPairCard;
 };
 
+// The pair's rank in the inherited m_nCard; the three kickers as Ace-high
+// rank bits.
+class CCardDistributionWPairAndKickers : public CCardDistributionWM {
+public:
+    CCardDistributionWPairAndKickers(unsigned nKnownCards, const int* pCounts, unsigned nCounts, int nPairCard,
+                                     unsigned nKickers)
+        : CCardDistributionWM(nKnownCards, pCounts, nCounts, nPairCard), m_nKickers(nKickers) {}
+    unsigned m_nKickers;
+};
+
 class CCardDistributionWHighCardAnd2PairCards : public CCardDistributionWHighCardAndPairCard {
 public:
     CCardDistributionWHighCardAnd2PairCards(unsigned nKnownCards, const int* pCounts, unsigned nCounts,
@@ -61,4 +71,12 @@ public:
     C2IndexesCardDistributionWHighCard(unsigned nKnownCards, const int* pMatrix, int nHighCard)
         : C2IndexesCardDistribution(nKnownCards, pMatrix), m_nHighCard(nHighCard) {}
     int m_nHighCard;
+};
+
+// The five ranks of the player's flush as Ace-high rank bits.
+class C2IndexesCardDistributionWRanks : public C2IndexesCardDistribution {
+public:
+    C2IndexesCardDistributionWRanks(unsigned nKnownCards, const int* pMatrix, unsigned nRanks)
+        : C2IndexesCardDistribution(nKnownCards, pMatrix), m_nRanks(nRanks) {}
+    unsigned m_nRanks;
 };

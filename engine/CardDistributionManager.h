@@ -99,7 +99,4 @@ private:
     void AppendHigherFormationRow(TRows& rows, unsigned n, double* total);
     // Returns the part of the rows' sum that counts straight flushes again.
     double AppendFormationRowsAbove(TRows& rows, unsigned n, double* total);
-    // One opponent: straight flushes that the higher straight or higher flush
-    // row holds beside the straight-flush row.
-    double GetStraightFlushesInHigherRowProbability();
 };

@@ -5,24 +5,27 @@
 
 using namespace FormulaTerms;
 
-// Per suit, the flushes whose top card is above H are all its flushes less
-// those made only of cards from the Two up to H. Each flush is counted once,
-// however many of its cards lie above H; straight flushes are flushes too.
+// Flushes compare card by card, highest first. Per suit, the flushes above
+// the player's are the higher five-rank sets of the suit's unseen cards, less
+// the straight flushes among them: those have their own row.
 double CFlushAgainstFlushFormula::Evaluate(const CCardDistribution& dist)
 {
-    const int top = static_cast<const C2IndexesCardDistributionWHighCard&>(dist).m_nHighCard;
-    if (top == 0)
-        return 0.0;
+    const unsigned player = static_cast<const C2IndexesCardDistributionWRanks&>(dist).m_nRanks;
     double sum = 0.0;
     for (int s = 0; s < 4; ++s) {
         const int* row = dist.m_pCounts + 13 * s;
-        int unseenUpToTop = 0;
-        for (int r = 1; r <= top; ++r)
-            unseenUpToTop += 1 - row[r];
-        int unseen = unseenUpToTop + 1 - row[0];
-        for (int r = top + 1; r < 13; ++r)
-            unseen += 1 - row[r];
-        sum += FiveCardFactor(unseen) - FiveCardFactor(unseenUpToTop);
+        int unseen[13];
+        unsigned unseenRanks = 0;
+        for (int r = 0; r < 13; ++r) {
+            unseen[r] = 1 - row[r == 12 ? 0 : r + 1];
+            unseenRanks |= static_cast<unsigned>(unseen[r]) << r;
+        }
+        sum += SumHigherRankSets(unseen, player, 5);
+        for (int i = 0; i < kStraightRankSets; ++i) {
+            const unsigned straight = StraightRankSet(i);
+            if ((unseenRanks & straight) == straight && IsHigherRankSet(straight, player))
+                sum -= 1.0;
+        }
     }
-    return sum / 120.0;
+    return sum;
 }

@@ -108,6 +108,59 @@ inline int TopStraightFlushWindowProduct(const int* suitRow)
     return (1 - suitRow[9]) * (1 - suitRow[10]) * (1 - suitRow[11]) * (1 - suitRow[12]) * (1 - suitRow[0]);
 }
 
+// Sets of distinct ranks as Ace-high rank bits (bit 12 the Ace). Of two sets
+// of as many ranks, read highest first as kickers are, the one holding the
+// highest rank that the other lacks is the higher.
+inline bool IsHigherRankSet(unsigned a, unsigned b)
+{
+    for (unsigned bit = 1u << 12; bit != 0; bit >>= 1)
+        if ((a ^ b) & bit)
+            return (a & bit) != 0;
+    return false;
+}
+
+// The straights' rank sets: Two-to-Six up to Ten-to-Ace, then the wheel.
+constexpr int kStraightRankSets = 10;
+inline unsigned StraightRankSet(int i)
+{
+    return i < 9 ? 0x1Fu << i : (1u << 12) | 0xFu;
+}
+
+// Sum, over the sets of `size` distinct ranks higher than the player's
+// `player` (as many Ace-high rank bits), of the product of the ranks'
+// weights, weights[r] being the cards of Ace-high rank r that may be taken.
+// A higher set keeps the player's top i ranks, then takes a rank x above his
+// next one (and below the last kept), then any size - i - 1 ranks below x:
+// below[x][j] sums the products of j distinct weights under rank x. At most
+// five ranks.
+inline double SumHigherRankSets(const int* weights, unsigned player, int size)
+{
+    // x outermost: the sizes' sums do not wait on one another.
+    double below[14][6];
+    below[0][0] = 1.0;
+    for (int j = 1; j <= size; ++j)
+        below[0][j] = 0.0;
+    for (int x = 0; x < 13; ++x) {
+        below[x + 1][0] = 1.0;
+        for (int j = 1; j <= size; ++j)
+            below[x + 1][j] = below[x][j] + weights[x] * below[x][j - 1];
+    }
+    double sum = 0.0;
+    double kept = 1.0;
+    int ceiling = 13;
+    int left = size;
+    for (int r = 12; r >= 0 && left > 0 && kept != 0.0; --r) {
+        if (!(player >> r & 1u))
+            continue;
+        --left;
+        for (int x = r + 1; x < ceiling; ++x)
+            sum += kept * weights[x] * below[x][left];
+        kept *= weights[r];
+        ceiling = r;
+    }
+    return sum;
+}
+
 // 120 C(u, 5).
 inline int FiveCardFactor(int u)
 {

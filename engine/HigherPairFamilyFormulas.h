@@ -6,7 +6,8 @@
 // Counts per rank come in Ace-high order; the player's ranks are Ace-high
 // indices held by the distribution.
 
-// Reads a CCardDistributionWHighCardAndPairCard: H = m_nCard, P = m_nPairCard.
+// Reads a CCardDistributionWPairAndKickers: P = m_nCard, the kickers as rank
+// bits in m_nKickers.
 class COnePairAgainstOnePairFormula : public CAbstractFormula {
 public:
     double Evaluate(const CCardDistribution& dist) override;
@@ -19,7 +20,9 @@ public:
     double Evaluate(const CCardDistribution& dist) override;
 };
 
-// Reads a CCardDistributionWM: M = m_nCard, the rank of the three.
+// Reads a CCardDistributionWM: M = m_nCard, the rank of the three. With one
+// deck no opponent can hold three of the player's rank (nor a full house or
+// four of it), so the kickers and a full house's pair never decide.
 class CThreePiecesAgainstThreePiecesFormula : public CAbstractFormula {
 public:
     double Evaluate(const CCardDistribution& dist) override;

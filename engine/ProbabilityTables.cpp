@@ -39,18 +39,18 @@ bool IsStraightTop(int rank)
     return rank == 0 || (rank >= 4 && rank < kRankCount);
 }
 
-// Straight flushes Ace to Five of the unseen cards: the ones whose top card as
-// a flush (the Ace) lies above any other flush top.
-double CountUnseenWheelStraightFlushes(const int (&cardCounts)[4][13])
+// The player's ranks held once (his kickers, or a flush's five cards) as
+// Ace-high rank bits, and how many there are.
+unsigned SingleRanks(const int (&handRankCounts)[kRankCount], int& count)
 {
-    double count = 0.0;
-    for (int s = 0; s < kSuitCount; ++s) {
-        int product = 1;
-        for (int r = 0; r <= 4; ++r)
-            product *= 1 - cardCounts[s][r];
-        count += product;
-    }
-    return count;
+    unsigned ranks = 0;
+    count = 0;
+    for (int r = 0; r < kRankCount; ++r)
+        if (handRankCounts[r] == 1) {
+            ranks |= 1u << AceHigh(r);
+            ++count;
+        }
+    return ranks;
 }
 
 void AppendRow(CCardDistributionManager::TRows& rows, int id, double p)
@@ -110,11 +110,13 @@ double CCardDistributionManager::GetStraightFlushProbability(unsigned n)
 
 double CCardDistributionManager::GetHigherPairProbability(unsigned n)
 {
-    if (!IsRank(m_nHighCard) || !IsRank(m_nPairRank))
+    int nKickers = 0;
+    const unsigned kickers = SingleRanks(m_anHandRankCounts, nKickers);
+    if (!IsRank(m_nPairRank) || nKickers != 3)
         return 0.0;
     return RowProbability<COnePairAgainstOnePairFormula>(
-        n, CCardDistributionWHighCardAndPairCard(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh,
-                                                 13, AceHigh(m_nHighCard), AceHigh(m_nPairRank)));
+        n, CCardDistributionWPairAndKickers(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCountsAceHigh, 13,
+                                           AceHigh(m_nPairRank), kickers));
 }
 
 double CCardDistributionManager::GetHigherTwoPairProbability(unsigned n)
@@ -143,16 +145,18 @@ double CCardDistributionManager::GetHigherStraightProbability(unsigned n)
     if (!IsStraightTop(m_nHighCard))
         return 0.0;
     return RowProbability<CStraightAgainstStraightFormula>(
-        n, CCardDistributionWHighCard(static_cast<unsigned>(m_nKnownCards), m_anKnownRankCounts, 13, m_nHighCard));
+        n, C2IndexesCardDistributionWHighCard(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0],
+                                              m_nHighCard));
 }
 
 double CCardDistributionManager::GetHigherFlushProbability(unsigned n)
 {
-    if (!IsRank(m_nHighCard))
+    int nRanks = 0;
+    const unsigned ranks = SingleRanks(m_anHandRankCounts, nRanks);
+    if (nRanks != kHandSize)
         return 0.0;
     return RowProbability<CFlushAgainstFlushFormula>(
-        n, C2IndexesCardDistributionWHighCard(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0],
-                                              m_nHighCard));
+        n, C2IndexesCardDistributionWRanks(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0], ranks));
 }
 
 double CCardDistributionManager::GetHigherFullHouseProbability(unsigned n)
@@ -236,24 +240,6 @@ double CCardDistributionManager::AppendFormationRowsAbove(TRows& rows, unsigned 
     return (nStraightFlushCarriers - 1) * pStraightFlush;
 }
 
-double CCardDistributionManager::GetStraightFlushesInHigherRowProbability()
-{
-    // The higher straight row holds the straight flushes topped above the
-    // player's straight; the higher flush row holds those whose top card as a
-    // flush lies above his, and as a flush the Ace-to-Five one is Ace-high.
-    if (m_nFormation != fmStraight && m_nFormation != fmFlush)
-        return 0.0;
-    if (!IsStraightTop(m_nHighCard))
-        return 0.0;
-    const C2IndexesCardDistributionWHighCard dist(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0],
-                                                  m_nHighCard);
-    CStraightFlushAgainstStraightFlushFormula formula;
-    double count = formula.Evaluate(dist);
-    if (m_nFormation == fmFlush && m_nHighCard != 0)
-        count += CountUnseenWheelStraightFlushes(m_anCardCounts);
-    return formula.GetProbabilityForOpponents(1, dist, count);
-}
-
 void CCardDistributionManager::BuildOneOpponentTable(TRows& rows)
 {
     // clear() keeps the caller's storage for the next build; a new array gets
@@ -267,8 +253,6 @@ void CCardDistributionManager::BuildOneOpponentTable(TRows& rows)
     if (f >= fmNothing && f <= fmFourOfAKind) {
         const double countedAgain = AppendFormationRowsAbove(rows, 1, &total);
         total -= countedAgain;
-        // Straight flushes that the higher-formation row holds too.
-        total -= GetStraightFlushesInHigherRowProbability();
     }
     AppendRow(rows, idHigherFormation, total);
 }

@@ -77,25 +77,32 @@ bool CCardTyping::Erase(CPokerDoc& doc)
     return !doc.GetPicked().empty() && doc.TogglePick(doc.GetPicked().back());
 }
 
-std::string PastePicks(CPokerDoc& doc, const std::string& text)
+std::vector<std::string> PastedWords(const std::string& text)
 {
-    std::vector<int> cards;
+    std::vector<std::string> words;
     size_t from = 0;
     while (from < text.size()) {
         const auto end = std::find_if(text.begin() + static_cast<long>(from), text.end(), IsSeparator);
         const size_t to = static_cast<size_t>(end - text.begin());
-        if (to > from) {
-            const std::string word = text.substr(from, to - from);
-            const int card = ParseCard(word);
-            if (card < 0)
-                return FormatStoredText(idNotACard, Quoted(word).c_str());
-            if (std::find(cards.begin(), cards.end(), card) != cards.end())
-                return FormatStoredText(idGivenTwice, CardText(card).c_str());
-            if (!doc.IsOffered(card))
-                return FormatStoredText(idAlreadyKnown, CardText(card).c_str());
-            cards.push_back(card);
-        }
+        if (to > from)
+            words.push_back(text.substr(from, to - from));
         from = to + 1;
+    }
+    return words;
+}
+
+std::string PastePicks(CPokerDoc& doc, const std::string& text)
+{
+    std::vector<int> cards;
+    for (const std::string& word : PastedWords(text)) {
+        const int card = ParseCard(word);
+        if (card < 0)
+            return FormatStoredText(idNotACard, Quoted(word).c_str());
+        if (std::find(cards.begin(), cards.end(), card) != cards.end())
+            return FormatStoredText(idGivenTwice, CardText(card).c_str());
+        if (!doc.IsOffered(card))
+            return FormatStoredText(idAlreadyKnown, CardText(card).c_str());
+        cards.push_back(card);
     }
     if (cards.size() != doc.GetPickCount())
         return FormatStoredText(idWrongCardCount, std::to_string(cards.size()).c_str(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CPokerDoc;
 
@@ -26,6 +27,10 @@ public:
 private:
     std::string m_strPending;
 };
+
+// The words of a pasted text: what lies between spaces, commas, tabs and
+// line breaks, in order, none empty.
+std::vector<std::string> PastedWords(const std::string& text);
 
 // A hand pasted into the picker: cards as above, separated by spaces, commas
 // or line breaks. Replaces the document's selection and returns an empty

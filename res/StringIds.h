@@ -92,6 +92,7 @@ enum ETextId : unsigned {
     idOddsColumn = 134,
     idProbabilityFormat = 135,
     idOddsFormat = 136,
+    idNoOdds = 211,           // the odds cell beside a figure of 0
     idSuggestionsHeading = 149,
 
     // The showdown against opponents standing pat.
@@ -154,8 +155,9 @@ enum ETextId : unsigned {
     idHandDescriptionName = 289,
 
     // The seen draws at the seats and the table equity on the page.
-    idSeatDrewUnseen = 340,
-    idSeatDrew = 341,               // count
+    idSeatNumber = 339,             // opponent number
+    idSeatDrewUnseen = 340,         // opponent number
+    idSeatDrew = 341,               // opponent number, count
     idSeatName = 342,               // opponent number
     idSeatNotSeen = 343,
     idSeatDrewOne = 344,
@@ -163,9 +165,6 @@ enum ETextId : unsigned {
     idEquityStandingHeading = 346,  // the table in words
     idEquityDealing = 347,
     idEquityRefused = 348,
-    idBestHoldSimulated = 349,      // cards kept, the table in words, pot share with interval
-    idBestHoldExact = 350,          // cards kept, the table in words, pot share
-    idBestHoldNoCard = 351,
     idDrawAnalysisWinHeading = 352,
     idDrawAnalysisPotShareHeading = 353,
     idDrawAnalysisTable = 354,      // the table in words, the note on the figures

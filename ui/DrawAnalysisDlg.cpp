@@ -112,10 +112,7 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     m_holdsList->setSelectionBehavior(QAbstractItemView::SelectRows);
     GoldOnFelt(m_holdsList);
     // The face of the results tables, small enough for fifteen columns.
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    m_holdsList->setFont(font);
+    m_holdsList->setFont(TableFont());
 
     auto* header = new QTreeWidgetItem();
     for (int column = 0; column < kColumnCount; ++column) {
@@ -150,8 +147,15 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     for (QPushButton* button : {m_markButton, m_closeButton})
         button->setPalette(QPalette());
 
-    connect(m_holdsList, &QTreeWidget::itemSelectionChanged, this,
-            [this] { m_markButton->setEnabled(!m_holdsList->selectedItems().isEmpty()); });
+    // The row that shows as chosen (the current one, which the style paints
+    // as selected whether it is or not) is the row Mark discards acts on:
+    // the current row is always the selected one.
+    connect(m_holdsList, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (m_holdsList->selectedItems().isEmpty() && m_holdsList->currentItem())
+            m_holdsList->currentItem()->setSelected(true);
+        m_bPlayerChose |= !m_bSelecting;
+        m_markButton->setEnabled(!m_holdsList->selectedItems().isEmpty());
+    });
     connect(m_markButton, &QPushButton::clicked, this, &CDrawAnalysisDlg::OnMarkDiscards);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -171,7 +175,16 @@ CDrawAnalysisDlg::CDrawAnalysisDlg(const int hand[5], const bool known[52], QWid
     layout->addLayout(buttons);
 
     FitToTable();
+    SelectTopRow();
     m_holdsList->setFocus();
+}
+
+void CDrawAnalysisDlg::SelectTopRow()
+{
+    m_bSelecting = true;
+    m_holdsList->setCurrentItem(m_holdsList->topLevelItem(0));
+    m_holdsList->scrollToTop();
+    m_bSelecting = false;
 }
 
 void CDrawAnalysisDlg::FillList()
@@ -292,14 +305,36 @@ void CDrawAnalysisDlg::ShowEquityResult(const CEquityRun& run)
         item->setText(kColumnTablePotShare, QString::fromStdString(rows.back().m_strFigure));
         item->setData(kColumnTablePotShare, kSortKeyRole, equity->m_dPotShare);
     }
-    // Best first by pot share once the figures are final, unless the player
-    // chose another order meanwhile; the chosen row stays chosen.
+    if (!result.m_bDone || m_bSortedByShare)
+        return;
+    // Once the figures are final, the first column counts best first by pot
+    // share, the order every list of holds follows; the list goes in that
+    // order unless the player chose another meanwhile. The chosen row stays
+    // chosen.
+    m_bSortedByShare = true;
+    std::vector<THoldEquity> ranked = result.m_arrHolds;
+    SortByPotShare(ranked);
     const bool untouched = m_holdsList->sortColumn() == kColumnRank
                            && m_holdsList->header()->sortIndicatorOrder() == Qt::AscendingOrder;
-    if (result.m_bDone && !m_bSortedByShare && untouched) {
-        m_bSortedByShare = true;
-        m_holdsList->sortByColumn(kColumnTablePotShare, Qt::DescendingOrder);
+    // Sorting waits until every row has its new place.
+    m_holdsList->setSortingEnabled(false);
+    for (int row = 0; row < m_holdsList->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_holdsList->topLevelItem(row);
+        const unsigned mask = m_arrHolds[static_cast<std::size_t>(item->data(0, kHoldIndexRole).toInt())].m_nKeepMask;
+        const auto place = std::find_if(ranked.begin(), ranked.end(),
+                                        [mask](const THoldEquity& hold) { return hold.m_nKeepMask == mask; });
+        if (place == ranked.end())
+            continue;
+        const int rank = static_cast<int>(place - ranked.begin()) + 1;
+        item->setText(kColumnRank, QString::number(rank));
+        item->setData(kColumnRank, kSortKeyRole, static_cast<double>(rank));
     }
+    m_holdsList->setSortingEnabled(true);
+    if (untouched)
+        m_holdsList->sortByColumn(kColumnRank, Qt::AscendingOrder);
+    // The best row is chosen, unless the player chose one himself.
+    if (!m_bPlayerChose)
+        SelectTopRow();
 }
 
 int CDrawAnalysisDlg::DoModal()

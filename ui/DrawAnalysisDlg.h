@@ -17,13 +17,16 @@ class QTreeWidget;
 // player may choose a row and ask for its discards to be marked; the dialog
 // itself marks nothing, it only reports the chosen places. Beside the draw,
 // each hold's win and pot share at the table fill in as an equity run plays
-// its deals; once it ends the rows go best first by pot share, unless the
-// player has sorted them himself.
+// its deals; once it ends the first column counts best first by pot share
+// and the rows go in that order, unless the player has sorted them himself.
+// Until then the rows go by the chance to end at least as strong. The first
+// row is chosen when the dialog opens, and again once the rows are reordered
+// unless the player chose another.
 class CDrawAnalysisDlg : public QDialog {
     Q_OBJECT
 public:
     enum EColumn {
-        kColumnRank = 0,  // place in the best-first order, 1 to 32
+        kColumnRank = 0,  // place in the best-first order, 1 to 32: by pot share once the run ends
         kColumnKeep,
         // At the table, with the interval: beside the hold, so that they show
         // without scrolling.
@@ -65,10 +68,14 @@ public slots:
 
 private:
     void FillList();
+    // Chooses the first row as shown, as the program's choice.
+    void SelectTopRow();
     void FitToTable();
     void ShowEquityResult(const CEquityRun& run);
 
     std::vector<TDrawOutcome> m_arrHolds;
     std::string m_strTable;
     bool m_bSortedByShare = false;
+    bool m_bSelecting = false;    // the program is choosing the row
+    bool m_bPlayerChose = false;  // the player chose a row himself
 };

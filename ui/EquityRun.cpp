@@ -1,5 +1,7 @@
 #include "EquityRun.h"
 
+#include "TableEquity.h"
+
 #include <algorithm>
 
 namespace {
@@ -12,7 +14,9 @@ constexpr int kPollMilliseconds = 40;
 // may take.
 constexpr int kLaunchMilliseconds = 30;
 
-std::uint64_t g_nEquityTrials = 400000;
+// The one default of every front end, so that one state shows the figures
+// the command line prints.
+std::uint64_t g_nEquityTrials = kTableTrials;
 
 bool SameSetup(const TTableSetup& a, const TTableSetup& b)
 {
@@ -28,6 +32,11 @@ bool SameSetup(const TTableSetup& a, const TTableSetup& b)
 std::uint64_t EquityTrials()
 {
     return g_nEquityTrials;
+}
+
+std::uint64_t ShowdownTrials()
+{
+    return std::min(g_nEquityTrials, kShowdownTrials);
 }
 
 void SetEquityTrials(std::uint64_t trials)

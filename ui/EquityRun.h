@@ -9,9 +9,12 @@
 #include <memory>
 #include <vector>
 
-// How many deals each of the page's equity runs plays; the tests lower it
-// for the sanitized build.
+// How many deals the page's pot-share runs play (kTableTrials unless set);
+// the tests lower it for the sanitized build. The stand-pat showdown, where
+// it is simulated, plays kShowdownTrials, or fewer when the runs are set
+// lower.
 std::uint64_t EquityTrials();
+std::uint64_t ShowdownTrials();
 void SetEquityTrials(std::uint64_t trials);
 
 // One table equity run in the background, read on the window's thread: while

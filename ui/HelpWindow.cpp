@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QUrl>
 
 CHelpWindow::CHelpWindow(QWidget* parent)
@@ -16,6 +18,20 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     setWindowTitle(QString::fromStdString(LoadString(idHelpTitle)));
     setOpenExternalLinks(true);
     resize(640, 600);
+    // A window of its own, closed as such windows are: Ctrl+W here, Escape
+    // in keyPressEvent (the browser claims it before a shortcut sees it).
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+}
+
+void CHelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 bool CHelpWindow::ShowTopic(const QString& file, int contextId)

@@ -5,7 +5,7 @@
 
 // The program's help: one HTML page with a section per topic, each under an
 // anchor named after its context id (1 the overview, 3 to 7 the stages of a
-// game), shown in a window of its own.
+// game), shown in a window of its own, which Escape and Ctrl+W close.
 class CHelpWindow : public QTextBrowser {
     Q_OBJECT
 public:
@@ -17,6 +17,9 @@ public:
 
     // The context id of the topic shown last; 0 before the first one.
     int m_nTopic = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The help file of the running program: its own path with ".html" in place

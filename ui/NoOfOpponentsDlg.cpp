@@ -20,7 +20,7 @@ QRect MapDialogRect(const QWidget& dialog, const QRect& units)
     return QRect(x(units.x()), y(units.y()), x(units.width()), y(units.height()));
 }
 
-CNoOfOpponentsDlg::CNoOfOpponentsDlg(QWidget* parent)
+CNoOfOpponentsDlg::CNoOfOpponentsDlg(int shown, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(Text(idAppTitle));
@@ -38,7 +38,7 @@ CNoOfOpponentsDlg::CNoOfOpponentsDlg(QWidget* parent)
                                   m_comboOpponents->sizeHint().height());
     for (int n = 1; n <= 5; ++n)
         m_comboOpponents->addItem(QString::number(n));
-    m_comboOpponents->setCurrentIndex(4);
+    m_comboOpponents->setCurrentIndex(qBound(1, shown, 5) - 1);
 
     auto* ok = new QPushButton(Text(idOk), this);
     ok->setObjectName(QStringLiteral("okButton"));

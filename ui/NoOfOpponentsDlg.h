@@ -6,12 +6,13 @@
 class QComboBox;
 
 // Asks how many opponents sit at the table: a list of "1" to "5" that shows
-// "5" when it opens, and OK. It has no close box; Escape cancels without
-// reading the list, so m_nIndex keeps 0.
+// `shown` when it opens (the table as it is; "5" before the first game),
+// and OK. It has no close box; Escape cancels without reading the list, so
+// m_nIndex keeps 0.
 class CNoOfOpponentsDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CNoOfOpponentsDlg(QWidget* parent = nullptr);
+    explicit CNoOfOpponentsDlg(int shown = 5, QWidget* parent = nullptr);
 
     // Runs the dialog modally: QDialog::Accepted after OK, else Rejected.
     int DoModal();

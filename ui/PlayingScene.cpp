@@ -22,23 +22,27 @@ constexpr int kCardGap = 2;
 struct TSeat {
     unsigned bitmapId;
     int angle;  // degrees, counter-clockwise from the player's seat at the bottom
-    // The seen draw's count goes above the hand where below it would meet
-    // the showdown block (four seats) or the player's cards (five).
+    // The seat's label goes above the hand where below it would meet the
+    // showdown block (four seats). Below the lower hands of five, it stays
+    // clear of the gap between a side's two hands, where it would belong to
+    // neither.
     bool countAbove;
+    // Moves the label sideways, away from the player's cards.
+    int countShift;
 };
 
 // Which fanned hand sits where, for 1 to 5 opponents; each picture is drawn
 // already turned towards the deck.
 constexpr TSeat kSeats[5][5] = {
-    {{130, 180, false}},
-    {{132, 120, false}, {133, 240, false}},
-    {{135, 90, false}, {130, 180, false}, {137, 270, false}},
-    {{196, 72, false}, {141, 144, true}, {138, 216, true}, {139, 288, false}},
-    {{197, 60, true}, {132, 120, false}, {130, 180, false}, {133, 240, false}, {198, 300, true}},
+    {{130, 180, false, 0}},
+    {{132, 120, false, 0}, {133, 240, false, 0}},
+    {{135, 90, false, 0}, {130, 180, false, 0}, {137, 270, false, 0}},
+    {{196, 72, false, 0}, {141, 144, true, 0}, {138, 216, true, 0}, {139, 288, false, 0}},
+    {{197, 60, false, 14}, {132, 120, false, 0}, {130, 180, false, 0}, {133, 240, false, 0}, {198, 300, false, -14}},
 };
 
-// The seen draw's text cell beside a hand: wide enough for "drew ?".
-constexpr int kCountWidth = 90;
+// The seat's label beside its hand: wide enough for "#5 drew ?".
+constexpr int kCountWidth = 100;
 constexpr int kCountHeight = 20;
 
 // Where the showdown block sits in the table area: the top-left corner,
@@ -159,10 +163,12 @@ void CPlayingScene::SetOpponents(int n)
     n = std::clamp(n, 1, 5);
     m_opponents.assign(static_cast<size_t>(n), CGraphicObject());
     m_arrCountAbove.assign(static_cast<size_t>(n), false);
+    m_arrCountShift.assign(static_cast<size_t>(n), 0);
     m_arrDrew.assign(static_cast<size_t>(n), kDrawUnseen);
     for (int i = 0; i < n; ++i) {
         PlaceOpponent(m_opponents[static_cast<size_t>(i)], kSeats[n - 1][i].bitmapId, kSeats[n - 1][i].angle);
         m_arrCountAbove[static_cast<size_t>(i)] = kSeats[n - 1][i].countAbove;
+        m_arrCountShift[static_cast<size_t>(i)] = kSeats[n - 1][i].countShift;
     }
 
     m_deck.SetBitmap(kBitmapDeck);
@@ -189,7 +195,8 @@ QRect CPlayingScene::SeatCountRect(int seat) const
     if (hand.isEmpty())
         return QRect();
     const int top = m_arrCountAbove[static_cast<size_t>(seat)] ? hand.top() - kCountHeight : hand.bottom() + 1;
-    return QRect(hand.center().x() - kCountWidth / 2, top, kCountWidth, kCountHeight);
+    const int middle = hand.center().x() + m_arrCountShift[static_cast<size_t>(seat)];
+    return QRect(middle - kCountWidth / 2, top, kCountWidth, kCountHeight);
 }
 
 int CPlayingScene::SeatHitTest(const QPoint& page) const
@@ -308,11 +315,13 @@ void CPlayingScene::Draw(QPainter& buffer) const
     const QRect caption(QPoint(first.m_x, first.m_y - 30), QPoint(last.m_x + last.m_width - 1, first.m_y - 1));
     DrawSceneText(buffer, Text(m_captionId), caption, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
 
-    for (int seat = 0; m_bShowDrew && seat < Opponents(); ++seat) {
+    // Every seat shows its number (Ctrl and the number step its seen draw),
+    // and after the discard what it was seen to draw.
+    for (int seat = 0; seat < Opponents(); ++seat) {
         const int drew = m_arrDrew[static_cast<size_t>(seat)];
-        const QString count = drew == kDrawUnseen
-            ? Text(idSeatDrewUnseen)
-            : QString::fromStdString(FormatString(LoadString(idSeatDrew).c_str(), drew));
-        DrawSceneText(buffer, count, SeatCountRect(seat), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+        const QString label = !m_bShowDrew ? QString::fromStdString(FormatString(LoadString(idSeatNumber).c_str(), seat + 1))
+            : drew == kDrawUnseen ? QString::fromStdString(FormatString(LoadString(idSeatDrewUnseen).c_str(), seat + 1))
+                                  : QString::fromStdString(FormatString(LoadString(idSeatDrew).c_str(), seat + 1, drew));
+        DrawSceneText(buffer, label, SeatCountRect(seat), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
     }
 }

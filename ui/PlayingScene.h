@@ -44,7 +44,7 @@ public:
     void SetOpponents(int n);
     int Opponents() const { return static_cast<int>(m_opponents.size()); }
     // What each seat was seen to draw (kDrawUnseen or 0..5, seat 0 first),
-    // painted beside it while `show`.
+    // painted beside it with its number while `show`; else the number alone.
     void ShowSeenDraws(const int drew[], bool show);
 
     // What to show: each place's card (-1 face down) and mark, the caption,
@@ -71,8 +71,8 @@ public:
     QRect PlaceRect(int place) const { return m_hand[place].Rect(); }
     // The seat (0..n-1) whose hand or count lies under a page point, or -1.
     int SeatHitTest(const QPoint& page) const;
-    // A seat's fanned hand, and where its count is painted; empty for a
-    // seat not at the table.
+    // A seat's fanned hand, and where its label (number and count) is
+    // painted; empty for a seat not at the table.
     QRect SeatRect(int seat) const;
     QRect SeatCountRect(int seat) const;
     QRect Area() const { return m_rect; }
@@ -87,7 +87,8 @@ private:
     CGraphicObject m_hand[kPlaces];
     CGraphicObject m_deck;
     std::vector<CGraphicObject> m_opponents;
-    std::vector<bool> m_arrCountAbove;  // per seat: the count goes above the hand, not below
+    std::vector<bool> m_arrCountAbove;  // per seat: the label goes above the hand, not below
+    std::vector<int> m_arrCountShift;   // per seat: the label's sideways shift
     std::vector<int> m_arrDrew;
     bool m_bShowDrew = false;
     unsigned m_captionId = 0;

@@ -61,8 +61,8 @@ void CPokerApp::OnFileNew()
 
 void CPokerApp::OnChangeOpponents()
 {
-    // Only a confirmed answer starts a new game, even with the same number.
-    CNoOfOpponentsDlg dialog;
+    // The table as it is shows first; the cards stay whatever the answer.
+    CNoOfOpponentsDlg dialog(m_document->GetOpponents(), m_frame.get());
     if (dialog.DoModal() == QDialog::Accepted)
         m_document->OnChangeOpponents(dialog.m_nIndex + 1);
 }

@@ -1,6 +1,6 @@
 #include "PokerView.h"
 
-#include "CardText.h"
+#include "Decision.h"
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
 #include "PokerDoc.h"
@@ -27,24 +27,9 @@ enum : int { kOverviewTopic = 1 };
 // How long a refused key's hint stays in the prompt.
 constexpr int kHintMilliseconds = 2500;
 
-// Every run of the page deals from this seed, so a table shows the same
-// figures each time it is asked.
-constexpr std::uint64_t kEquitySeed = 1;
-
-// The sentence on the best hold waits for intervals this narrow (a point),
-// or for the end of the run.
-constexpr double kBestHoldHalfWidth = 0.01;
-
-// The cards a hold keeps, in hand order.
-std::string KeptCards(const TTableSetup& setup, unsigned keepMask)
-{
-    std::string cards;
-    for (int i = 0; i < 5; ++i) {
-        if (keepMask >> i & 1u)
-            cards += (cards.empty() ? "" : " ") + CardSymbolText(setup.m_anHand[i]);
-    }
-    return cards.empty() ? LoadString(idBestHoldNoCard) : cards;
-}
+// The decision waits for a pot-share interval this narrow (a point), or for
+// the end of the run.
+constexpr double kDecisionHalfWidth = 0.01;
 
 // The block's line under the figures: exact, or what the ± is.
 std::string ShortNote(const TTableResult& result)
@@ -126,14 +111,15 @@ QPoint CPokerView::GetScrollPosition() const
 void CPokerView::OnUpdate(EUpdateHint hint)
 {
     const TConfirmedHand& result = m_pDocument->GetResult();
+    // A new table, or an undo across one, seats the document's number.
+    if (m_playingScene.Opponents() != m_pDocument->GetOpponents())
+        m_playingScene.SetOpponents(m_pDocument->GetOpponents());
     switch (hint) {
     case EUpdateHint::OpponentsSet:
-        m_playingScene.SetOpponents(m_pDocument->GetOpponents());
-        break;
     case EUpdateHint::InitialHand:
     case EUpdateHint::FinalHand:
     case EUpdateHint::Restored:
-        m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne, result.m_strAdvice);
+        m_resultsScene.SetResults(result.m_arrOneOpponent, result.m_arrAtLeastOne);
         m_playingScene.SetDescription(result.m_strDescription);
         break;
     default:
@@ -197,16 +183,18 @@ void CPokerView::RunEquity()
     const bool initial = doc.CanMark();
     // The initial hand stands pat against opponents who stand pat too; the
     // final one meets the table as it drew.
-    if (initial || doc.GetStage() == EStage::FinalHand) {
-        const ETableModel model = initial ? ETableModel::StandPat : ETableModel::UsualPlay;
-        m_showdownRun.Start(doc.GetEquitySetup(false, model, EquityTrials(), kEquitySeed));
-    } else {
+    if (initial)
+        m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::StandPat, ShowdownTrials(), kTableSeed));
+    else if (doc.GetStage() == EStage::FinalHand)
+        m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::UsualPlay, EquityTrials(), kTableSeed));
+    else
         m_showdownRun.Stop();
-    }
     if (!initial)
         m_holdsRun.Stop();
-    if (!initial || m_holdsRun.Start(doc.GetEquitySetup(true, ETableModel::UsualPlay, EquityTrials(), kEquitySeed)))
-        m_strBestHold.clear();
+    if (!initial || m_holdsRun.Start(doc.GetEquitySetup(true, ETableModel::UsualPlay, EquityTrials(), kTableSeed))) {
+        m_strDecision.clear();
+        m_strClassicDiffers.clear();
+    }
     // A restored state shows the figures its runs have, not the bare texts.
     ShowShowdownEquity();
     ShowHoldsEquity();
@@ -244,24 +232,27 @@ void CPokerView::ShowShowdownEquity()
 void CPokerView::ShowHoldsEquity()
 {
     const TTableResult& result = m_holdsRun.Result();
-    std::vector<THoldEquity> holds = result.m_arrHolds;
-    SortByPotShare(holds);
-    const bool enough = m_holdsRun.HasSetup() && result.m_eError == ETableError::None && !holds.empty()
-        && (result.m_bDone || (result.m_nTrials > 0 && holds.front().m_dPotShareError <= kBestHoldHalfWidth));
-    // Written once there are enough deals and once more at the end: a text
-    // changing at every poll could be neither read nor listened to.
-    if (enough && (m_strBestHold.empty() || result.m_bDone)) {
-        const THoldEquity& best = holds.front();
+    const TTableDecision decision = DecideHold(result);
+    const bool usable = m_holdsRun.HasSetup() && result.m_eError == ETableError::None && decision.m_bValid
+        && (result.m_bDone || (result.m_nTrials > 0 && decision.m_best.m_dPotShareError <= kDecisionHalfWidth));
+    // Written once the intervals are usable and once more at the end, with
+    // the command line's figures: a text changing at every poll could be
+    // neither read nor listened to.
+    if (usable && (m_strDecision.empty() || result.m_bDone)) {
         const TTableSetup& setup = m_holdsRun.Setup();
         TTable table = m_pDocument->GetTable();
         table.m_eModel = setup.m_eModel;
-        const std::string share = EquityRows(best, result.m_nTrials).back().m_strFigure;
-        m_strBestHold = FormatString(LoadString(best.m_bExact ? idBestHoldExact : idBestHoldSimulated).c_str(),
-                                     KeptCards(setup, best.m_nKeepMask).c_str(), DescribeTable(table).c_str(),
-                                     share.c_str());
+        const TDecisionText text = DescribeDecision(decision, setup.m_anHand, table, result.m_nTrials);
+        m_strDecision = text.m_strHeading + "\r\n" + text.m_strBest + "\r\n" + text.m_strRunnerUp;
+        m_strClassicDiffers =
+            DescribeClassicDiffers(m_pDocument->GetResult().m_arrClassicKept, result, decision, setup.m_anHand);
     }
-    const std::string& advice = m_pDocument->GetResult().m_strAdvice;
-    m_resultsScene.SetSuggestions(m_strBestHold.empty() ? advice : advice + "\r\n\r\n" + m_strBestHold);
+    // The decision first, then the classic play with its exact figures.
+    std::string text = m_strDecision.empty() ? LoadString(idEquityDealing) : m_strDecision;
+    text += "\r\n\r\n" + LoadString(idClassicHeading) + "\r\n" + m_pDocument->GetResult().m_strAdvice;
+    if (!m_strClassicDiffers.empty())
+        text += "\r\n\r\n" + m_strClassicDiffers;
+    m_resultsScene.SetSuggestions(text);
 }
 
 void CPokerView::OnCardsConfirmed()

@@ -126,7 +126,9 @@ private:
     QImage m_pageImage;
     CEquityRun m_showdownRun;
     CEquityRun m_holdsRun;
-    // The sentence on the best hold of the holds run, once it has enough
-    // deals; written again only when the run ends.
-    std::string m_strBestHold;
+    // The decision of the holds run in words (heading, best hold, runner-up)
+    // and the sentence when the classic play keeps other cards; written once
+    // the run has enough deals, and again only when it ends.
+    std::string m_strDecision;
+    std::string m_strClassicDiffers;
 };

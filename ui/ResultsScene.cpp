@@ -1,5 +1,6 @@
 #include "ResultsScene.h"
 
+#include "OddsText.h"
 #include "SceneText.h"
 #include "ScrollableStatic.h"
 #include "StringIds.h"
@@ -80,15 +81,12 @@ void CResultsScene::FillTable(QTreeWidget* list, const CCardDistributionManager:
 {
     list->clear();
     const std::string probabilityFormat = LoadString(idProbabilityFormat);
-    const std::string oddsFormat = LoadString(idOddsFormat);
     for (const CCardDistributionManager::TProbabilitityDisplayInfo& row : rows) {
         auto* item = new QTreeWidgetItem(list);
         item->setFlags(Qt::ItemIsEnabled);
         item->setText(0, Text(static_cast<unsigned>(row.m_nFormationNameId)));
         item->setText(1, QString::fromStdString(FormatString(probabilityFormat.c_str(), row.m_dProbability * 100.0)));
-        // No odds against something that cannot happen.
-        item->setText(2, row.m_dOdds >= 0.0 ? QString::fromStdString(FormatString(oddsFormat.c_str(), row.m_dOdds))
-                                            : QString());
+        item->setText(2, QString::fromStdString(OddsText(row.m_dOdds)));
         for (int column = 0; column < kColumnCount; ++column)
             item->setTextAlignment(column, kColumnAlignment[column]);
     }
@@ -97,14 +95,12 @@ void CResultsScene::FillTable(QTreeWidget* list, const CCardDistributionManager:
 }
 
 void CResultsScene::SetResults(const CCardDistributionManager::TRows& oneOpponent,
-                               const CCardDistributionManager::TRows& atLeastOne, const std::string& suggestions)
+                               const CCardDistributionManager::TRows& atLeastOne)
 {
     if (!m_oneOpponentList)
         return;
     FillTable(m_oneOpponentList, oneOpponent);
     FillTable(m_atLeastOneList, atLeastOne);
-    m_strSuggestions = suggestions;
-    m_suggestionsBox->SetText(suggestions);
 }
 
 void CResultsScene::SetSuggestions(const std::string& suggestions)

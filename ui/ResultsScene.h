@@ -31,10 +31,11 @@ public:
     void CreateControls(QWidget* parent);
     void Layout(const QRect& area) { m_rect = area; }
 
-    // Fills both tables and the suggestions.
+    // Fills both tables.
     void SetResults(const CCardDistributionManager::TRows& oneOpponent,
-                    const CCardDistributionManager::TRows& atLeastOne, const std::string& suggestions);
-    // Replaces the suggestions alone; the tables stay as they are.
+                    const CCardDistributionManager::TRows& atLeastOne);
+    // Replaces the suggestions; the view writes them from the document and
+    // its equity run.
     void SetSuggestions(const std::string& suggestions);
     // Shows the tables, and the suggestions under them when asked; or nothing.
     void Show(bool tables, bool suggestions);

@@ -3,6 +3,7 @@
 #include "CardText.h"
 #include "Cards.h"
 #include "DrawAnalysis.h"
+#include "OddsText.h"
 #include "StoredText.h"
 #include "StringIds.h"
 #include "StringTable.h"
@@ -15,6 +16,7 @@ std::string Percent(double probability)
     return FormatString(LoadString(idProbabilityFormat).c_str(), probability * 100.0);
 }
 
+// The holds' odds: none against what cannot happen, so that such rows sort last.
 std::string Odds(double odds)
 {
     return odds >= 0.0 ? FormatString(LoadString(idOddsFormat).c_str(), odds) : std::string();
@@ -25,7 +27,7 @@ std::vector<TWebRow> Rows(const CCardDistributionManager::TRows& rows)
     std::vector<TWebRow> text;
     for (const auto& row : rows)
         text.push_back({LoadString(static_cast<unsigned>(row.m_nFormationNameId)), Percent(row.m_dProbability),
-                        Odds(row.m_dOdds)});
+                        OddsText(row.m_dOdds)});
     return text;
 }
 
@@ -188,12 +190,11 @@ void CWebGame::RefreshShowdown(const int hand[])
         note.m_arrHolds.push_back(showdown);
         m_result.m_strShowdownNote = EquityNote(note);
     }
-    // Odds only beside a figure that is counted and can happen.
+    // Odds only beside a figure that is counted.
     for (const TEquityRow& row : EquityRows(showdown, trials))
         m_result.m_arrShowdown.push_back({LoadString(static_cast<unsigned>(row.m_nLabelId)), row.m_strFigure,
-                                          row.m_bExact && row.m_dFraction > 0.0
-                                              ? Odds(CCardDistributionManager::GetOdds(row.m_dFraction))
-                                              : std::string()});
+                                          row.m_bExact ? OddsText(CCardDistributionManager::GetOdds(row.m_dFraction))
+                                                       : std::string()});
 }
 
 void CWebGame::RefreshEquity(const int hand[])

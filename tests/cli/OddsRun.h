@@ -2,6 +2,7 @@
 
 // Runs quintara-odds in-process as main() does and keeps both streams apart.
 
+#include "CardText.h"
 #include "JsonReader.h"
 #include "OddsBatch.h"
 #include "OddsCommand.h"
@@ -57,4 +58,31 @@ inline TJson JsonReport(std::vector<std::string> args)
     TJson json;
     EXPECT_TRUE(ParseJson(Report(args), json));
     return json;
+}
+
+// The member `key` of a JSON object; a missing one fails the test.
+inline const TJson& Member(const TJson& object, const char* key)
+{
+    static const TJson kMissing;
+    const TJson* member = object.Find(key);
+    EXPECT_NE(member, nullptr) << key;
+    return member ? *member : kMissing;
+}
+
+// The member names of a JSON object, in order.
+inline std::vector<std::string> Keys(const TJson& object)
+{
+    std::vector<std::string> keys;
+    for (const auto& member : object.m_arrMembers)
+        keys.push_back(member.first);
+    return keys;
+}
+
+// The cards of a JSON list of card texts.
+inline std::vector<int> CardsOf(const TJson& list)
+{
+    std::vector<int> cards;
+    for (const TJson& card : list.m_arrItems)
+        cards.push_back(ParseCard(card.m_strValue));
+    return cards;
 }

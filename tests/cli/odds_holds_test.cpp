@@ -2,6 +2,7 @@
 // first, as the engine's draw analysis ranks them.
 #include "CardText.h"
 #include "DrawAnalysis.h"
+#include "HandOrder.h"
 #include "JsonReader.h"
 #include "OddsRun.h"
 
@@ -60,9 +61,11 @@ TEST(HoldsJson, AreTheEnginesHoldsBestFirst)
 {
     EXPECT_EQ(Report(With({"--json"}, kPairHand)).find("\"holds\""), std::string::npos) << "only when asked for";
     for (const std::vector<std::string>& hand : {kPairHand, kStraightHand}) {
+        // Kept and thrown cards follow the hand as players hold it.
         int cards[5];
         for (int i = 0; i < 5; ++i)
             cards[i] = ParseCard(hand[static_cast<size_t>(i)]);
+        SortAsPlayersHold(cards, 5);
         std::vector<TDrawOutcome> expected = AnalyzeDraws(cards, nullptr);
         SortHoldsBestFirst(expected);
         const std::vector<TJson> holds = HoldsOf(hand);
@@ -74,7 +77,7 @@ TEST(HoldsJson, AreTheEnginesHoldsBestFirst)
                 keys.push_back(member.first);
             ASSERT_EQ(keys, (std::vector<std::string>{"keep", "discard", "probabilities", "improve", "at_least_current"}));
             for (int k = 0; k < 5; ++k)
-                (expected[i].m_nKeepMask >> k & 1u ? kept : thrown).push_back(hand[static_cast<size_t>(k)]);
+                (expected[i].m_nKeepMask >> k & 1u ? kept : thrown).push_back(CardText(cards[k]));
             EXPECT_EQ(CardsOf(holds[i], "keep"), kept);
             EXPECT_EQ(CardsOf(holds[i], "discard"), thrown);
             const TJson& chances = *holds[i].Find("probabilities");

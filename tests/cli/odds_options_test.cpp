@@ -1,5 +1,6 @@
 // What quintara-odds accepts on its command line, and how it refuses the rest.
 #include "OddsRun.h"
+#include "TableEquity.h"
 
 #include <gtest/gtest.h>
 
@@ -100,8 +101,9 @@ const TBadInput kBadInputs[] = {
     {"DrewFewerEntriesThanOpponents", WithHand({"--equity", "--opponents", "3", "--drew", "?,1"}), "2 entries",
      "'?,1'"},
     {"DrewWithStandPat", WithHand({"--equity", "--pat", "--drew", "0"}), "cannot be combined", "'0'"},
-    {"DrewWithoutEquity", WithHand({"--drew", "0"}), "needs --equity", "'0'"},
-    {"StandPatWithoutEquity", WithHand({"--pat"}), "needs --equity", "--pat"},
+    {"DrewWithNoEquity", WithHand({"--no-equity", "--drew", "0"}), "needs --equity", "'0'"},
+    {"StandPatInJsonWithoutEquity", WithHand({"--json", "--pat"}), "needs --equity", "--pat"},
+    {"EquityAndNoEquity", WithHand({"--no-equity", "--equity"}), "cannot be combined", "--no-equity"},
     // Every Ace and King seen: nobody keeps a lone high card and draws four.
     {"DrewCountNeverDealt",
      {"--equity", "--opponents", "2", "--drew", "?,4", "--discard", "Ac,Ad,Ah,As,Kc", "--draw", "Kd,Kh,Ks,2c,3d", "Ac",
@@ -116,7 +118,10 @@ const TBadInput kBadInputs[] = {
     {"SeedWithoutValue", {"2c", "4s", "7d", "9c", "Qh", "--seed"}, "needs a value", "--seed"},
     {"EquityWithValue", WithHand({"--equity=yes"}), "takes no value", "'--equity=yes'"},
     // Text that would break the one-line promise is escaped, long text cut.
-    {"LineBreakInCard", {"2c", "4s", "7d", "9c", "Q\nh"}, "unknown card", "'Q\\x0ah'"},
+    {"ControlCharacterInCard", {"2c", "4s", "7d", "9c", "Q\x01h"}, "unknown card", "'Q\\x01h'"},
+    // One argument holds the hand as the paste boxes take it, no more.
+    {"HandRunTogether", {"kdks8s4h2c"}, "unknown card", "'kdks8s4h2c'"},
+    {"OneArgumentFourCards", {"Kd,Ks 8s,4h"}, "expected five cards, got 4", "'Kd Ks 8s 4h'"},
     {"CarriageReturnInOption", WithHand({"--x\r"}), "unknown option", "'--x\\x0d'"},
     {"VeryLongCard", {"2c", "4s", "7d", "9c", std::string(5000, 'Q')}, "unknown card", "QQQ...'"},
 };
@@ -158,6 +163,10 @@ TEST(AcceptedForms, GiveTheSameReport)
         {{"--opponents", "2", "--", "2c", "4s", "7d", "9c", "Qh"}, WithHand({"--opponents", "2"})},
         {WithHand({"--opponents", "1"}), kHand},
         {WithHand({"--opponents", "05"}), WithHand({"--opponents", "5"})},
+        // The hand as one argument, as the paste boxes take it, in any order.
+        {{"--json", "2c,4s,7d,9c,Qh"}, WithHand({"--json"})},
+        {{"--json", " Qh 9c\t7d, 4s  2c "}, WithHand({"--json"})},
+        {{"--json", "2c 4s", "7d,9c", "Qh"}, WithHand({"--json"})},
         // An opponent not seen to draw is a ? or no --drew at all.
         {WithHand({"--equity", "--opponents", "2", "--drew", "?,?", "--trials", "500"}),
          WithHand({"--equity", "--opponents", "2", "--trials=500"})},
@@ -182,6 +191,11 @@ TEST(Help, PrintsUsageOnStdoutAndSucceeds)
         EXPECT_EQ(run.m_strErr, "") << args[0];
         EXPECT_EQ(run.m_strOut.rfind("Usage: quintara-odds [", 0), 0u) << run.m_strOut;
     }
+    // The defaults it names are the game's, which the runs take.
+    const std::string usage = RunOdds({"--help"}).m_strOut;
+    for (const std::uint64_t value : {kTableTrials, kShowdownTrials})
+        EXPECT_NE(usage.find(" " + std::to_string(value) + " "), std::string::npos) << value;
+    EXPECT_NE(usage.find("(default " + std::to_string(kTableSeed) + ")"), std::string::npos);
 }
 
 } // namespace

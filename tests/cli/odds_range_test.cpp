@@ -44,8 +44,8 @@ const struct {
     {"nil pot", Args({"--equity", "--pot", "0", "--call", "20"}), "not a positive amount", "'0'"},
     {"negative call", Args({"--equity", "--pot", "60", "--call", "-5"}), "not a positive amount", "'-5'"},
     {"amount not a number", Args({"--equity", "--pot", "6O", "--call", "20"}), "not a positive amount", "'6O'"},
-    {"range without equity", Args({"--range", "JJ+"}), "needs --equity", "'JJ+'"},
-    {"price without equity", Args({"--pot", "60", "--call", "20"}), "needs --equity", "'60'"},
+    {"range without equity", Args({"--no-equity", "--range", "JJ+"}), "needs --equity", "'JJ+'"},
+    {"price without equity", Args({"--json", "--pot", "60", "--call", "20"}), "needs --equity", "'60'"},
     {"open not a rank", Args({"--equity", "--range", "open", "--open", "JJ"}), "not a rank", "'JJ'"},
     {"open without range", Args({"--equity", "--open", "Q"}), "needs --range", "'Q'"},
     // Each range alone can be dealt; both at once never: the run says so.
@@ -99,6 +99,12 @@ TEST(OddsRange, JsonGivesTheRangesAndEachHoldsPriceOfACall)
     const double low = call->Find("ev")->m_dValue - call->Find("ev_error")->m_dValue;
     const double high = call->Find("ev")->m_dValue + call->Find("ev_error")->m_dValue;
     EXPECT_EQ(call->Find("verdict")->m_strValue, low > 0 ? "call" : high < 0 ? "fold" : "close");
+    // The decision names the same call for its best hold.
+    const TJson* decision = json.Find("decision");
+    ASSERT_NE(decision, nullptr);
+    ASSERT_NE(decision->Find("call"), nullptr);
+    EXPECT_EQ(decision->Find("call")->Find("ev")->m_dValue, call->Find("ev")->m_dValue);
+    EXPECT_EQ(decision->Find("call")->Find("verdict")->m_strValue, call->Find("verdict")->m_strValue);
 }
 
 TEST(OddsRange, WithoutAPriceNoCallFiguresAndAnyRangeIsNull)

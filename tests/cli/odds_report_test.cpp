@@ -5,6 +5,7 @@
 #include "JsonReader.h"
 #include "OddsReport.h"
 #include "OddsRun.h"
+#include "StringIds.h"
 #include "StringTable.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +15,6 @@
 #include <vector>
 
 namespace {
-
-const TJson& Member(const TJson& object, const char* key)
-{
-    static const TJson kMissing;
-    const TJson* member = object.Find(key);
-    EXPECT_NE(member, nullptr) << key;
-    return member ? *member : kMissing;
-}
 
 std::vector<std::string> Strings(const TJson& list)
 {
@@ -40,9 +33,10 @@ TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
     EXPECT_EQ(keys, (std::vector<std::string>{"hand", "known", "final", "opponents", "known_count", "formation",
                                               "draw_code", "one_opponent", "at_least_one", "description", "advice",
                                               "showdown"}));
-    // Replacements take the places of the discards, as on the table.
-    EXPECT_EQ(Strings(Member(json, "hand")), (std::vector<std::string>{"2c", "Kd", "7d", "Ks", "Qh"}));
-    EXPECT_EQ(Strings(Member(json, "known")), (std::vector<std::string>{"2c", "4s", "7d", "9c", "Qh", "Kd", "Ks"}));
+    // The final hand as players hold it; the dealt hand so too, then the
+    // replacements.
+    EXPECT_EQ(Strings(Member(json, "hand")), (std::vector<std::string>{"Kd", "Ks", "Qh", "7d", "2c"}));
+    EXPECT_EQ(Strings(Member(json, "known")), (std::vector<std::string>{"Qh", "9c", "7d", "4s", "2c", "Kd", "Ks"}));
     EXPECT_EQ(Member(json, "final").m_nKind, TJson::jkBool);
     EXPECT_EQ(Member(json, "opponents").m_dValue, 2);
     EXPECT_EQ(Member(json, "formation").m_dValue, fmOnePair);
@@ -72,6 +66,33 @@ TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
     EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
 }
 
+// A row that cannot happen shows 0.000% and a dash for its odds, not a gap:
+// nothing beats a royal flush, and it cannot lose the showdown.
+TEST(TextReport, RowsAtZeroShowADashForTheirOdds)
+{
+    const std::vector<std::string> hand{"Th", "Jh", "Qh", "Kh", "Ah"};
+    const std::vector<std::string> lines = Lines(Report(hand));
+    const std::string dash = LoadString(idNoOdds);
+    const TJson json = JsonReport(hand);
+    std::vector<std::string> labels;
+    for (const char* table : {"one_opponent", "at_least_one"})
+        for (const TJson& row : Member(json, table).m_arrItems) {
+            ASSERT_EQ(row.Find("probability")->m_dValue, 0.0);
+            labels.push_back(row.Find("label")->m_strValue);
+        }
+    labels.push_back(LoadString(idShowdownLose));
+    for (const std::string& label : labels) {
+        size_t found = 0;
+        for (const std::string& line : lines)
+            if (line.rfind(label, 0) == 0) {
+                ++found;
+                EXPECT_TRUE(line.size() > dash.size() && line.compare(line.size() - dash.size(), dash.size(), dash) == 0)
+                    << line;
+            }
+        EXPECT_GT(found, 0u) << label;
+    }
+}
+
 // The texts come from the game's own description and advice, unchanged.
 TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
 {
@@ -85,6 +106,8 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
     ASSERT_FALSE(advice.empty());
 
     const TJson json = JsonReport(hand);
+    std::vector<std::string> text = hand;
+    text.insert(text.begin(), "--no-equity");
     EXPECT_EQ(Member(json, "formation").m_dValue, confirmed.m_nFormation);
     EXPECT_EQ(Member(json, "draw_code").m_dValue, confirmed.m_nDrawCode);
     EXPECT_EQ(Member(json, "description").m_strValue, description);
@@ -92,10 +115,10 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
 
     // The text report breaks lines for the terminal.
     std::string lines = "Your initial hand: Kc Kd Ah 7s 2c (one pair)\r\n" + description + "\r\n\r\n" +
-                        LoadString(149) + "\r\n" + advice + "\r\n";
+                        LoadString(idClassicHeading) + "\r\n" + advice + "\r\n";
     for (size_t at; (at = lines.find("\r\n")) != std::string::npos;)
         lines.replace(at, 2, "\n");
-    EXPECT_EQ(Report(hand).rfind(lines, 0), 0u) << Report(hand);
+    EXPECT_EQ(Report(text).rfind(lines, 0), 0u) << Report(text);
 }
 
 TEST(HandTexts, FinalHandHasNoAdvice)
@@ -103,8 +126,8 @@ TEST(HandTexts, FinalHandHasNoAdvice)
     const std::vector<std::string> args{"--discard", "2c", "--draw", "Ac", "Qs", "Qh", "5d", "5c", "2c"};
     EXPECT_EQ(Member(JsonReport(args), "advice").m_strValue, "");
     const std::string text = Report(args);
-    EXPECT_EQ(Lines(text)[0], "Your final hand: Qs Qh 5d 5c Ac (two pair)");
-    EXPECT_EQ(text.find(LoadString(149)), std::string::npos);
+    EXPECT_EQ(Lines(text)[0], "Your final hand: Qh Qs 5c 5d Ac (two pair)");
+    EXPECT_EQ(text.find(LoadString(idClassicHeading)), std::string::npos);
 }
 
 } // namespace

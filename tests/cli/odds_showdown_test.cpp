@@ -4,6 +4,9 @@
 #include "CardText.h"
 #include "ConfirmedHand.h"
 #include "OddsRun.h"
+#include "StringIds.h"
+#include "StringTable.h"
+#include "TableEquity.h"
 
 #include <gtest/gtest.h>
 
@@ -54,11 +57,16 @@ TEST(OddsShowdown, CountsMatchTheEnumerationAndTheOddsAddUp)
             EXPECT_NEAR(Number(*showdown, "lose"), b / n, 1e-15);
         }
 
-        // The text names the same counts under its own heading.
+        // The text names the same counts under a heading that says everyone
+        // stands pat, right above the outcome column.
         const std::string text = Report(args);
-        const TJson* final = json.Find("final");
-        ASSERT_NE(final, nullptr);
-        EXPECT_NE(text.find("\n" + ShowdownHeading(final->m_bValue, std::stoi(args[1])) + "\n"), std::string::npos);
+        TTable table;
+        table.m_nOpponents = std::stoi(args[1]);
+        table.m_eModel = ETableModel::StandPat;
+        const size_t column = text.find("\n" + LoadString(idShowdownOutcomeColumn) + " ");
+        ASSERT_NE(column, std::string::npos) << text;
+        const size_t heading = text.rfind('\n', column - 1);
+        EXPECT_NE(text.substr(heading, column - heading).find(DescribeTable(table)), std::string::npos) << text;
         const auto whole = [](double count) { return static_cast<std::uint64_t>(count); };
         const TShowdownCounts counts{whole(plain.m_dTotal), whole(plain.m_dRulesAbove), whole(plain.m_dRulesLevel),
                                      whole(plain.m_dRulesBelow)};

@@ -89,34 +89,6 @@ TPlainHand ClassifyPlain(const int cards[5])
     return h;
 }
 
-bool Beats(const TPlainHand& o, const TPlainHand& p)
-{
-    if (p.m_nCategory == pcHighCard)
-        return o.m_nCategory != pcHighCard;
-    if (o.m_nCategory != p.m_nCategory)
-        return o.m_nCategory > p.m_nCategory;
-    switch (p.m_nCategory) {
-    case pcOnePair:
-        return o.m_nPair > p.m_nPair || (o.m_nPair == p.m_nPair && o.m_nTopKicker > p.m_nTopKicker);
-    case pcTwoPair:
-        if (o.m_nHighPair != p.m_nHighPair) return o.m_nHighPair > p.m_nHighPair;
-        if (o.m_nLowPair != p.m_nLowPair) return o.m_nLowPair > p.m_nLowPair;
-        return o.m_nTopKicker > p.m_nTopKicker;
-    case pcThreeOfAKind:
-    case pcFullHouse:
-        return o.m_nTriple > p.m_nTriple;
-    case pcFourOfAKind:
-        return o.m_nQuad > p.m_nQuad;
-    case pcStraight:
-    case pcStraightFlush:
-        return o.m_nStraightTop > p.m_nStraightTop;
-    case pcFlush:
-        return o.m_nTopCard > p.m_nTopCard;
-    default:
-        return false;
-    }
-}
-
 TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand)
 {
     const std::vector<int> unseen = Unseen(known);
@@ -146,16 +118,12 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
         else if (o.m_anRanking == player.m_anRanking) n.m_dRulesLevel += 1;
         else n.m_dRulesBelow += 1;
 
-        const bool beats = Beats(o, player);
-        if (beats) n.m_dBeatsPlayer += 1;
-        // Straights and flushes of the player's kind include straight flushes.
-        const int kind = player.m_nCategory;
-        if (kind == pcStraight)
-            n.m_dHigher += o.m_bStraight && o.m_nStraightTop > player.m_nStraightTop;
-        else if (kind == pcFlush)
-            n.m_dHigher += o.m_bFlush && o.m_nTopCard > player.m_nTopCard;
-        else if (kind != pcHighCard)
-            n.m_dHigher += o.m_nCategory == kind && beats;
+        const bool above = o.m_anRanking > player.m_anRanking;
+        if (player.m_nCategory == pcHighCard)
+            n.m_dBeatsPlayer += o.m_nCategory != pcHighCard;
+        else
+            n.m_dBeatsPlayer += above;
+        n.m_dHigher += player.m_nCategory != pcHighCard && o.m_nCategory == player.m_nCategory && above;
     }
     return n;
 }

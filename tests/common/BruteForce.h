@@ -39,22 +39,16 @@ struct TPlainHand {
 
 TPlainHand ClassifyPlain(const int cards[5]);
 
-// True when the opponent's hand beats the player's under the program's own
-// rules: a higher category, or the same category and higher as the results
-// tables define it (pairs by pair and top kicker only, two pair by both pairs
-// and the fifth card, triples, full houses and quads by the triple or quad,
-// straights and straight flushes by their top, flushes by their top card). A
-// player with no made formation is beaten by any pair or better.
-bool Beats(const TPlainHand& opponent, const TPlainHand& player);
-
 struct TBruteForceCounts {
     double m_dTotal = 0;
     // Opponent hands by plain category; straight and flush include the
     // straight flushes.
     double m_adPlain[pcStraightFlush + 1] = {};
-    // Opponent hands of the player's own category that rank above his.
+    // Opponent hands of the player's own category that rank above his by the
+    // full rules (straight flushes are a category of their own).
     double m_dHigher = 0;
-    // Opponent hands that beat the player.
+    // Opponent hands of a higher formation than the player's: those that rank
+    // above his by the full rules, or any pair or better when he holds none.
     double m_dBeatsPlayer = 0;
     // The showdown by the full rules: opponent hands above, level with and
     // below the player's.

@@ -160,7 +160,7 @@ for place in 0 1 2 3 4; do
 done
 read -r r0 g0 b0 <<< "$(mean "$(hand_x 0)" $hand_y $card_w $card_h)"
 
-# Mark the 2c (first place, card-index order), which shows it inverted.
+# Mark the Qh (the first place: the hand shows highest first), which shows it inverted.
 click $(($(hand_x 0) + 35)) $((hand_y + 48))
 shoot marked
 read -r r1 g1 b1 <<< "$(mean "$(hand_x 0)" $hand_y $card_w $card_h)"

@@ -144,8 +144,22 @@ def percent(p):
 
 
 def odds_against(p):
-    # The page leaves the odds cell empty for what cannot happen.
+    # The holds leave the odds cell empty for what cannot happen.
     return "" if p == 0.0 else "%.2f : 1" % ((1.0 - p) / p)
+
+
+class NoOdds:
+    """A results row or exact figure at 0: a mark that is neither empty nor a number."""
+
+    def __eq__(self, shown):
+        return isinstance(shown, str) and shown.strip() != "" and not any(c.isdigit() for c in shown)
+
+    def __repr__(self):
+        return "(a dash)"
+
+
+def row_odds(p):
+    return NoOdds() if p == 0.0 else odds_against(p)
 
 
 def expected_figure(shown, p, exact, half_width=None):
@@ -172,7 +186,7 @@ def equity_figures(hold, shown):
 def showdown_figures(showdown, shown):
     """Figure and odds of each outcome; simulated figures have no odds."""
     figures = equity_figures(showdown, [row[1] for row in shown])
-    return [[figure, odds_against(showdown[key]) if showdown["exact"] else ""]
+    return [[figure, row_odds(showdown[key]) if showdown["exact"] else ""]
             for figure, key in zip(figures, OUTCOMES)]
 
 
@@ -188,7 +202,7 @@ def expect_figures(page, answer, step):
     else:
         check(page["adviceShown"] and page["advice"] == page_lines(answer["advice"]), step + ": advice")
     for table in ("one_opponent", "at_least_one"):
-        expected = [[row["label"], percent(row["probability"]), odds_against(row["probability"])]
+        expected = [[row["label"], percent(row["probability"]), row_odds(row["probability"])]
                     for row in answer[table]]
         shown = page["oneOpponent" if table == "one_opponent" else "atLeastOne"]
         check(shown == expected, "%s: %s table %s, not %s" % (step, table, shown, expected))

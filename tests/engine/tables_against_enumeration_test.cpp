@@ -4,6 +4,7 @@
 
 #include "ConfirmedHand.h"
 #include "ManagerTestSupport.h"
+#include "Showdown.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -52,25 +53,33 @@ void ExpectTablesMatchEnumeration(const TDrawState& state)
     }
 }
 
-// Every formation, at the ends of its ranks, and ranks or suits used up by
-// the cards thrown away.
+// Every formation, at the ends of its ranks, equal tops and equal pairs that
+// the later cards or the kickers decide, and ranks or suits used up by the
+// cards thrown away.
 const TDrawState kTargeted[] = {
     Holding("2c 4s 7d 9c Qh"),                      // nothing
     Holding("3c Js Qd Kc Ah"),                      // four to a straight around the Ace
     Holding("2c 5d 9h Js Kc", "3d 6h Ts Qc Ad"),    // nothing, ten cards seen
     Holding("As Ad 7c 4h 2s"),                      // pair of Aces
-    Holding("Kc Kd Ah 7s 2c", "Qd Jh"),             // Ace kicker
+    Holding("Kc Kd Ah 7s 2c", "Qd Jh"),             // Ace kicker: the second and third decide
+    Holding("9c 9d Kh 8s 3c"),                      // Kings-high kickers beaten by Ace or King-Queen ones
+    Holding("8c 8d Ah Kh Qs"),                      // the best kickers: no equal pair above
     Holding("2c 2d 3h 4s 6c"),                      // the lowest pair
     Holding("7c 7d Kh 9s 4c", "7h 8c"),             // a third Seven seen
     Holding("As Ah Kd Kc 5s"),                      // Aces up
     Holding("2c 2d 3h 3s Ac"),                      // the lowest two pair, Ace fifth
+    Holding("Qc Qd 6h 6s 2c"),                      // the lowest fifth card: every other beats it
     Holding("Jc Jd 4h 4s 9c", "Jh Tc Qd"),
     Holding("Ac Ad Ah 2s 3c"),                      // three Aces
     Holding("Kc Kd Kh 5s 4c", "Ac Ad 9h"),
     Holding("As 2h 3d 4c 5c"),                      // the wheel
+    Holding("2s 3h 4d 5c 6c"),                      // Six high: the wheel is below it
     Holding("Ts Js Qd Kc Ac"),                      // the Ace-high straight
     Holding("Tc Jd Qh Ks 9c", "Td Th Ts Jc Jh"),    // Tens and Jacks used up
     Holding("2h 5h 8h Jh Ah"),                      // Ace-high flush
+    Holding("Ah Qh 9h 6h 2h"),                      // Ace-Queen: only the later cards decide
+    Holding("Ac Kc Qc Jc 9c"),                      // the best flush: only straight flushes above
+    Holding("Kd Jd 7d 4d 2d", "Ad Qd"),             // the Ace and Queen of its suit seen
     Holding("5d 8d Jd Qd Kd"),                      // its Five held: no wheel straight flush above
     Holding("2h 3h 4h 5h 7h"),                      // Seven-high flush beside the wheel
     Holding("Qh Kh Ah 2h 3h", "4h 5h 6h 7h 8h"),    // ten hearts seen
@@ -82,6 +91,27 @@ const TDrawState kTargeted[] = {
     Holding("9s Ts Js Qs Ks", "Ah"),                // King-high straight flush
     Holding("Ac 2c 3c 4c 5c", "Kd Qs"),             // the wheel in one suit
 };
+
+// The one-opponent closing row of a made hand counts, by the full rules, the
+// hands the showdown counts above it.
+TEST(ClosingRowOfAMadeHand, IsTheShowdownsShareOfHandsAbove)
+{
+    for (const TDrawState& state : kTargeted) {
+        SCOPED_TRACE(state.Describe());
+        CCardDistributionManager m;
+        PlayAndAnalyze(m, state);
+        if (m.m_nFormation < fmOnePair)
+            continue;
+        bool known[52] = {};
+        for (int c : state.Known())
+            known[c] = true;
+        TShowdownCounts showdown;
+        ASSERT_TRUE(CountShowdown(state.Hand().data(), known, showdown));
+        const TConfirmedHand result = ConfirmHand(m, 1, !state.m_discards.empty());
+        EXPECT_NEAR(result.m_arrOneOpponent.back().m_dProbability,
+                    static_cast<double>(showdown.m_nBeating) / static_cast<double>(showdown.m_nHands), 1e-15);
+    }
+}
 
 // Five random cards until they are of the category (any category when
 // negative), then 0 to 5 of them drawn in place of as many random discards.

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -33,7 +34,16 @@ TEST(App, HelpOpensTheOverviewOrSaysThePageIsMissing)
     game.View().SetHelpFile(QStringLiteral(QUINTARA_HELP_PAGE));
     game.PlayInitial("Ac Ad 7h 8s 2d");
     game.Frame().m_overviewAction->trigger();
-    EXPECT_EQ(game.View().findChild<CHelpWindow*>()->m_nTopic, 1);
+    auto* help = game.View().findChild<CHelpWindow*>();
+    EXPECT_EQ(help->m_nTopic, 1);
+    // A window of its own, closed as one: Escape, Ctrl+W.
+    for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::CTRL | Qt::Key_W)}) {
+        game.Frame().m_helpAction->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->windowHandle(), keys.key(), keys.keyboardModifiers());
+        game.Settle();
+        EXPECT_FALSE(help->isVisible()) << "key " << keys.key();
+    }
 
     // A missing page is said in a message, and the game goes on.
     game.View().SetHelpFile(QStringLiteral("/nonexistent/quintara.html"));
@@ -88,6 +98,9 @@ TEST(App, DrawAnalysisFillsInAtTheTableAndMarksTheChosenHold)
         for (int row = 0; row + 1 < 32; ++row)
             EXPECT_GE(list->topLevelItem(row)->data(potShare, Qt::UserRole).toDouble(),
                       list->topLevelItem(row + 1)->data(potShare, Qt::UserRole).toDouble()) << row;
+        for (int row = 0; row < 32; ++row)
+            EXPECT_EQ(list->topLevelItem(row)->text(CDrawAnalysisDlg::kColumnRank), QString::number(row + 1))
+                << "# counts best first by pot share";
         EXPECT_EQ(list->topLevelItem(0)->text(potShare),
                   QString::fromStdString(EquityRows(best.front(), run.Result().m_nTrials).back().m_strFigure));
         // Down, then back to the top row: the arrow keys choose a row.
@@ -102,6 +115,67 @@ TEST(App, DrawAnalysisFillsInAtTheTableAndMarksTheChosenHold)
     ASSERT_FALSE(best.empty());
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         EXPECT_EQ(game.Doc().IsMarked(place), (best.front().m_nKeepMask >> place & 1u) == 0) << place;
+    SetEquityTrials(trials);
+}
+
+// The cards a row of the dialog keeps, as its Keep cell shows them.
+QStringList KeptShown(const QTreeWidgetItem* row)
+{
+    return row->text(CDrawAnalysisDlg::kColumnKeep).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// Whatever row shows as chosen, the best one the dialog chose as it opened
+// (again once the rows go best first by pot share) or one the player
+// clicked before or after that, is the selected one, and Mark discards marks
+// what it throws: the hand's cards left unmarked are those its Keep cell shows.
+TEST(App, MarkDiscardsMarksTheRowShownSelected)
+{
+    const std::uint64_t trials = EquityTrials();
+    SetEquityTrials(400000);
+    const struct {
+        bool m_bOpenWhileRunning;
+        int m_nClickRow;  // -1: no click, the dialog's own choice
+    } cases[] = {{false, 2}, {true, 2}, {false, -1}, {true, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "opened while running " << c.m_bOpenWhileRunning << ", row " << c.m_nClickRow);
+        CWindowDriver game(0);
+        game.PlayInitial("Ac Kd 7h 4s 2c");
+        if (!c.m_bOpenWhileRunning)
+            game.FinishEquity();
+        QStringList chosen;
+        WhenModalShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDrawAnalysisDlg*>(widget);
+            ASSERT_NE(dialog, nullptr);
+            QTreeWidget* list = dialog->m_holdsList;
+            QTreeWidgetItem* row = list->topLevelItem(std::max(c.m_nClickRow, 0));
+            if (c.m_nClickRow >= 0) {
+                const QRect cell = list->visualItemRect(row);
+                const QPoint at(list->header()->sectionViewportPosition(CDrawAnalysisDlg::kColumnKeep) + 8,
+                                cell.center().y());
+                QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                                  list->viewport()->mapTo(dialog, at));
+            }
+            game.FinishEquity();
+            game.Settle();
+            if (c.m_nClickRow < 0)
+                row = list->topLevelItem(0);  // the best by pot share, now the run is done
+            const QList<QTreeWidgetItem*> selected = list->selectedItems();
+            ASSERT_EQ(selected.size(), 1);
+            EXPECT_EQ(selected.front(), row);
+            EXPECT_EQ(list->currentItem(), row) << "the row painted as chosen";
+            chosen = KeptShown(row);
+            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              dialog->m_markButton->mapTo(dialog, dialog->m_markButton->rect().center()));
+        });
+        game.Frame().m_drawAnalysisAction->trigger();
+        game.Settle();
+        QStringList unmarked;
+        for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+            if (!game.Doc().IsMarked(place))
+                unmarked << QString::fromStdString(CardSymbolText(game.Doc().GetHandCard(place)));
+        ASSERT_FALSE(chosen.isEmpty());
+        EXPECT_EQ(unmarked, chosen);
+    }
     SetEquityTrials(trials);
 }
 

@@ -82,9 +82,15 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
     EXPECT_EQ(std::get<1>(shown[6]), Cards("Ac Th"));
     ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
     EXPECT_EQ(game.Doc().GetSeenDraw(2), 1) << "Ctrl+3 steps the third seat from unseen to 0, then 1";
-    // Places 1 and 5 (2c and 4s) took the replacements; both tables show.
-    EXPECT_EQ(game.Doc().GetHandCard(0), ParseCard("Ac"));
-    EXPECT_EQ(game.Doc().GetHandCard(4), ParseCard("Th"));
+    // The hand shows Q♥ 9♣ 7♦ 4♠ 2♣: 1 and 5 marked the queen and the two,
+    // which the replacements took; the final hand shows highest first.
+    EXPECT_EQ(std::vector<int>(std::get<3>(shown[5]).begin(), std::get<3>(shown[5]).begin() + 10),
+              (std::vector<int>{ParseCard("Qh"), 1, ParseCard("9c"), 0, ParseCard("7d"), 0, ParseCard("4s"), 0,
+                                ParseCard("2c"), 1}));
+    std::vector<int> finalHand;
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+        finalHand.push_back(game.Doc().GetHandCard(place));
+    EXPECT_EQ(finalHand, Cards("Ac Th 9c 7d 4s"));
     const TConfirmedHand& result = game.Doc().GetResult();
     EXPECT_EQ(std::get<QStringList>(shown.back()).size(),
               3 * static_cast<int>(result.m_arrOneOpponent.size() + result.m_arrAtLeastOne.size()));
@@ -100,8 +106,11 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
         EXPECT_TRUE(Shown(game) == shown[i]) << "redone to " << i;
     }
     EXPECT_FALSE(game.Frame().m_redoAction->isEnabled());
+    // New clears the hand, and is one more step back.
     Press(game, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_FALSE(game.Frame().m_undoAction->isEnabled());
+    EXPECT_EQ(game.Doc().GetStage(), EStage::PickInitialHand);
+    Press(game, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Shown(game) == shown.back());
 }
 
 // Backspace takes back keys, then cards; Escape drops the prompt.

@@ -1,0 +1,126 @@
+// Ctrl+O at every stage of a game: the dialog shows the table as it is, the
+// cards, marks, picks and stage stay, the seats, tables and runs follow the
+// new number, and Ctrl+Z brings back the table before, seen draws included.
+#include "WindowDriver.h"
+
+#include "ScrollableStatic.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTreeWidget>
+
+#include <tuple>
+
+namespace {
+
+// All the window shows of a game once its runs are done: stage, picks,
+// hand and marks, seen draws, the seats painted, the tables' cells, the
+// showdown block and the suggestions as read.
+using TShown = std::tuple<EStage, std::vector<int>, std::vector<int>, int, QStringList, QString, QString>;
+
+TShown Shown(CWindowDriver& game)
+{
+    game.FinishEquity();
+    const CPokerDoc& doc = game.Doc();
+    std::vector<int> hand;
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+        hand.insert(hand.end(), {doc.GetHandCard(place), doc.IsMarked(place)});
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat)
+        hand.push_back(doc.GetSeenDraw(seat));
+    QStringList cells;
+    const CResultsScene& results = game.View().ResultsScene();
+    for (const QTreeWidget* list : {results.OneOpponentList(), results.AtLeastOneList()})
+        for (int row = 0; list->isVisible() && row < list->topLevelItemCount(); ++row)
+            for (int column = 0; column < list->columnCount(); ++column)
+                cells << list->topLevelItem(row)->text(column);
+    const QLabel* block = game.View().PlayingScene().ShowdownBlock();
+    const QString suggestions =
+        results.SuggestionsBox()->isVisible() ? results.SuggestionsBox()->toPlainText() : QString();
+    return {doc.GetStage(), doc.GetPicked(), hand, game.View().PlayingScene().Opponents(), cells,
+            block->isVisible() ? block->accessibleName() : QString(), suggestions};
+}
+
+// Answers Ctrl+O's dialog from the keyboard with `opponents`, noting the
+// number it showed first.
+void ChangeOpponents(CWindowDriver& game, int opponents, int& shownFirst)
+{
+    WhenModalShown([opponents, &shownFirst](QWidget* dialog) {
+        auto* combo = dialog->findChild<QComboBox*>();
+        shownFirst = combo->currentIndex() + 1;
+        QTest::keyClick(combo, Qt::Key_Home);
+        for (int i = 1; i < opponents; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Return);
+    });
+    QTest::keyClick(game.Frame().windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    game.Settle();
+}
+
+TEST(TableChange, EveryStageKeepsTheGameAndUndoBringsTheTableBack)
+{
+    using TStep = std::function<void(CWindowDriver&)>;
+    const TStep pickTwo = [](CWindowDriver& game) { game.Pick("Kd Ks"); };
+    const TStep initial = [](CWindowDriver& game) { game.PlayInitial("Kd Ks 8s 4h 2c"); };
+    const TStep mark = [](CWindowDriver& game) { game.ClickPlace(4); };
+    const TStep discard = [](CWindowDriver& game) {
+        game.ClickControl(game.DiscardButton());
+        game.Pick("7c");
+    };
+    const TStep final = [](CWindowDriver& game) {
+        game.ClickControl(game.Ok());
+        QTest::keyClick(game.Frame().windowHandle(), Qt::Key_2, Qt::ControlModifier);  // seat 2 stood pat
+    };
+    const struct {
+        EStage m_eStage;
+        std::vector<TStep> m_arrSteps;
+    } cases[] = {
+        {EStage::PickInitialHand, {pickTwo}},
+        {EStage::InitialHand, {initial}},
+        {EStage::CardsMarked, {initial, mark}},
+        {EStage::PickReplacements, {initial, mark, discard}},
+        {EStage::FinalHand, {initial, mark, discard, final}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "stage " << static_cast<int>(c.m_eStage));
+        CWindowDriver game(2);
+        for (const TStep& step : c.m_arrSteps)
+            step(game);
+        ASSERT_EQ(game.Doc().GetStage(), c.m_eStage);
+        const TShown before = Shown(game);
+
+        int shownFirst = 0;
+        ChangeOpponents(game, 1, shownFirst);
+        EXPECT_EQ(shownFirst, 3) << "the dialog opens on the table as it is";
+        const TShown after = Shown(game);
+        EXPECT_EQ(std::get<0>(after), c.m_eStage);
+        EXPECT_EQ(std::get<1>(after), std::get<1>(before)) << "picks kept";
+        EXPECT_TRUE(std::equal(std::get<2>(after).begin(), std::get<2>(after).begin() + 2 * CPokerDoc::kPlaces,
+                               std::get<2>(before).begin()))
+            << "cards and marks kept";
+        EXPECT_EQ(game.Doc().GetSeenDraw(1), kDrawUnseen) << "the seat gone forgets its draw";
+        EXPECT_EQ(std::get<3>(after), 1) << "one seat painted";
+        ExpectStageShown(game, c.m_eStage);
+        if (!std::get<5>(after).isEmpty()) {
+            // The tables and runs are the new table's.
+            EXPECT_NE(std::get<4>(after), std::get<4>(before));
+            EXPECT_EQ(game.View().ShowdownRun().Setup().m_nOpponents, 1);
+            TTable table = game.Doc().GetTable();
+            table.m_eModel = game.View().ShowdownRun().Setup().m_eModel;
+            EXPECT_TRUE(std::get<5>(after).contains(QString::fromStdString(DescribeTable(table))));
+        }
+        if (!std::get<6>(after).isEmpty()) {
+            EXPECT_EQ(game.View().HoldsRun().Setup().m_nOpponents, 1);
+        }
+
+        QTest::keyClick(game.Frame().windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+        game.Settle();
+        EXPECT_TRUE(Shown(game) == before) << "Ctrl+Z brings back the table before";
+        EXPECT_EQ(game.Doc().GetOpponents(), 3);
+        ExpectStageShown(game, c.m_eStage);
+        ChangeOpponents(game, 3, shownFirst);
+        EXPECT_EQ(shownFirst, 3);
+        EXPECT_TRUE(game.Frame().m_redoAction->isEnabled()) << "the same number is no step";
+    }
+}
+
+}  // namespace
