@@ -1,7 +1,8 @@
 // Equity at the table for all 32 holds of Kd Ks 8s 4h 2c, usual play: deals
 // per second on every core against 1, 3 and 5 opponents; the widest 95%
 // half-width of the 32 pot shares after 100 ms and after 1 s of wall time;
-// and the tests' own plain simulation, timed beside it. Targets on the
+// five opponents seen to draw 3, then 1, each; and the tests' own plain
+// simulation, timed beside it. Targets on the
 // 2-core machine: within 0.1 points in 1 s against one opponent, 0.15
 // against five, 1 point within 100 ms. Run from a Release build:
 //   equity_bench
@@ -69,6 +70,24 @@ BENCHMARK(BM_EquityWidestAfter)
     ->Args({1, 100})->Args({3, 100})->Args({5, 100})
     ->Args({1, 1000})->Args({3, 1000})->Args({5, 1000})
     ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Five opponents seen to draw the same count: the dealer's conditioning is
+// the cost. Target: at least a third of the deals a second of the table seen
+// drawing nothing.
+void BM_EquitySeenDeals(benchmark::State& state)
+{
+    TTableSetup setup = Setup(kMaxTableOpponents, 1u << 16);
+    for (int o = 0; o < kMaxTableOpponents; ++o)
+        setup.m_anDrew[o] = static_cast<int>(state.range(0));
+    std::uint64_t deals = 0;
+    for (auto _ : state) {
+        const TTableResult result = SimulateTable(setup);
+        deals += result.m_nTrials;
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["deals_per_s"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EquitySeenDeals)->Arg(3)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PlainDeals(benchmark::State& state)
 {

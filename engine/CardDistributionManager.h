@@ -60,6 +60,7 @@ public:
     double GetFullHouseProbability(unsigned n);
     double GetFourOfAKindProbability(unsigned n);
     double GetStraightFlushProbability(unsigned n);
+    double GetHigherHighCardProbability(unsigned n);
     double GetHigherPairProbability(unsigned n);
     double GetHigherTwoPairProbability(unsigned n);
     double GetHigherThreeOfAKindProbability(unsigned n);

@@ -6,12 +6,7 @@
 
 namespace {
 
-// Rank codes by primary rank index (Ace first). Chosen greedily, each the
-// smallest value that keeps the sums of every rank multiset of one to five
-// cards (at most four of a rank) distinct, so a five-card rank key is a
-// perfect hash and the table stays near 360 KB.
-constexpr int kRankCodes[kRankCount] = {0,    1,     5,     22,    94,    312,  992,
-                                        2422, 5624, 12522, 19998, 43258, 79415};
+constexpr const int* kRankCodes = CHandEvaluator::kRankCodes;
 
 constexpr int kLargestKey = 4 * kRankCodes[12] + kRankCodes[11];
 
@@ -94,11 +89,6 @@ const char* HandCategoryKey(int category)
     if (category < 0 || category >= hcCategoryCount)
         return "";
     return kCategoryKeys[category];
-}
-
-int CHandEvaluator::RankCode(int card)
-{
-    return kRankCodes[CardRank(card)];
 }
 
 const CHandEvaluator& CHandEvaluator::Instance()

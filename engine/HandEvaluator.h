@@ -38,9 +38,15 @@ public:
     // The tables are built once, on first use.
     static const CHandEvaluator& Instance();
 
+    // Rank codes by primary rank index (Ace first). Chosen greedily, each the
+    // smallest value that keeps the sums of every rank multiset of one to five
+    // cards (at most four of a rank) distinct, so a five-card rank key is a
+    // perfect hash and the table stays near 360 KB.
+    static constexpr int kRankCodes[13] = {0, 1, 5, 22, 94, 312, 992, 2422, 5624, 12522, 19998, 43258, 79415};
+
     // Rank code of a card index 0..51. The codes of five cards sum to a key
-    // unique to their multiset of ranks.
-    static int RankCode(int card);
+    // unique to their multiset of ranks. Inline: the simulations' inner loops.
+    static int RankCode(int card) { return kRankCodes[card % 13]; }
     // Bit of the card's suit (1 << suit).
     static unsigned SuitBit(int card) { return 1u << (card / 13); }
 

@@ -1,6 +1,7 @@
 #include "CardDistribution.h"
 #include "CardDistributionManager.h"
 #include "Cards.h"
+#include "HigherHighCardFormula.h"
 #include "HigherPairFamilyFormulas.h"
 #include "HigherStraightFlushFormulas.h"
 #include "PairFamilyFormulas.h"
@@ -12,8 +13,9 @@
 
 namespace {
 
-// A player holding nothing or one pair gets the longest tables.
-constexpr std::size_t kMostRows = 9;
+// A player holding no pair gets the longest tables: the hands like his above
+// his, every formation from one pair up and the closing row.
+constexpr std::size_t kMostRows = 10;
 
 // One formula over one distribution, as the chance for n opponents.
 template <class TFormula>
@@ -108,6 +110,16 @@ double CCardDistributionManager::GetStraightFlushProbability(unsigned n)
         n, C2IndexesCardDistribution(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0]));
 }
 
+double CCardDistributionManager::GetHigherHighCardProbability(unsigned n)
+{
+    int nRanks = 0;
+    const unsigned ranks = SingleRanks(m_anHandRankCounts, nRanks);
+    if (nRanks != kHandSize)
+        return 0.0;
+    return RowProbability<CHighCardAgainstHighCardFormula>(
+        n, C2IndexesCardDistributionWRanks(static_cast<unsigned>(m_nKnownCards), &m_anCardCounts[0][0], ranks));
+}
+
 double CCardDistributionManager::GetHigherPairProbability(unsigned n)
 {
     int nKickers = 0;
@@ -191,6 +203,23 @@ void CCardDistributionManager::AppendHigherFormationRow(TRows& rows, unsigned n,
     int id = 0;
     double p = 0.0;
     switch (m_nFormation) {
+    case fmNothing:
+    case fmHighCard:
+    case fmTwoHighCards:
+    case fmThreeSuited:
+    case fmFourSuited:
+    case fmThreeStraight:
+    case fmFourStraight:
+    case fmOpenEndedStraight: {
+        // Hands without a pair; an incomplete one has no such row.
+        int nRanks = 0;
+        SingleRanks(m_anHandRankCounts, nRanks);
+        if (nRanks != kHandSize)
+            return;
+        id = idHigherHighCard;
+        p = GetHigherHighCardProbability(n);
+        break;
+    }
     case fmOnePair: id = idHigherPair; p = GetHigherPairProbability(n); break;
     case fmTwoPairs: id = idHigherTwoPair; p = GetHigherTwoPairProbability(n); break;
     case fmThreeOfAKind: id = idHigherThreeOfAKind; p = GetHigherThreeOfAKindProbability(n); break;
@@ -248,7 +277,7 @@ void CCardDistributionManager::BuildOneOpponentTable(TRows& rows)
     rows.reserve(kMostRows);
     double total = 0.0;
     const int f = m_nFormation;
-    if (f >= fmOnePair && f <= fmRoyalFlush)
+    if (f >= fmNothing && f <= fmRoyalFlush)
         AppendHigherFormationRow(rows, 1, &total);
     if (f >= fmNothing && f <= fmFourOfAKind) {
         const double countedAgain = AppendFormationRowsAbove(rows, 1, &total);
@@ -262,7 +291,7 @@ void CCardDistributionManager::BuildAtLeastOneOpponentTable(TRows& rows, unsigne
     rows.clear();
     rows.reserve(kMostRows);
     const int f = m_nFormation;
-    if (f >= fmOnePair && f <= fmRoyalFlush)
+    if (f >= fmNothing && f <= fmRoyalFlush)
         AppendHigherFormationRow(rows, nOpponents, nullptr);
     if (f >= fmNothing && f <= fmFourOfAKind)
         AppendFormationRowsAbove(rows, nOpponents, nullptr);

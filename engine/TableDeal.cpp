@@ -15,23 +15,21 @@ std::uint64_t SplitMix(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-std::uint64_t Rotate(std::uint64_t x, int k)
+// Cards kept by a five-bit mask, without a library call for the count.
+int KeptCount(unsigned keep)
 {
-    return (x << k) | (x >> (64 - k));
+    return static_cast<int>((0x4332322132212110ull >> (4 * (keep & 15u)) & 15u) + (keep >> 4 & 1u));
 }
 
-std::uint32_t Pack(const int cards[5])
+double Choose5(int n)
 {
-    std::uint32_t packed = 0;
-    for (int i = 0; i < kHandSize; ++i)
-        packed |= static_cast<std::uint32_t>(cards[i]) << (6 * i);
-    return packed;
+    return n < kHandSize ? 0.0 : static_cast<double>(n) * (n - 1) * (n - 2) * (n - 3) * (n - 4) / 120.0;
 }
 
 void SetUsualPlay(TTableDeal& deal, int opponent)
 {
     deal.m_anKeep[opponent] = UsualPlayKeepMaskOf(deal.m_anHands[opponent]);
-    deal.m_anDraw[opponent] = kHandSize - __builtin_popcount(deal.m_anKeep[opponent]);
+    deal.m_anDraw[opponent] = kHandSize - KeptCount(deal.m_anKeep[opponent]);
 }
 
 } // namespace
@@ -44,35 +42,6 @@ CTableRandom::CTableRandom(std::uint64_t seed, std::uint64_t stream)
     state ^= SplitMix(state) + stream * 0xD1B54A32D192ED03ull;
     for (std::uint64_t& word : m_an)
         word = SplitMix(state);
-}
-
-std::uint64_t CTableRandom::Next()
-{
-    const std::uint64_t result = Rotate(m_an[1] * 5, 7) * 9;
-    const std::uint64_t t = m_an[1] << 17;
-    m_an[2] ^= m_an[0];
-    m_an[3] ^= m_an[1];
-    m_an[1] ^= m_an[2];
-    m_an[0] ^= m_an[3];
-    m_an[2] ^= t;
-    m_an[3] = Rotate(m_an[3], 45);
-    return result;
-}
-
-unsigned CTableRandom::Below(unsigned bound)
-{
-    // Multiply and shift, rejecting the few low products that would favour
-    // some values.
-    std::uint64_t product = (Next() >> 32) * bound;
-    std::uint32_t low = static_cast<std::uint32_t>(product);
-    if (low < bound) {
-        const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
-        while (low < threshold) {
-            product = (Next() >> 32) * bound;
-            low = static_cast<std::uint32_t>(product);
-        }
-    }
-    return static_cast<unsigned>(product >> 32);
 }
 
 std::vector<int> CTableDealer::UnseenOf(const TTableSetup& setup)
@@ -225,17 +194,37 @@ CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnse
         return;
     ForEachUnseenHand(m_arrUnseen, [&](const int* hand) {
         const CHandReading reading(hand, draws);
+        std::uint64_t cards = 0;
         for (size_t i = 0; i < conditions.size(); ++i)
-            if (reading.Meets(conditions[i]))
-                m_arrLists[i].push_back(Pack(hand));
+            if (reading.Meets(conditions[i])) {
+                if (cards == 0)
+                    for (int c = 0; c < kHandSize; ++c)
+                        cards |= 1ull << hand[c];
+                m_arrLists[i].push_back(cards);
+            }
         return true;
     });
+    // The rarest conditions first. The first of them are picked from their
+    // lists and thrown back on a clash; a later one is dealt from the cards
+    // left and thrown back unless his hand meets his condition, once that
+    // fits more often than a pick from the list misses every card taken.
+    std::stable_sort(m_arrConditioned.begin(), m_arrConditioned.end(),
+                     [this](int a, int b) { return HandsFor(a) < HandsFor(b); });
+    const double all = Choose5(static_cast<int>(m_arrUnseen.size()));
+    m_nPickedFromList = 0;
+    for (size_t i = 0; i < m_arrConditioned.size(); ++i) {
+        const double missesTaken = Choose5(static_cast<int>(m_arrUnseen.size()) - kHandSize * static_cast<int>(i)) / all;
+        const double meets = static_cast<double>(HandsFor(m_arrConditioned[i])) / all;
+        if (meets > missesTaken)
+            break;
+        ++m_nPickedFromList;
+    }
 }
 
 bool CTableDealer::HasHandsForEveryCondition() const
 {
     for (int o : m_arrConditioned)
-        if (m_arrLists[static_cast<size_t>(m_anList[o])].empty())
+        if (HandsFor(o) == 0)
             return false;
     return true;
 }
@@ -246,34 +235,62 @@ std::size_t CTableDealer::HandsFor(int o) const
                                                                  : 0;
 }
 
+bool CTableDealer::Meets(int o, const int hand[5]) const
+{
+    const TCondition condition = ConditionOf(m_setup, o);
+    return CHandReading(hand, condition.m_nDrew != kDrawUnseen).Meets(condition);
+}
+
 bool CTableDealer::DealConditioned(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const
 {
+    // Every joint deal of the conditioned hands comes out with the same
+    // chance: each pick from a list has the chance 1 / (list size), each deal
+    // from the cards left 1 / C(cards left, 5), the same for every outcome.
     used = 0;
-    for (int o : m_arrConditioned) {
-        const std::vector<std::uint32_t>& hands = m_arrLists[static_cast<size_t>(m_anList[o])];
-        const std::uint32_t packed = hands[random.Below(static_cast<unsigned>(hands.size()))];
-        std::uint64_t cards = 0;
-        for (int i = 0; i < kHandSize; ++i) {
-            const int card = static_cast<int>(packed >> (6 * i) & 63u);
-            deal.m_anHands[o][i] = card;
-            cards |= 1ull << card;
-        }
+    CHalfDraws draws(random);
+    unsigned picked[kMaxTableOpponents];
+    for (size_t i = 0; i < m_nPickedFromList; ++i) {
+        const std::vector<std::uint64_t>& hands = m_arrLists[static_cast<size_t>(m_anList[m_arrConditioned[i]])];
+        picked[i] = draws.Below(static_cast<unsigned>(hands.size()));
+        const std::uint64_t cards = hands[picked[i]];
         // A clash throws the whole group away, not just this hand.
         if (used & cards)
             return false;
         used |= cards;
     }
+    const int unseen = static_cast<int>(m_arrUnseen.size());
+    for (size_t i = m_nPickedFromList; i < m_arrConditioned.size(); ++i) {
+        // Five of the cards left: any unseen card, again while it is taken.
+        const int o = m_arrConditioned[i];
+        for (int c = 0; c < kHandSize; ++c) {
+            int card;
+            do
+                card = m_arrUnseen[draws.Below(static_cast<unsigned>(unseen))];
+            while (used >> card & 1u);
+            used |= 1ull << card;
+            deal.m_anHands[o][c] = card;
+        }
+        if (!Meets(o, deal.m_anHands[o]))
+            return false;
+    }
+    for (size_t i = 0; i < m_nPickedFromList; ++i) {
+        const int o = m_arrConditioned[i];
+        // The set's cards, lowest first: the order the list was built in.
+        std::uint64_t cards = m_arrLists[static_cast<size_t>(m_anList[o])][picked[i]];
+        for (int c = 0; c < kHandSize; ++c, cards &= cards - 1)
+            deal.m_anHands[o][c] = __builtin_ctzll(cards);
+    }
     return true;
 }
 
-double CTableDealer::JointChance(CTableRandom& random, unsigned tries) const
+double CTableDealer::JointChance(CTableRandom& random, unsigned tries, unsigned enough) const
 {
     if (m_arrConditioned.size() < 2 || tries == 0)
         return 1;
     TTableDeal deal;
     std::uint64_t used = 0;
     unsigned fits = 0;
-    for (unsigned t = 0; t < tries; ++t)
+    for (unsigned t = 0; t < tries && (enough == 0 || fits < enough); ++t)
         fits += DealConditioned(random, deal, used);
     return static_cast<double>(fits) / tries;
 }
@@ -286,10 +303,13 @@ bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTrie
         while (!DealConditioned(random, deal, used))
             if (++tries >= maxTries)
                 return false;
-        deal.m_nCards = 0;
-        for (int card : m_arrUnseen)
-            if (!(used >> card & 1u))
-                deal.m_anCards[deal.m_nCards++] = card;
+        // Without a branch: the taken cards are written over.
+        int kept = 0;
+        for (int card : m_arrUnseen) {
+            deal.m_anCards[kept] = card;
+            kept += static_cast<int>(~used >> card & 1u);
+        }
+        deal.m_nCards = kept;
     } else if (deal.m_nCards == 0) {
         // Later trials shuffle on from the last order: any start is fine.
         for (int card : m_arrUnseen)
@@ -299,8 +319,9 @@ bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTrie
     int* cards = deal.m_anCards;
     const int count = deal.m_nCards;
     int next = 0;
+    CHalfDraws draws(random);
     auto draw = [&]() {
-        const int pick = next + static_cast<int>(random.Below(static_cast<unsigned>(count - next)));
+        const int pick = next + static_cast<int>(draws.Below(static_cast<unsigned>(count - next)));
         const int card = cards[pick];
         cards[pick] = cards[next];
         cards[next++] = card;

@@ -4,9 +4,13 @@
 // the dealer that hands every opponent his five and orders the stub. An
 // opponent seen to draw k gets only hands the usual play draws k cards to,
 // one with a range only hands of his range (both at once when both are
-// known); these conditioned opponents are dealt together and redealt
-// together on any clash, then the others get theirs from what is left, so
-// every deal consistent with what the player knows is equally likely.
+// known). These conditioned opponents are dealt together and redealt
+// together on any clash (the rarest conditions picked from lists of their
+// hands, the later ones dealt from the cards left and kept only when they
+// meet theirs), then the others get theirs from what is left, so every deal
+// consistent with what the player knows is equally likely. A conditioned
+// group that fits too rarely is refused by one rule, the dealer's own chance
+// of a fit, on any hand.
 
 #include "TableSetup.h"
 
@@ -19,12 +23,66 @@
 class CTableRandom {
 public:
     CTableRandom(std::uint64_t seed, std::uint64_t stream);
-    std::uint64_t Next();
-    // Uniform in 0..bound - 1 for bound >= 1, without bias.
-    unsigned Below(unsigned bound);
+    // Inline: the simulations draw tens of millions a second.
+    std::uint64_t Next()
+    {
+        const std::uint64_t result = Rotate(m_an[1] * 5, 7) * 9;
+        const std::uint64_t t = m_an[1] << 17;
+        m_an[2] ^= m_an[0];
+        m_an[3] ^= m_an[1];
+        m_an[1] ^= m_an[2];
+        m_an[0] ^= m_an[3];
+        m_an[2] ^= t;
+        m_an[3] = Rotate(m_an[3], 45);
+        return result;
+    }
+    // Uniform in 0..bound - 1 for bound >= 1, without bias: multiply and
+    // shift, rejecting the few low products that would favour some values.
+    unsigned Below(unsigned bound)
+    {
+        std::uint64_t product = (Next() >> 32) * bound;
+        std::uint32_t low = static_cast<std::uint32_t>(product);
+        if (low < bound) {
+            const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
+            while (low < threshold) {
+                product = (Next() >> 32) * bound;
+                low = static_cast<std::uint32_t>(product);
+            }
+        }
+        return static_cast<unsigned>(product >> 32);
+    }
 
 private:
+    static std::uint64_t Rotate(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::uint64_t m_an[4];
+};
+
+// Uniform draws below small bounds from both 32-bit halves of each output
+// of a stream, rejecting the few that would favour some values: two cards
+// dealt for one step of the generator.
+class CHalfDraws {
+public:
+    explicit CHalfDraws(CTableRandom& random) : m_random(random) {}
+    unsigned Below(unsigned bound)
+    {
+        for (;;) {
+            if (m_nLeft == 0) {
+                m_nBits = m_random.Next();
+                m_nLeft = 2;
+            }
+            const std::uint64_t product = (m_nBits & 0xFFFFFFFFu) * bound;
+            m_nBits >>= 32;
+            --m_nLeft;
+            const std::uint32_t low = static_cast<std::uint32_t>(product);
+            if (low >= bound || low >= static_cast<std::uint32_t>(-bound) % bound)
+                return static_cast<unsigned>(product >> 32);
+        }
+    }
+
+private:
+    CTableRandom& m_random;
+    std::uint64_t m_nBits = 0;
+    int m_nLeft = 0;
 };
 
 struct TTableDeal {
@@ -81,8 +139,10 @@ public:
     // How many hands meet opponent `o`'s condition (0 when he has none).
     std::size_t HandsFor(int o) const;
     // Share of joint deals of the conditioned opponents that do not clash,
-    // by `tries` attempts (1 when at most one is conditioned).
-    double JointChance(CTableRandom& random, unsigned tries) const;
+    // by `tries` attempts (1 when at most one is conditioned). With `enough`
+    // above 0 it stops once that many fitted, and returns enough / tries:
+    // the answer to "at least that share?" is the same, found sooner.
+    double JointChance(CTableRandom& random, unsigned tries, unsigned enough = 0) const;
 
     // Deals one trial into `deal` (reuse one TTableDeal through a block:
     // its cards carry over). False when the conditioned opponents clashed on
@@ -95,11 +155,14 @@ private:
     template <typename TVisit>
     static void ForEachUnseenHand(const std::vector<int>& unseen, TVisit visit);
     static std::vector<int> UnseenOf(const TTableSetup& setup);
+    // True when opponent `o`'s five meet his range and seen count.
+    bool Meets(int o, const int hand[5]) const;
     bool DealConditioned(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const;
 
     TTableSetup m_setup;
     std::vector<int> m_arrUnseen;
-    std::vector<int> m_arrConditioned;                   // opponents, in table order
+    std::vector<int> m_arrConditioned;                   // opponents, the rarest conditions first
+    size_t m_nPickedFromList = 0;                        // the first ones, picked from their lists
     int m_anList[kMaxTableOpponents] = {-1, -1, -1, -1, -1};  // per opponent: his hands' list, or -1
-    std::vector<std::vector<std::uint32_t>> m_arrLists;  // five cards of 6 bits each
+    std::vector<std::vector<std::uint64_t>> m_arrLists;  // per condition, its hands as card sets
 };

@@ -3,6 +3,7 @@
 #include "Cards.h"
 #include "HandEvaluator.h"
 #include "PatShowdown.h"
+#include "PatSimulation.h"
 #include "RangeShowdown.h"
 #include "Showdown.h"
 #include "TableDeal.h"
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -30,6 +32,8 @@ constexpr std::uint64_t kShareOfTie[kMaxTableOpponents + 1] = {60, 30, 20, 15, 1
 // in ~4000 fits) is refused rather than simulated for ever.
 constexpr unsigned kJointProbeTries = 1u << 18;
 constexpr double kLeastJointChance = 1.0 / 4096;
+// The probe stops once this many fitted: the chance is then no less.
+constexpr unsigned kJointProbeFits = static_cast<unsigned>(kJointProbeTries * kLeastJointChance);
 constexpr unsigned kMaxDealTries = 1u << 22;
 constexpr double kZ95 = 1.96;
 
@@ -111,6 +115,38 @@ bool EveryHoldIsCounted(const TTableSetup& setup)
     return setup.m_bFinal && KeepAllIsCounted(setup);
 }
 
+// The hand as it stands against three or more standing pat, none ranged:
+// the control variates' exact means are those of any hand.
+bool IsPatSimulatedApart(const TTableSetup& setup)
+{
+    return setup.m_bFinal && setup.m_eModel == ETableModel::StandPat && setup.m_nOpponents > 2 && !HasRanges(setup);
+}
+
+THoldEquity SimulatedKeepAll(const TTableSetup& setup, std::uint64_t& deals)
+{
+    bool unseen[kCardCount];
+    for (int c = 0; c < kCardCount; ++c)
+        unseen[c] = !setup.m_abSeen[c];
+    for (int card : setup.m_anHand)
+        unseen[card] = false;
+    TPatEstimate estimate;
+    THoldEquity equity;
+    equity.m_nKeepMask = kAllKept;
+    deals = 0;
+    if (!SimulatePatShowdown(setup.m_anHand, unseen, setup.m_nOpponents, setup.m_nTrials, setup.m_nSeed, estimate))
+        return equity;
+    deals = estimate.m_nTrials;
+    equity.m_dWin = estimate.m_dWin;
+    equity.m_dTie = estimate.m_dTie;
+    equity.m_dLose = estimate.m_dLose;
+    equity.m_dPotShare = estimate.m_dPotShare;
+    equity.m_dPotShareError = estimate.m_dPotShareError;
+    equity.m_dWinError = estimate.m_dWinError;
+    equity.m_dTieError = estimate.m_dTieError;
+    equity.m_dLoseError = estimate.m_dLoseError;
+    return equity;
+}
+
 THoldEquity CountedKeepAll(const TTableSetup& setup)
 {
     THoldEquity equity;
@@ -162,38 +198,33 @@ THoldEquity CountedKeepAll(const TTableSetup& setup)
     return equity;
 }
 
-// Plays the opponents' draws of one deal when the player took `playerDraw`
-// cards from positions 0..4: the opponents take positions 5 onwards, then
-// the player's unused ones, then the reshuffled discards of those who have
-// drawn already.
-TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed)
+// What every hold's deal shares: the opponents' kept cards, and the draws of
+// those who take only stub positions past the player's (the same whatever
+// the player drew).
+struct TOpponentsStart {
+    int m_anKey[kMaxTableOpponents] = {};
+    unsigned m_anSuits[kMaxTableOpponents] = {};
+    int m_nFirst = 0;     // the first opponent who may need more than those positions
+    int m_nPosition = 0;  // the stub position he starts at
+    TBest m_best;         // the best of those before him
+    int m_anPending[kMaxTableOpponents * kHandSize] = {};
+    int m_nPending = 0;   // their discards, in order
+};
+
+void Improve(TBest& best, unsigned value)
+{
+    if (value > best.m_nValue || best.m_nCount == 0) {
+        best.m_nValue = value;
+        best.m_nCount = 1;
+    } else if (value == best.m_nValue) {
+        ++best.m_nCount;
+    }
+}
+
+TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents)
 {
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
-    const int* stub = deal.Stub();
-    const int stubSize = deal.StubSize();
-    int position = CTableDealer::kPlayerPositions;
-    int unused = playerDraw;
-    int pending[kMaxTableOpponents * kHandSize];
-    int pendingCount = 0;
-    int pool[kMaxTableOpponents * kHandSize];
-    int poolCount = 0, poolNext = 0;
-    CTableRandom reshuffle(reshuffleSeed, 0);
-    auto next = [&]() {
-        if (position < stubSize)
-            return stub[position++];
-        if (unused < CTableDealer::kPlayerPositions && unused < stubSize)
-            return stub[unused++];
-        if (poolNext == poolCount) {
-            std::copy(pending, pending + pendingCount, pool);
-            poolCount = pendingCount;
-            poolNext = 0;
-            pendingCount = 0;
-            for (int i = poolCount - 1; i > 0; --i)
-                std::swap(pool[i], pool[reshuffle.Below(static_cast<unsigned>(i + 1))]);
-        }
-        return pool[poolNext++];
-    };
-    TBest best;
+    TOpponentsStart start;
     for (int o = 0; o < opponents; ++o) {
         const int* hand = deal.m_anHands[o];
         const unsigned keep = deal.m_anKeep[o];
@@ -204,6 +235,72 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
                 key += CHandEvaluator::RankCode(hand[i]);
                 suits &= CHandEvaluator::SuitBit(hand[i]);
             }
+        start.m_anKey[o] = key;
+        start.m_anSuits[o] = suits;
+    }
+    const int* stub = deal.Stub();
+    const int stubSize = deal.StubSize();
+    int position = CTableDealer::kPlayerPositions;
+    int o = 0;
+    for (; o < opponents && position + deal.m_anDraw[o] <= stubSize; ++o) {
+        int key = start.m_anKey[o];
+        unsigned suits = start.m_anSuits[o];
+        for (int i = 0; i < deal.m_anDraw[o]; ++i, ++position) {
+            key += CHandEvaluator::RankCode(stub[position]);
+            suits &= CHandEvaluator::SuitBit(stub[position]);
+        }
+        for (int i = 0; i < kHandSize; ++i)
+            if (!(deal.m_anKeep[o] >> i & 1u))
+                start.m_anPending[start.m_nPending++] = deal.m_anHands[o][i];
+        Improve(start.m_best, evaluator.Value(key, suits));
+    }
+    start.m_nFirst = o;
+    start.m_nPosition = position;
+    return start;
+}
+
+// Plays the remaining opponents' draws of one deal when the player took
+// `playerDraw` cards from positions 0..4: the opponents take positions 5
+// onwards, then the player's unused ones, then the reshuffled discards of
+// those who have drawn already.
+TBest FinishOpponents(const TTableDeal& deal, int opponents, const TOpponentsStart& start, int playerDraw,
+                      std::uint64_t reshuffleSeed)
+{
+    const CHandEvaluator& evaluator = CHandEvaluator::Instance();
+    const int* stub = deal.Stub();
+    const int stubSize = deal.StubSize();
+    int position = start.m_nPosition;
+    int unused = playerDraw;
+    int pending[kMaxTableOpponents * kHandSize];
+    int pendingCount = start.m_nPending;
+    std::copy(start.m_anPending, start.m_anPending + pendingCount, pending);
+    int pool[kMaxTableOpponents * kHandSize];
+    int poolCount = 0, poolNext = 0;
+    // Seeded only when the discards come back: most deals never get there.
+    std::optional<CTableRandom> reshuffle;
+    auto next = [&]() {
+        if (position < stubSize)
+            return stub[position++];
+        if (unused < CTableDealer::kPlayerPositions && unused < stubSize)
+            return stub[unused++];
+        if (poolNext == poolCount) {
+            std::copy(pending, pending + pendingCount, pool);
+            poolCount = pendingCount;
+            poolNext = 0;
+            pendingCount = 0;
+            if (!reshuffle)
+                reshuffle.emplace(reshuffleSeed, 0);
+            for (int i = poolCount - 1; i > 0; --i)
+                std::swap(pool[i], pool[reshuffle->Below(static_cast<unsigned>(i + 1))]);
+        }
+        return pool[poolNext++];
+    };
+    TBest best = start.m_best;
+    for (int o = start.m_nFirst; o < opponents; ++o) {
+        const int* hand = deal.m_anHands[o];
+        const unsigned keep = deal.m_anKeep[o];
+        int key = start.m_anKey[o];
+        unsigned suits = start.m_anSuits[o];
         for (int i = 0; i < deal.m_anDraw[o]; ++i) {
             const int card = next();
             key += CHandEvaluator::RankCode(card);
@@ -213,29 +310,32 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
         for (int i = 0; i < kHandSize; ++i)
             if (!(keep >> i & 1u))
                 pending[pendingCount++] = hand[i];
-        const unsigned value = evaluator.Value(key, suits);
-        if (value > best.m_nValue || best.m_nCount == 0) {
-            best.m_nValue = value;
-            best.m_nCount = 1;
-        } else if (value == best.m_nValue) {
-            ++best.m_nCount;
-        }
+        Improve(best, evaluator.Value(key, suits));
     }
     return best;
 }
 
-void Score(TTally& tally, unsigned player, const TBest& best)
+// A hold's outcome in one deal: 0 lost, 1 won, 1 + j tied with j opponents.
+constexpr size_t kOutcomes = kMaxTableOpponents + 2;
+
+size_t Outcome(unsigned player, const TBest& best)
 {
-    std::uint64_t share = 0;
-    if (player > best.m_nValue) {
-        ++tally.m_nWins;
-        share = kWhole;
-    } else if (player == best.m_nValue) {
-        ++tally.m_nTies;
-        share = kShareOfTie[best.m_nCount];
+    // Without branches: whether a hold wins, ties or loses a deal is a coin
+    // toss to the processor's predictor.
+    const size_t wins = player > best.m_nValue, ties = player == best.m_nValue;
+    return wins + ties * (1 + static_cast<size_t>(best.m_nCount));
+}
+
+void AddOutcomes(TTally& tally, const std::uint32_t* outcomes)
+{
+    tally.m_nWins += outcomes[1];
+    tally.m_nShare += outcomes[1] * kWhole;
+    tally.m_nShareSq += outcomes[1] * kWhole * kWhole;
+    for (size_t j = 1; j <= kMaxTableOpponents; ++j) {
+        tally.m_nTies += outcomes[1 + j];
+        tally.m_nShare += outcomes[1 + j] * kShareOfTie[j];
+        tally.m_nShareSq += outcomes[1 + j] * kShareOfTie[j] * kShareOfTie[j];
     }
-    tally.m_nShare += share;
-    tally.m_nShareSq += share * share;
 }
 
 // Per pair of holds, the sum over batches of the squared difference of
@@ -275,6 +375,9 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
     std::vector<std::uint64_t> batchStart(plans.size(), 0);
     std::vector<std::uint64_t> batchSums(plans.size(), 0);
     std::uint64_t batchDeals = 0;
+    // Each deal only counts its outcome for each hold; the sums follow at
+    // the end of a batch.
+    std::vector<std::uint32_t> outcomes(plans.size() * kOutcomes, 0);
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     CTableRandom random(setup.m_nSeed, block);
     TTableDeal deal;
@@ -294,27 +397,27 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
             prefixSuits[i + 1] = prefixSuits[i] & CHandEvaluator::SuitBit(stub[i]);
         }
         TBest bestByDraw[kHandSize + 1];
-        int opponentDraws = 0;
-        for (int o = 0; o < opponents; ++o)
-            opponentDraws += deal.m_anDraw[o];
-        if (CTableDealer::kPlayerPositions + opponentDraws <= deal.StubSize()) {
+        const TOpponentsStart start = StartOpponents(deal, opponents);
+        if (start.m_nFirst == opponents) {
             // The opponents never reach the player's positions: one set of
             // final hands serves every hold.
-            const TBest best = OpponentsAfterDraw(deal, opponents, CTableDealer::kPlayerPositions, 0);
-            std::fill(bestByDraw, bestByDraw + kHandSize + 1, best);
+            std::fill(bestByDraw, bestByDraw + kHandSize + 1, start.m_best);
         } else {
             const std::uint64_t reshuffleSeed = random.Next();
             for (int d = 0; d <= kHandSize; ++d)
                 if (drawSeen[d])
-                    bestByDraw[d] = OpponentsAfterDraw(deal, opponents, d, reshuffleSeed);
+                    bestByDraw[d] = FinishOpponents(deal, opponents, start, d, reshuffleSeed);
         }
         for (size_t h = 0; h < plans.size(); ++h) {
             const THoldPlan& plan = plans[h];
             const unsigned player = evaluator.Value(plan.m_nKey + prefixKey[plan.m_nDraw],
                                                     plan.m_nSuits & prefixSuits[plan.m_nDraw]);
-            Score(tallies[h], player, bestByDraw[plan.m_nDraw]);
+            ++outcomes[h * kOutcomes + Outcome(player, bestByDraw[plan.m_nDraw])];
         }
         if (++batchDeals == kBatchTrials || t + 1 == trials) {
+            for (size_t h = 0; h < plans.size(); ++h)
+                AddOutcomes(tallies[h], &outcomes[h * kOutcomes]);
+            std::fill(outcomes.begin(), outcomes.end(), 0u);
             for (size_t h = 0; h < plans.size(); ++h) {
                 batchSums[h] = tallies[h].m_nShare - batchStart[h];
                 batchStart[h] = tallies[h].m_nShare;
@@ -436,16 +539,19 @@ void CTableSimulation::TState::Prepare()
         return;
     }
     CTableRandom probe(m_setup.m_nSeed, ~0ull);
-    if (m_pDealer->JointChance(probe, kJointProbeTries) < kLeastJointChance)
+    if (m_pDealer->JointChance(probe, kJointProbeTries, kJointProbeFits) < kLeastJointChance)
         Fail(ETableError::ImpossibleDrew);
 }
 
 void CTableSimulation::TState::Work(bool countFirst)
 {
     if (countFirst) {
-        const THoldEquity counted = CountedKeepAll(m_setup);
+        std::uint64_t deals = 0;
+        const THoldEquity counted =
+            IsPatSimulatedApart(m_setup) ? SimulatedKeepAll(m_setup, deals) : CountedKeepAll(m_setup);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_counted = counted;
+        m_nPlayed += deals;  // other threads may be playing the other holds
         m_bCounted = true;
     }
     if (m_nBlocks > 0) {
@@ -489,8 +595,8 @@ CTableSimulation::CTableSimulation(const TTableSetup& setup) : m_pState(std::mak
         return;
     state.m_arrPlans = HoldPlans(setup);
     state.m_arrTotals.resize(state.m_arrPlans.size());
-    state.m_bCountPending = KeepAllIsCounted(setup);
-    if (!EveryHoldIsCounted(setup))
+    state.m_bCountPending = KeepAllIsCounted(setup) || IsPatSimulatedApart(setup);
+    if (!EveryHoldIsCounted(setup) && !IsPatSimulatedApart(setup))
         state.m_nBlocks = (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
     unsigned threads = setup.m_nThreads != 0 ? setup.m_nThreads : std::thread::hardware_concurrency();
     threads = std::max(1u, threads);
@@ -622,4 +728,112 @@ void SortByPotShare(std::vector<THoldEquity>& holds)
             return keptA > keptB;
         return a.m_nKeepMask < b.m_nKeepMask;
     });
+}
+
+std::uint64_t TableBlockCount(const TTableSetup& setup)
+{
+    if (CheckTableSetup(setup) != ETableError::None || EveryHoldIsCounted(setup) || IsPatSimulatedApart(setup))
+        return 0;
+    return (setup.m_nTrials + kBlockTrials - 1) / kBlockTrials;
+}
+
+TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, std::uint64_t blockCount)
+{
+    TTableTally tally;
+    tally.m_eError = CheckTableSetup(setup);
+    if (tally.m_eError != ETableError::None)
+        return tally;
+    const std::vector<THoldPlan> plans = HoldPlans(setup);
+    const std::uint64_t blocks = TableBlockCount(setup);
+    const std::uint64_t end = firstBlock < blocks ? firstBlock + std::min(blockCount, blocks - firstBlock) : firstBlock;
+    std::vector<TTally> totals(plans.size());
+    TPairTally pairs;
+    if (blocks > 0 && (firstBlock == 0 || firstBlock < end)) {
+        const CTableDealer dealer(setup);
+        // The check CTableSimulation makes once, before any block.
+        CTableRandom probe(setup.m_nSeed, ~0ull);
+        if (firstBlock == 0 && (!dealer.HasHandsForEveryCondition() ||
+                                dealer.JointChance(probe, kJointProbeTries, kJointProbeFits) < kLeastJointChance)) {
+            tally.m_eError = ETableError::ImpossibleDrew;
+            return tally;
+        }
+        std::vector<TTally> tallies(plans.size());
+        for (std::uint64_t block = firstBlock; block < end; ++block) {
+            const std::uint64_t trials = std::min(kBlockTrials, setup.m_nTrials - block * kBlockTrials);
+            std::fill(tallies.begin(), tallies.end(), TTally{});
+            TPairTally blockPairs;
+            if (!PlayBlock(setup, dealer, plans, block, trials, tallies, blockPairs)) {
+                tally.m_eError = ETableError::ImpossibleDrew;
+                return tally;
+            }
+            for (size_t h = 0; h < plans.size(); ++h) {
+                totals[h].m_nWins += tallies[h].m_nWins;
+                totals[h].m_nTies += tallies[h].m_nTies;
+                totals[h].m_nShare += tallies[h].m_nShare;
+                totals[h].m_nShareSq += tallies[h].m_nShareSq;
+            }
+            pairs.Add(blockPairs);
+            tally.m_nTrials += trials;
+        }
+    }
+    if (firstBlock == 0 && KeepAllIsCounted(setup)) {
+        tally.m_bCounted = true;
+        tally.m_counted = CountedKeepAll(setup);
+    } else if (firstBlock == 0 && IsPatSimulatedApart(setup)) {
+        // Played apart, whole, by whoever plays from block 0.
+        std::uint64_t deals = 0;
+        tally.m_bCounted = true;
+        tally.m_counted = SimulatedKeepAll(setup, deals);
+        tally.m_nTrials += deals;
+    }
+    for (const TTally& total : totals)
+        tally.m_arrHolds.push_back({total.m_nWins, total.m_nTies, total.m_nShare, total.m_nShareSq});
+    if (plans.size() > 1) {
+        tally.m_arrPairSquares = pairs.m_arrSquares;
+        tally.m_nBatchSquares = pairs.m_nBatchSquares;
+    }
+    return tally;
+}
+
+TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTally>& tallies)
+{
+    TTableResult result;
+    result.m_eError = CheckTableSetup(setup);
+    for (const TTableTally& tally : tallies)
+        if (result.m_eError == ETableError::None)
+            result.m_eError = tally.m_eError;
+    if (result.m_eError != ETableError::None)
+        return result;
+    const std::vector<THoldPlan> plans = HoldPlans(setup);
+    std::vector<TTally> totals(plans.size());
+    TPairTally pairs;
+    const THoldEquity* counted = nullptr;
+    for (const TTableTally& tally : tallies) {
+        result.m_nTrials += tally.m_nTrials;
+        for (size_t h = 0; h < plans.size() && h < tally.m_arrHolds.size(); ++h) {
+            totals[h].m_nWins += tally.m_arrHolds[h].m_nWins;
+            totals[h].m_nTies += tally.m_arrHolds[h].m_nTies;
+            totals[h].m_nShare += tally.m_arrHolds[h].m_nShare;
+            totals[h].m_nShareSq += tally.m_arrHolds[h].m_nShareSq;
+        }
+        if (tally.m_arrPairSquares.size() == pairs.m_arrSquares.size())
+            for (size_t i = 0; i < pairs.m_arrSquares.size(); ++i)
+                pairs.m_arrSquares[i] += tally.m_arrPairSquares[i];
+        pairs.m_nBatchSquares += tally.m_nBatchSquares;
+        if (tally.m_bCounted)
+            counted = &tally.m_counted;
+    }
+    result.m_bDone = (TableBlockCount(setup) == 0 || result.m_nTrials == setup.m_nTrials) &&
+                     (!(KeepAllIsCounted(setup) || IsPatSimulatedApart(setup)) || counted != nullptr);
+    if (plans.size() > 1) {
+        result.m_arrPairSquares = pairs.m_arrSquares;
+        result.m_nBatchSquares = pairs.m_nBatchSquares;
+    }
+    for (size_t h = 0; h < plans.size(); ++h) {
+        if (plans[h].m_nMask == kAllKept && counted != nullptr)
+            result.m_arrHolds.push_back(*counted);
+        else
+            result.m_arrHolds.push_back(FromTally(plans[h].m_nMask, totals[h], result.m_nTrials));
+    }
+    return result;
 }

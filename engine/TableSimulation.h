@@ -18,7 +18,10 @@
 // in whole units, so a seed gives the same figures on any number of threads.
 // Where the figure can be counted cheaply (stand pat against one opponent,
 // ranged or not, or two without ranges, the hand as it stands) it is
-// counted, and marked exact.
+// counted, and marked exact. The hand as it stands against three or more
+// standing pat, none ranged, is simulated apart, on one thread, with control
+// variates (PatSimulation.h): it reports the deals it needed for the
+// interval of m_nTrials plain deals.
 
 #include "TableSetup.h"
 
@@ -51,6 +54,9 @@ struct THoldEquity {
     double m_dLose = 0;         // at least one above
     double m_dPotShare = 0;     // a j-way tie with the player pays 1 / (j + 1)
     double m_dPotShareError = 0;  // 95% half-width of the pot share; 0 when exact
+    // 95% half-widths of win, tie and lose when the run narrowed them below
+    // the binomial interval of its deals (control variates); 0 otherwise.
+    double m_dWinError = 0, m_dTieError = 0, m_dLoseError = 0;
     bool m_bExact = false;
 };
 
@@ -126,3 +132,36 @@ TTableDecision DecideHold(const TTableResult& result);
 // Orders holds best first: the higher pot share, then the more cards kept,
 // then the lower keep mask.
 void SortByPotShare(std::vector<THoldEquity>& holds);
+
+// A run played elsewhere, block by block (the web page's workers, which
+// share no memory): the raw sums of some of the run's blocks, and the
+// figures of any set of them. Every block is the one CTableSimulation plays
+// (its stream from the seed and its index) and the sums are whole, so the
+// tallies of all the blocks, in any order and from any number of players,
+// give exactly SimulateTable's figures.
+struct TTableHoldTally {
+    std::uint64_t m_nWins = 0;
+    std::uint64_t m_nTies = 0;
+    std::uint64_t m_nShare = 0;    // pot shares in sixtieths
+    std::uint64_t m_nShareSq = 0;  // their squares
+};
+struct TTableTally {
+    ETableError m_eError = ETableError::None;
+    std::uint64_t m_nTrials = 0;               // deals played
+    std::vector<TTableHoldTally> m_arrHolds;   // by keep mask, as TTableResult's
+    std::vector<std::uint64_t> m_arrPairSquares;  // as TTableResult's; empty on a final hand
+    std::uint64_t m_nBatchSquares = 0;
+    bool m_bCounted = false;                   // m_counted is the keep-all hold, counted
+    THoldEquity m_counted;
+};
+
+// The blocks of the setup's trials (0 when every figure is counted).
+std::uint64_t TableBlockCount(const TTableSetup& setup);
+// Plays blocks firstBlock .. firstBlock + blockCount - 1 (those past the
+// last are skipped). The tally of the range that starts at block 0 also
+// carries what is counted rather than dealt, and the check that seen draws
+// can be dealt together; (0, 0) does only that. An error leaves no sums.
+TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, std::uint64_t blockCount);
+// The figures of the tallies so far, as CTableSimulation::Snapshot gives
+// them; done once every block and the count are in.
+TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTally>& tallies);

@@ -22,38 +22,35 @@ unsigned KeepWhere(const int high[5], unsigned rankBits)
 
 unsigned UsualPlayKeepMaskOf(const int hand[5])
 {
+    // Rank sets by bits, no counting arrays: the table simulation asks this
+    // of every opponent's hand in every deal.
     int high[kHandSize];
-    int rankCount[kRankCount] = {};
-    int suitCount[kSuitCount] = {};
-    unsigned ranks = 0;
+    unsigned once = 0, twice = 0, thrice = 0, four = 0;  // ranks held at least so often
+    unsigned suitCounts = 0;                             // a nibble per suit
     for (int i = 0; i < kHandSize; ++i) {
         high[i] = AceHigh(CardRank(hand[i]));
-        ++rankCount[high[i]];
-        ++suitCount[CardSuit(hand[i])];
-        ranks |= 1u << high[i];
+        const unsigned bit = 1u << high[i];
+        four |= thrice & bit;
+        thrice |= twice & bit;
+        twice |= once & bit;
+        once |= bit;
+        suitCounts += 1u << (4 * CardSuit(hand[i]));
     }
-    unsigned paired = 0;  // ranks held twice or more
-    int most = 1, pairs = 0;
-    for (int r = 0; r < kRankCount; ++r) {
-        if (rankCount[r] >= 2)
-            paired |= 1u << r;
-        most = rankCount[r] > most ? rankCount[r] : most;
-        pairs += rankCount[r] == 2;
-    }
-    if (paired == 0) {
-        const bool flush = suitCount[CardSuit(hand[0])] == kHandSize;
-        const unsigned lowest = ranks & (0u - ranks);
-        const bool straight = ranks == kWheel || ranks == 0x1Fu * lowest;
+    if (twice == 0) {
+        const bool flush = suitCounts == 5u || suitCounts == 5u << 4 || suitCounts == 5u << 8 || suitCounts == 5u << 12;
+        const unsigned lowest = once & (0u - once);
+        const bool straight = once == kWheel || once == 0x1Fu * lowest;
         if (flush || straight)
             return kKeepAll;
     }
-    if (most == 4 || (most == 3 && pairs == 1))
+    // Four of a kind, or a full house (three of a rank and two of another).
+    if (four != 0 || (thrice != 0 && (twice & (twice - 1)) != 0))
         return kKeepAll;
     // Three of a kind, two pair or one pair: keep every paired card.
-    if (paired != 0)
-        return KeepWhere(high, paired);
+    if (twice != 0)
+        return KeepWhere(high, twice);
     for (int s = 0; s < kSuitCount; ++s)
-        if (suitCount[s] == 4) {
+        if ((suitCounts >> (4 * s) & 0xFu) == 4) {
             unsigned keep = 0;
             for (int i = 0; i < kHandSize; ++i)
                 if (CardSuit(hand[i]) == s)
@@ -61,11 +58,9 @@ unsigned UsualPlayKeepMaskOf(const int hand[5])
             return keep;
         }
     for (int low = 0; low <= kHighestOpenLow; ++low)
-        if ((ranks >> low & 0xFu) == 0xFu)
+        if ((once >> low & 0xFu) == 0xFu)
             return KeepWhere(high, 0xFu << low);
-    int top = kRankCount - 1;
-    while (!(ranks >> top & 1u))
-        --top;
+    const int top = 31 - __builtin_clz(once);
     return top >= kKing ? KeepWhere(high, 1u << top) : 0;
 }
 

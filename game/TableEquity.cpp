@@ -44,6 +44,12 @@ double BinomialHalfWidth(double fraction, std::uint64_t trials)
     return kZ95 * std::sqrt(fraction * (1.0 - fraction) / n);
 }
 
+// The run's own interval where it has one, else the binomial one.
+double FigureHalfWidth(double fraction, double runError, std::uint64_t trials)
+{
+    return runError > 0.0 ? runError : BinomialHalfWidth(fraction, trials);
+}
+
 // The run's interval; when every deal paid the same share (nothing or the
 // whole pot) its width is zero, and the rule of three stands in.
 double PotShareHalfWidth(const THoldEquity& equity, std::uint64_t trials)
@@ -142,9 +148,10 @@ std::string DescribeTable(const TTable& table)
 TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials)
 {
     const bool exact = equity.m_bExact;
-    return {MakeRow(idShowdownWin, equity.m_dWin, BinomialHalfWidth(equity.m_dWin, trials), exact),
-            MakeRow(idShowdownTie, equity.m_dTie, BinomialHalfWidth(equity.m_dTie, trials), exact),
-            MakeRow(idShowdownLose, equity.m_dLose, BinomialHalfWidth(equity.m_dLose, trials), exact),
+    return {MakeRow(idShowdownWin, equity.m_dWin, FigureHalfWidth(equity.m_dWin, equity.m_dWinError, trials), exact),
+            MakeRow(idShowdownTie, equity.m_dTie, FigureHalfWidth(equity.m_dTie, equity.m_dTieError, trials), exact),
+            MakeRow(idShowdownLose, equity.m_dLose, FigureHalfWidth(equity.m_dLose, equity.m_dLoseError, trials),
+                    exact),
             MakeRow(idShowdownPotShare, equity.m_dPotShare, PotShareHalfWidth(equity, trials), exact)};
 }
 

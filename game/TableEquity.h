@@ -58,9 +58,10 @@ struct TEquityRow {
 using TEquityRows = std::vector<TEquityRow>;
 
 // Win, tie, lose and pot share of one hold, in that order. The pot share's
-// interval is the run's; win, tie and lose are shares of `trials` deals and
-// get the binomial interval. A share of 0 or 1 gets the rule of three, where
-// the sample would claim a width of zero.
+// interval is the run's; win, tie and lose too where the run narrowed them,
+// else, as shares of `trials` deals, they get the binomial interval. A share
+// of 0 or 1 gets the rule of three, where the sample would claim a width of
+// zero.
 TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials);
 
 // Says whether the figures are counted exactly or simulated, with the deals

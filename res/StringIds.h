@@ -76,6 +76,7 @@ enum ETextId : unsigned {
     idFlush = 113,
     idFullHouse = 114,
     idStraightFlush = 116,
+    idHigherHighCard = 212,
     idHigherPair = 120,
     idHigherTwoPair = 121,
     idHigherThreeOfAKind = 122,

@@ -110,6 +110,7 @@ const TEntry kEntries[] = {
     {207, "two pair"},
     {210, "Attention: The odds in the second table are not proportional to the odds in the first table, with number of opponents. They are returned through specific probability formulas for non-exclusive events."},
     {211, "\xE2\x80\x94"},
+    {212, "higher high card"},
     {220, "Exact draw analysis"},
     {221, "Every way to keep cards from your initial hand. The draw columns are counted exactly over the %d cards you have not seen. Improve: the chance to end with a better formation than the one you hold now. At least as strong: the chance to end with it or better. The table's columns are simulated; once their run ends, # counts best first by pot share at the table, the order to decide by. A click on a heading sorts by its column. Choose a row and press Mark discards to mark the cards it throws away."},
     {222, "#"},

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Measures the web edition against its targets: wasm size, load to the first
-# interactive picker, the engine in the browser beside the native engine_bench.
+# interactive picker, the engine in the browser beside the native engine_bench,
+# and the page's OK against 1, 3 and 5 opponents: its own task, the time to the
+# workers' first figures and to their last, the longest task meanwhile.
 # Usage: scripts/web-bench.sh [native Release build directory, default build-release]
 set -euo pipefail
 cd "$(dirname "$0")/.."

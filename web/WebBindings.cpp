@@ -4,6 +4,7 @@
 #include "HandEvaluator.h"
 #include "StringIds.h"
 #include "WebGame.h"
+#include "WebRuns.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -82,6 +83,59 @@ val EquityValue(CWebGame& game)
     return value;
 }
 
+val DecisionValue(CWebGame& game)
+{
+    const TWebDecision& decision = game.Decision();
+    val value = val::object();
+    value.set("heading", decision.m_strHeading);
+    value.set("best", decision.m_strBest);
+    value.set("runnerUp", decision.m_strRunnerUp);
+    value.set("classicDiffers", decision.m_strClassicDiffers);
+    value.set("discardMask", decision.m_nDiscardMask);
+    return value;
+}
+
+// Numbers to a worker or from one, copied into a typed array of their own.
+val NumbersValue(const std::vector<double>& numbers)
+{
+    return val::global("Float64Array").new_(emscripten::typed_memory_view(numbers.size(), numbers.data()));
+}
+
+// The runs of the hand shown: their generation, and per run its setup and
+// how many ranges the workers play.
+val RunsValue(CWebGame& game)
+{
+    val value = val::object();
+    value.set("generation", game.Generation());
+    val runs = val::array();
+    for (const TWebRun& run : game.Runs()) {
+        val item = val::object();
+        item.set("setup", NumbersValue(SetupNumbers(run.m_setup)));
+        item.set("units", static_cast<double>(run.m_nUnits));
+        runs.call<void>("push", item);
+    }
+    value.set("runs", runs);
+    return value;
+}
+
+bool AddTally(CWebGame& game, unsigned generation, unsigned run, const val& numbers)
+{
+    TTableTally tally;
+    return TallyOfNumbers(emscripten::convertJSArrayToNumberVector<double>(numbers), tally) &&
+           game.AddTally(generation, run, tally);
+}
+
+// A worker's one call: blocks first .. first + count - 1 of the setup, as a
+// tally's numbers; empty when the setup's numbers are not one.
+val PlayBlocks(const val& setupNumbers, double first, double count)
+{
+    TTableSetup setup;
+    if (!SetupOfNumbers(emscripten::convertJSArrayToNumberVector<double>(setupNumbers), setup))
+        return NumbersValue({});
+    return NumbersValue(TallyNumbers(
+        PlayTableBlocks(setup, static_cast<std::uint64_t>(first), static_cast<std::uint64_t>(count))));
+}
+
 val PickedValue(const CWebGame& game)
 {
     val list = val::array();
@@ -106,7 +160,7 @@ val TextsValue()
         {"formationColumn", idFormationColumn},
         {"probabilityColumn", idProbabilityColumn},
         {"oddsColumn", idOddsColumn},
-        {"suggestionsHeading", idSuggestionsHeading},
+        {"classicHeading", idClassicHeading},
         {"outcomeColumn", idShowdownOutcomeColumn},
         {"tableNote", idTableNote},
         {"pasteTitle", idPasteTitle},
@@ -122,11 +176,14 @@ val TextsValue()
     val value = val::object();
     for (const auto& [name, id] : texts)
         value.set(name, WebText(id));
-    // The draw analysis columns: #, Keep, one per final category, Improve,
-    // At least as strong, Odds of improving.
+    // The draw analysis columns: #, Keep, the pot share at the table, one
+    // per final category, Improve, At least as strong, Odds of improving.
     val headings = val::array();
-    for (unsigned column = 0; column < 2 + hcCategoryCount + 3; ++column)
+    for (unsigned column = 0; column < 2 + hcCategoryCount + 3; ++column) {
         headings.call<void>("push", WebText(idDrawAnalysisFirstHeading + column));
+        if (column == 1)
+            headings.call<void>("push", WebText(idDrawAnalysisPotShareHeading));
+    }
     value.set("holdsHeadings", headings);
     val outcomes = val::array();
     for (unsigned id : {idShowdownWin, idShowdownTie, idShowdownLose, idShowdownPotShare})
@@ -151,6 +208,7 @@ int MarkedCount(const CWebGame& game) { return game.Doc().GetMarkedCount(); }
 bool CanMark(const CWebGame& game) { return game.Doc().CanMark(); }
 bool ToggleMark(CWebGame& game, int place) { return game.Doc().ToggleMark(place); }
 bool Discard(CWebGame& game) { return game.Doc().Discard(); }
+bool MarkPlaces(CWebGame& game, unsigned discardMask) { return game.Doc().MarkPlaces(discardMask); }
 bool CanUndo(const CWebGame& game) { return game.Doc().CanUndo(); }
 bool CanRedo(const CWebGame& game) { return game.Doc().CanRedo(); }
 bool Undo(CWebGame& game) { return game.Doc().Undo(); }
@@ -184,8 +242,7 @@ EMSCRIPTEN_BINDINGS(quintara)
         .function("markedCount", &MarkedCount)
         .function("canMark", &CanMark)
         .function("toggleMark", &ToggleMark)
-        .function("markHold", &CWebGame::MarkHold)
-        .function("markEquityHold", &CWebGame::MarkEquityHold)
+        .function("markPlaces", &MarkPlaces)
         .function("discard", &Discard)
         .function("canUndo", &CanUndo)
         .function("canRedo", &CanRedo)
@@ -194,8 +251,13 @@ EMSCRIPTEN_BINDINGS(quintara)
         .function("result", &ResultValue)
         .function("holds", &HoldsValue)
         .function("equity", &EquityValue)
+        .function("decision", &DecisionValue)
+        .function("generation", &CWebGame::Generation)
+        .function("runs", &RunsValue)
+        .function("addTally", &AddTally)
         .function("holdsExplanation", &CWebGame::HoldsExplanation);
     emscripten::function("texts", &TextsValue);
+    emscripten::function("playTableBlocks", &PlayBlocks);
     emscripten::function("cardName", &WebCardName);
     emscripten::function("cardText", &CardText);
 }

@@ -2,12 +2,15 @@
 
 #include "CardText.h"
 #include "Cards.h"
+#include "Decision.h"
 #include "DrawAnalysis.h"
 #include "OddsText.h"
 #include "StoredText.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TableEquity.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -47,11 +50,40 @@ void KeptTexts(const int hand[], unsigned keepMask, std::string& symbols, std::s
         symbols = LoadString(idDrawAnalysisNoCards);
 }
 
-TTableSetup WebSetup(const CCardDistributionManager& manager, const int hand[], bool finalHand, const TTable& table)
+TWebRun RunOf(const TTableSetup& setup)
 {
-    TTableSetup setup = MakeTableSetup(manager, hand, finalHand, table, kWebTrials, kWebSeed);
-    setup.m_nThreads = 1;  // the page has one thread (OneThread.cpp)
-    return setup;
+    TWebRun run;
+    run.m_setup = setup;
+    run.m_nUnits = std::max<std::uint64_t>(1, TableBlockCount(setup));
+    return run;
+}
+
+// The figures so far, or none while nothing is in.
+TTableResult ResultSoFar(const TWebRun& run)
+{
+    TTableResult result = TableResultOf(run.m_setup, run.m_arrTallies);
+    const bool anyIn = result.m_nTrials > 0 || (!result.m_arrHolds.empty() && result.m_arrHolds.front().m_bExact);
+    if (!anyIn)
+        result.m_arrHolds.clear();
+    return result;
+}
+
+// What stands in for the figures while they cannot be shown.
+std::string MissingNote(const TTableResult& result)
+{
+    return LoadString(result.m_eError != ETableError::None ? idEquityRefused : idEquityDealing);
+}
+
+TTable TableOf(const CPokerDoc& doc, ETableModel model)
+{
+    TTable table = doc.GetTable();
+    table.m_eModel = model;
+    return table;
+}
+
+std::string Heading(unsigned id, const TTable& table)
+{
+    return FormatString(LoadString(id).c_str(), DescribeTable(table).c_str());
 }
 
 // The game's texts break lines with "\r\n"; the page with "\n".
@@ -98,18 +130,6 @@ std::string CWebGame::Paste(const std::string& text)
     return PastePicks(m_doc, text);
 }
 
-bool CWebGame::MarkHold(unsigned index)
-{
-    const std::vector<TWebHold>& holds = Holds();
-    return index < holds.size() && m_doc.MarkPlaces(holds[index].m_nDiscardMask);
-}
-
-bool CWebGame::MarkEquityHold(unsigned index)
-{
-    const TWebEquity& equity = Equity();
-    return index < equity.m_arrHolds.size() && m_doc.MarkPlaces(equity.m_arrHolds[index].m_nDiscardMask);
-}
-
 std::string CWebGame::PickTitle() const
 {
     if (m_doc.GetStage() == EStage::PickInitialHand)
@@ -119,30 +139,61 @@ std::string CWebGame::PickTitle() const
 
 const TWebResult& CWebGame::Result()
 {
-    Refresh();
+    RefreshFigures();
     return m_result;
 }
 
 const std::vector<TWebHold>& CWebGame::Holds()
 {
-    Refresh();
+    RefreshFigures();
     return m_arrHolds;
 }
 
 const TWebEquity& CWebGame::Equity()
 {
-    Refresh();
+    RefreshFigures();
     return m_equity;
 }
 
+const TWebDecision& CWebGame::Decision()
+{
+    RefreshFigures();
+    return m_decision;
+}
+
+unsigned CWebGame::Generation()
+{
+    Refresh();
+    return m_nGeneration;
+}
+
+const std::vector<TWebRun>& CWebGame::Runs()
+{
+    Refresh();
+    return m_arrRuns;
+}
+
+bool CWebGame::AddTally(unsigned generation, unsigned run, const TTableTally& tally)
+{
+    Refresh();
+    if (generation != m_nGeneration || run >= m_arrRuns.size())
+        return false;
+    m_arrRuns[run].m_arrTallies.push_back(tally);
+    m_bFiguresStale = true;
+    return true;
+}
+
+// The counted figures and the runs, once per step that changes them.
 void CWebGame::Refresh()
 {
     if (!m_bStale)
         return;
     m_bStale = false;
+    m_bFiguresStale = true;
+    ++m_nGeneration;
     m_result = TWebResult();
     m_arrHolds.clear();
-    m_equity = TWebEquity();
+    m_arrRuns.clear();
     const EStage stage = m_doc.GetStage();
     if (stage != EStage::InitialHand && stage != EStage::CardsMarked && stage != EStage::FinalHand)
         return;
@@ -153,42 +204,82 @@ void CWebGame::Refresh()
     m_result.m_strAdvice = PageLines(confirmed.m_strAdvice);
     m_result.m_arrOneOpponent = Rows(confirmed.m_arrOneOpponent);
     m_result.m_arrAtLeastOne = Rows(confirmed.m_arrAtLeastOne);
-    m_result.m_strShowdownHeading = ShowdownHeading(confirmed.m_bFinal, m_doc.GetOpponents());
     m_result.m_strShowdownHands = ShowdownHandsLine(confirmed.m_showdownCounts);
-    // Keep masks count over the hand's places, so a hold's discards mark as they are.
-    int hand[CPokerDoc::kPlaces];
-    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
-        hand[place] = m_doc.GetHandCard(place);
-    RefreshShowdown(hand);
-    RefreshEquity(hand);
-    if (m_doc.CanMark())
-        RefreshHolds(hand);
+    // Every hold's pot share against the table drawing, then the hand as it
+    // stands against the table standing pat (counted against one opponent:
+    // the hand's own figures serve).
+    m_arrRuns.push_back(RunOf(m_doc.GetEquitySetup(true, ETableModel::UsualPlay, kTableTrials, kTableSeed)));
+    if (m_doc.GetOpponents() > 1)
+        m_arrRuns.push_back(RunOf(m_doc.GetEquitySetup(false, ETableModel::StandPat, kShowdownTrials, kTableSeed)));
+    if (m_doc.CanMark()) {
+        // Keep masks count over the hand's places, so a hold's discards mark as they are.
+        int hand[CPokerDoc::kPlaces];
+        for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+            hand[place] = m_doc.GetHandCard(place);
+        bool known[kCardCount];
+        for (int card = 0; card < kCardCount; ++card)
+            known[card] = m_doc.GetManager().IsKnown(card);
+        std::vector<TDrawOutcome> outcomes = AnalyzeDraws(hand, known);
+        SortHoldsBestFirst(outcomes);
+        for (const TDrawOutcome& outcome : outcomes) {
+            TWebHold hold;
+            KeptTexts(hand, outcome.m_nKeepMask, hold.m_strKeep, hold.m_strKeptCards);
+            hold.m_arrCells.emplace_back();  // the pot share, as it comes in
+            for (const double probability : outcome.m_adProbability)
+                hold.m_arrCells.push_back(Percent(probability));
+            hold.m_arrCells.push_back(Percent(outcome.m_dImprove));
+            hold.m_arrCells.push_back(Percent(outcome.m_dAtLeastCurrent));
+            hold.m_arrCells.push_back(Odds(CCardDistributionManager::GetOdds(outcome.m_dImprove)));
+            hold.m_nKeepMask = outcome.m_nKeepMask;
+            hold.m_nDiscardMask = ~outcome.m_nKeepMask & 0x1Fu;
+            m_arrHolds.push_back(hold);
+        }
+    }
 }
 
-void CWebGame::RefreshShowdown(const int hand[])
+// The simulated figures, once per tally that came in.
+void CWebGame::RefreshFigures()
 {
-    const TShowdownOdds& odds = m_doc.GetResult().m_showdownOdds;
+    Refresh();
+    if (!m_bFiguresStale)
+        return;
+    m_bFiguresStale = false;
+    m_equity = TWebEquity();
+    m_decision = TWebDecision();
+    m_result.m_arrShowdown.clear();
+    m_result.m_strShowdownHeading.clear();
+    m_result.m_strShowdownNote.clear();
+    if (m_arrRuns.empty())
+        return;
+    RefreshEquity();
+    RefreshShowdown();
+}
+
+void CWebGame::RefreshShowdown()
+{
+    const TTable table = TableOf(m_doc, ETableModel::StandPat);
+    // On the initial hand: if the player stands pat; on the final hand, his
+    // hand. Either way the model is in the heading: everyone stands pat.
+    m_result.m_strShowdownHeading =
+        Heading(m_doc.IsFinalHand() ? idEquityFinalHeading : idEquityStandingHeading, table);
     THoldEquity showdown;
     std::uint64_t trials = 0;
-    if (m_doc.GetOpponents() <= 1) {
+    if (m_arrRuns.size() < 2) {
+        const TShowdownOdds& odds = m_doc.GetResult().m_showdownOdds;
         showdown.m_dWin = odds.m_dWin;
         showdown.m_dTie = odds.m_dTie;
         showdown.m_dLose = odds.m_dLose;
         showdown.m_dPotShare = odds.m_dPotShare;
         showdown.m_bExact = true;
     } else {
-        TTable table;
-        table.m_nOpponents = m_doc.GetOpponents();
-        table.m_eModel = ETableModel::StandPat;
-        const TTableResult run = SimulateTable(WebSetup(m_doc.GetManager(), hand, true, table));
-        if (!run.m_arrHolds.empty())
-            showdown = run.m_arrHolds.front();
+        const TTableResult run = ResultSoFar(m_arrRuns[1]);
+        if (run.m_arrHolds.empty()) {
+            m_result.m_strShowdownNote = MissingNote(run);
+            return;
+        }
+        showdown = run.m_arrHolds.front();
         trials = run.m_nTrials;
-        TTableResult note;
-        note.m_nTrials = trials;
-        note.m_bDone = true;
-        note.m_arrHolds.push_back(showdown);
-        m_result.m_strShowdownNote = EquityNote(note);
+        m_result.m_strShowdownNote = EquityNote(run);
     }
     // Odds only beside a figure that is counted.
     for (const TEquityRow& row : EquityRows(showdown, trials))
@@ -197,52 +288,59 @@ void CWebGame::RefreshShowdown(const int hand[])
                                                        : std::string()});
 }
 
-void CWebGame::RefreshEquity(const int hand[])
+void CWebGame::RefreshEquity()
 {
-    TTable table;
-    table.m_nOpponents = m_doc.GetOpponents();
-    const bool finalHand = m_doc.IsFinalHand();
-    TTableResult run = SimulateTable(WebSetup(m_doc.GetManager(), hand, finalHand, table));
+    const TWebRun& equityRun = m_arrRuns.front();
+    const int* hand = equityRun.m_setup.m_anHand;
+    const TTable table = TableOf(m_doc, ETableModel::UsualPlay);
+    const bool finalHand = equityRun.m_setup.m_bFinal;
+    m_equity.m_strHeading = Heading(finalHand ? idEquityFinalHeading : idEquityHoldsHeading, table);
+    TTableResult run = ResultSoFar(equityRun);
+    if (run.m_arrHolds.empty()) {
+        m_equity.m_strNote = MissingNote(run);
+        for (TWebHold& hold : m_arrHolds)
+            hold.m_arrCells.front().clear();
+        return;
+    }
+    m_equity.m_strNote = EquityNote(run);
+    if (!finalHand) {
+        const TTableDecision decision = DecideHold(run);
+        const TDecisionText text = DescribeDecision(decision, hand, table, run.m_nTrials);
+        m_decision.m_strHeading = text.m_strHeading;
+        m_decision.m_strBest = text.m_strBest;
+        m_decision.m_strRunnerUp = text.m_strRunnerUp;
+        m_decision.m_strClassicDiffers =
+            DescribeClassicDiffers(m_doc.GetResult().m_arrClassicKept, run, decision, hand);
+        m_decision.m_nDiscardMask = ~decision.m_best.m_nKeepMask & 0x1Fu;
+    }
     SortByPotShare(run.m_arrHolds);
-    m_equity.m_strHeading = FormatString(LoadString(finalHand ? idEquityFinalHeading : idEquityHoldsHeading).c_str(),
-                                         DescribeTable(table).c_str());
+    std::vector<unsigned> rankOfMask(32, 0);
     for (const THoldEquity& equity : run.m_arrHolds) {
+        rankOfMask[equity.m_nKeepMask] = static_cast<unsigned>(m_equity.m_arrHolds.size());
         TWebEquityHold hold;
         KeptTexts(hand, equity.m_nKeepMask, hold.m_strKeep, hold.m_strKeptCards);
         for (const TEquityRow& row : EquityRows(equity, run.m_nTrials))
             hold.m_arrFigures.push_back(row.m_strFigure);
         hold.m_nDiscardMask = ~equity.m_nKeepMask & 0x1Fu;
         m_equity.m_arrHolds.push_back(hold);
+        for (TWebHold& drawn : m_arrHolds)
+            if (drawn.m_nKeepMask == equity.m_nKeepMask)
+                drawn.m_arrCells.front() = hold.m_arrFigures.back();
     }
-    m_equity.m_strNote = EquityNote(run);
+    // The draw analysis follows the pot share too; the chance to improve
+    // stays a sort on its column.
+    std::stable_sort(m_arrHolds.begin(), m_arrHolds.end(), [&rankOfMask](const TWebHold& a, const TWebHold& b) {
+        return rankOfMask[a.m_nKeepMask] < rankOfMask[b.m_nKeepMask];
+    });
 }
 
-void CWebGame::RefreshHolds(const int hand[])
-{
-    bool known[kCardCount];
-    for (int card = 0; card < kCardCount; ++card)
-        known[card] = m_doc.GetManager().IsKnown(card);
-    std::vector<TDrawOutcome> outcomes = AnalyzeDraws(hand, known);
-    SortHoldsBestFirst(outcomes);
-    for (const TDrawOutcome& outcome : outcomes) {
-        TWebHold hold;
-        KeptTexts(hand, outcome.m_nKeepMask, hold.m_strKeep, hold.m_strKeptCards);
-        for (const double probability : outcome.m_adProbability)
-            hold.m_arrCells.push_back(Percent(probability));
-        hold.m_arrCells.push_back(Percent(outcome.m_dImprove));
-        hold.m_arrCells.push_back(Percent(outcome.m_dAtLeastCurrent));
-        hold.m_arrCells.push_back(Odds(CCardDistributionManager::GetOdds(outcome.m_dImprove)));
-        hold.m_nDiscardMask = ~outcome.m_nKeepMask & 0x1Fu;
-        m_arrHolds.push_back(hold);
-    }
-}
-
-std::string CWebGame::HoldsExplanation() const
+std::string CWebGame::HoldsExplanation()
 {
     int unseen = kCardCount;
     for (int card = 0; card < kCardCount; ++card)
         unseen -= m_doc.GetManager().IsKnown(card) ? 1 : 0;
-    return FormatString(LoadString(idDrawAnalysisExplanation).c_str(), unseen);
+    return FormatString(LoadString(idHoldsByPotShareHeading).c_str(), unseen,
+                        DescribeTable(TableOf(m_doc, ETableModel::UsualPlay)).c_str());
 }
 
 std::string WebText(unsigned id)

@@ -41,23 +41,40 @@ struct TWebEquityHold {
 };
 struct TWebEquity {
     std::string m_strHeading;  // the table in words
-    std::vector<TWebEquityHold> m_arrHolds;
-    std::string m_strNote;     // exact or simulated, over how many deals
+    std::vector<TWebEquityHold> m_arrHolds;  // empty until the first deals are in
+    std::string m_strNote;     // exact or simulated, over how many deals, still going; or why none
 };
 
-// The simulation's deals and seed: the command line's defaults for the
-// showdown, and its --trials for the pot shares too, so that both give the
-// same figures for the same cards. The page's whole OK takes about 0.1 s on
-// this machine against five opponents (scripts/web-bench.sh).
-constexpr std::uint64_t kWebTrials = 50000;
-constexpr std::uint64_t kWebSeed = 1;
+// The answer shown first on an initial hand: the hold that wins the pot
+// most often, the runner-up and the margin (DescribeDecision), and the
+// sentence when the classic advice keeps other cards. Empty texts until the
+// first deals are in, and at every other stage.
+struct TWebDecision {
+    std::string m_strHeading;
+    std::string m_strBest;
+    std::string m_strRunnerUp;
+    std::string m_strClassicDiffers;
+    unsigned m_nDiscardMask = 0;  // the best hold's
+};
 
 // One way to keep cards from the initial hand, as the draw analysis lists it.
 struct TWebHold {
     std::string m_strKeep;              // the kept cards with suit symbols, or "(none)"
     std::string m_strKeptCards;         // the same as typed ("Qh 10h" as "Qh Th"), empty for none
-    std::vector<std::string> m_arrCells;  // one per category, then improve, at least as strong, odds
+    // The pot share at the table, one per category, then improve, at least
+    // as strong, odds.
+    std::vector<std::string> m_arrCells;
+    unsigned m_nKeepMask = 0;
     unsigned m_nDiscardMask = 0;        // the hand places this hold throws away
+};
+
+// A simulation the page's workers play, range by range: the setup and the
+// tallies in so far. Its units are its blocks, or the one count when every
+// figure is counted.
+struct TWebRun {
+    TTableSetup m_setup;
+    std::uint64_t m_nUnits = 0;
+    std::vector<TTableTally> m_arrTallies;
 };
 
 // The game behind the page: the desktop's document and its typed picks. The
@@ -77,34 +94,43 @@ public:
     std::string TypedPrompt() const;
     // A pasted hand; the refusal, or empty.
     std::string Paste(const std::string& text);
-    // Marks the discards of the `index`th hold, best first by the draw
-    // analysis or by the pot share at the table.
-    bool MarkHold(unsigned index);
-    bool MarkEquityHold(unsigned index);
 
     // The picker's title for the pick under way.
     std::string PickTitle() const;
-    // The figures of the hand shown (empty while picking), counted or
-    // simulated once per step.
+    // The figures of the hand shown (empty while picking): counted once per
+    // step, the simulated ones as their tallies come in.
     const TWebResult& Result();
-    // The holds of the initial hand shown, best first; empty at any other stage.
+    // The holds of the initial hand shown, best first by pot share at the
+    // table once its first deals are in; empty at any other stage.
     const std::vector<TWebHold>& Holds();
     const TWebEquity& Equity();
-    // The sentence above the holds: how many cards they draw from.
-    std::string HoldsExplanation() const;
+    const TWebDecision& Decision();
+    // The sentence above the holds: how many cards they draw from, in which order.
+    std::string HoldsExplanation();
+
+    // The simulations of the hand shown, for the workers: they change
+    // whenever the generation does. A tally of an earlier generation, or
+    // one that is not a tally of the run, is refused.
+    unsigned Generation();
+    const std::vector<TWebRun>& Runs();
+    bool AddTally(unsigned generation, unsigned run, const TTableTally& tally);
 
 private:
     CPokerDoc m_doc;
     CCardTyping m_typing;
     void Refresh();
-    void RefreshShowdown(const int hand[]);
-    void RefreshEquity(const int hand[]);
-    void RefreshHolds(const int hand[]);
+    void RefreshFigures();
+    void RefreshShowdown();
+    void RefreshEquity();
 
     TWebResult m_result;
     std::vector<TWebHold> m_arrHolds;
     TWebEquity m_equity;
+    TWebDecision m_decision;
+    std::vector<TWebRun> m_arrRuns;
+    unsigned m_nGeneration = 0;
     bool m_bStale = true;
+    bool m_bFiguresStale = true;
 };
 
 // A stored text; a menu command's without its "&" and its shortcut.

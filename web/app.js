@@ -15,12 +15,16 @@ const kBackPicture = 142;
 const kFirstFacePicture = 144;
 // How long a refused key's hint stays in the prompt.
 const kHintMilliseconds = 2500;
+// The figures show again at most this often while the workers play, so that
+// the page stays free for taps.
+const kFiguresMilliseconds = 250;
 
 let game = null;
 let texts = null;
 let hint = "";
 let hintTimer = 0;
-let holdsShown = null;  // the stage, hand and table the holds tables were filled for
+let holdsShown = null;  // the generation of runs the holds' order was reset for
+let holdsComplete = null;  // and the one whose pot shares they show whole
 
 const $ = (id) => document.getElementById(id);
 
@@ -109,7 +113,8 @@ function applyTexts() {
   fillHead($("atLeastOneTable"), texts.atLeastOneHeading, columns);
   fillHead($("showdownTable"), "", [texts.outcomeColumn, texts.probabilityColumn, texts.oddsColumn]);
   $("tableNote").textContent = texts.tableNote;
-  $("suggestionsHeading").textContent = texts.suggestionsHeading;
+  $("suggestionsHeading").textContent = texts.classicHeading;
+  $("decisionMark").textContent = texts.markDiscards;
   $("holdsHeading").textContent = texts.holdsTitle;
   fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
   const [win, tie, lose, potShare] = texts.outcomes;
@@ -173,13 +178,13 @@ function showHolds() {
   $("holdsTable").querySelector("tbody").replaceChildren(...order.map(({ hold, rank }) => {
     const cell = document.createElement("td");
     cell.textContent = String(rank + 1);
-    return cellsRow([cell, keepCell(hold, () => game.markHold(rank))], hold.cells);
+    return cellsRow([cell, keepCell(hold)], hold.cells);
   }));
 }
 
 // The kept cards of a hold as a row heading; while the discards can be
 // marked, a button that marks them, as the dialog's Mark discards does.
-function keepCell(hold, mark) {
+function keepCell(hold) {
   const keep = document.createElement("th");
   keep.scope = "row";
   if (!game.canMark()) {
@@ -193,7 +198,7 @@ function keepCell(hold, mark) {
   button.textContent = hold.keep;
   button.dataset.cards = hold.keptCards;
   button.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
-  button.addEventListener("click", () => act(mark));
+  button.addEventListener("click", () => act(() => game.markPlaces(hold.discardMask)));
   keep.append(button);
   return keep;
 }
@@ -228,10 +233,12 @@ function fillRows(table, rows) {
   }));
 }
 
-function fillHolds() {
+// Best first by pot share as the figures come in; a sort the player chose stays.
+function fillHolds(reset) {
   $("holdsExplanation").textContent = game.holdsExplanation();
   holdsData = game.holds();
-  holdsSort = { column: 0, descending: false };
+  if (reset)
+    holdsSort = { column: 0, descending: false };
   showHolds();
 }
 
@@ -242,11 +249,51 @@ function potShareFirst([win, tie, lose, potShare]) {
 
 function fillEquity() {
   const equity = game.equity();
-  $("equity").hidden = equity.holds.length === 0;
+  $("equity").hidden = !equity.heading;
+  $("equityScroller").hidden = equity.holds.length === 0;
   $("equityHeading").textContent = equity.heading;
   $("equityNote").textContent = equity.note;
-  $("equityTable").querySelector("tbody").replaceChildren(...equity.holds.map((hold, index) =>
-    cellsRow([keepCell(hold, () => game.markEquityHold(index))], potShareFirst(hold.figures))));
+  $("equityTable").querySelector("tbody").replaceChildren(...equity.holds.map((hold) =>
+    cellsRow([keepCell(hold)], potShareFirst(hold.figures))));
+}
+
+// The hold that wins the pot most often, said first; the classic advice's
+// own sentence when it keeps other cards.
+function fillDecision() {
+  const decision = game.decision();
+  $("decision").hidden = !decision.heading;
+  $("decisionHeading").textContent = decision.heading;
+  $("decisionBest").textContent = decision.best;
+  $("decisionRunnerUp").textContent = decision.runnerUp;
+  $("decisionMark").hidden = !game.canMark();
+  $("decisionMark").dataset.discardMask = String(decision.discardMask);
+  $("classicDiffers").textContent = decision.classicDiffers;
+  $("classicDiffers").hidden = !decision.classicDiffers;
+}
+
+// Everything the simulations give, as far as their tallies are in.
+function showFigures() {
+  const result = game.result();
+  fillDecision();
+  $("showdownTable").querySelector("caption").textContent = result.showdownHeading;
+  fillRows($("showdownTable"), result.showdown);
+  $("showdownNote").textContent = result.showdownNote;
+  $("showdownNote").hidden = !result.showdownNote;
+  fillEquity();
+  // The draw analysis, below the rest, is filled for a new hand and once
+  // more when its pot shares are all in, each time in a task of its own:
+  // its 32 rows are the page's largest.
+  const generation = game.generation();
+  const complete = pool.pending === 0 && pool.generation === generation;
+  if (game.canMark() && (holdsShown !== generation || (complete && holdsComplete !== generation))) {
+    const reset = holdsShown !== generation;
+    holdsShown = generation;
+    holdsComplete = complete ? generation : null;
+    setTimeout(() => {
+      if (game.generation() === generation && game.canMark())
+        fillHolds(reset);
+    }, 0);
+  }
 }
 
 function showDeck(picking) {
@@ -302,22 +349,14 @@ function showResults(stage) {
   fillRows($("atLeastOneTable"), result.atLeastOne);
   $("suggestions").hidden = result.final;
   $("advice").textContent = result.advice;
-  $("showdownTable").querySelector("caption").textContent = result.showdownHeading;
-  fillRows($("showdownTable"), result.showdown);
-  $("showdownNote").textContent = result.showdownNote;
-  $("showdownNote").hidden = !result.showdownNote;
   $("showdownHands").textContent = result.showdownHands;
-  const canMark = game.canMark();
-  $("holds").hidden = !canMark;
-  // The holds are filled once per hand shown, not at every mark.
-  const shownHand = `${stage > kStage.cardsMarked} ` +
-    Array.from({ length: kPlaces }, (_, place) => game.handCard(place)).join(" ") + ` ${game.opponents()}`;
-  if (holdsShown !== shownHand) {
-    if (canMark)
-      fillHolds();
-    fillEquity();
-    holdsShown = shownHand;
-  }
+  $("holds").hidden = !game.canMark();
+  // A new hand's figures are yet to come: shown in a task of their own, so
+  // that the step itself stays short.
+  if (game.generation() !== pool.generation)
+    setTimeout(showFigures, 0);
+  else
+    showFigures();
 }
 
 function render() {
@@ -331,6 +370,127 @@ function render() {
   $("redoButton").disabled = !game.canRedo();
   $("helpLink").href = `quintara.html#${stage}`;
   document.body.dataset.stage = String(stage);
+  playRuns();
+}
+
+// ---- the simulations, in Web Workers: never on the page's thread ----
+
+// One worker per core the browser reports; ?workers=N asks for N.
+function workerCount() {
+  const asked = Number(new URLSearchParams(location.search).get("workers"));
+  const count = asked >= 1 ? asked : navigator.hardwareConcurrency || 1;
+  return Math.max(1, Math.min(Math.floor(count), 16));
+}
+
+// Without Worker, each block runs by itself from the page's timer queue: a
+// block is a few milliseconds, so the page still answers between them.
+class PageWorker {
+  terminate() {}
+
+  postMessage(job) {
+    setTimeout(() => {
+      const tally = Module.playTableBlocks(job.setup, job.first, job.count);
+      this.onmessage({ data: { ...job, setup: undefined, tally } });
+    }, 0);
+  }
+}
+
+// Each worker has two jobs at a time, so that it never waits for the page
+// between blocks.
+const kJobsPerWorker = 2;
+const pool = { workers: [], jobs: [], generation: -1, total: 0, pending: 0, started: 0 };
+
+function addWorker(worker) {
+  worker.onmessage = (event) => finishJob(worker, event.data);
+  worker.onerror = () => loseWorker(worker);
+  worker.jobs = [];
+  pool.workers.push(worker);
+}
+
+// A worker that cannot run (its script or module failed to load) hands its
+// jobs back; with none left, the page's timer plays them, block by block.
+function loseWorker(worker) {
+  pool.workers = pool.workers.filter((other) => other !== worker);
+  pool.jobs.unshift(...worker.jobs.filter((job) => job.generation === pool.generation));
+  worker.terminate();
+  if (pool.workers.length === 0)
+    addWorker(new PageWorker());
+  feedWorkers();
+}
+
+function startWorkers() {
+  const count = typeof Worker === "function" ? workerCount() : 1;
+  for (let i = 0; i < count; ++i) {
+    const worker = typeof Worker === "function" ? new Worker("worker.js") : new PageWorker();
+    addWorker(worker);
+  }
+  document.body.dataset.workers = String(count);
+}
+
+// A new hand, table or stage: the jobs of the old runs are dropped, the
+// blocks of the new ones handed out, the decision's run first.
+function playRuns() {
+  const generation = game.generation();
+  if (generation === pool.generation)
+    return;
+  const { runs } = game.runs();
+  pool.generation = generation;
+  pool.jobs = [];
+  runs.forEach((run, index) => {
+    for (let first = 0; first < run.units; ++first)
+      pool.jobs.push({ generation, run: index, setup: run.setup, first, count: 1 });
+  });
+  pool.total = pool.pending = pool.jobs.length;
+  pool.started = performance.now();
+  document.body.dataset.figures = pool.pending > 0 ? "running" : "done";
+  feedWorkers();
+}
+
+function feedWorkers() {
+  for (let round = 0; round < kJobsPerWorker; ++round)
+    for (const worker of pool.workers)
+      if (worker.jobs.length < kJobsPerWorker && pool.jobs.length > 0) {
+        worker.jobs.push(pool.jobs.shift());
+        worker.postMessage(worker.jobs[worker.jobs.length - 1]);
+      }
+}
+
+let figuresTimer = 0;
+let figuresShownAt = 0;
+
+function finishJob(worker, job) {
+  worker.jobs.shift();
+  if (job.generation === pool.generation && game.addTally(job.generation, job.run, job.tally)) {
+    if (pool.pending-- === pool.total)
+      performance.measure("quintara-first-figures", { start: pool.started });
+    if (pool.pending === 0) {
+      clearTimeout(figuresTimer);
+      figuresTimer = 0;
+      showFigures();
+      // After the draw analysis' own task, queued by showFigures.
+      const generation = pool.generation;
+      setTimeout(() => {
+        if (pool.generation !== generation)
+          return;
+        document.body.dataset.figures = "done";
+        performance.measure("quintara-figures", { start: pool.started });
+      }, 0);
+    } else {
+      scheduleFigures();
+    }
+  }
+  feedWorkers();
+}
+
+function scheduleFigures() {
+  if (figuresTimer)
+    return;
+  const wait = Math.max(0, figuresShownAt + kFiguresMilliseconds - performance.now());
+  figuresTimer = setTimeout(() => {
+    figuresTimer = 0;
+    figuresShownAt = performance.now();
+    showFigures();
+  }, wait);
 }
 
 // Keeps the keys with the game when a step hides what had the focus: the
@@ -480,6 +640,8 @@ function wire() {
   $("newButton").addEventListener("click", () => act(() => game.newGame()));
   $("undoButton").addEventListener("click", () => act(() => game.undo()));
   $("redoButton").addEventListener("click", () => act(() => game.redo()));
+  $("decisionMark").addEventListener("click",
+    () => act(() => game.markPlaces(Number($("decisionMark").dataset.discardMask))));
   $("pasteForm").addEventListener("submit", (event) => {
     event.preventDefault();
     const input = $("pasteInput");
@@ -507,10 +669,20 @@ QuintaraModule().then((module) => {
   buildOpponents();
   buildDeck();
   buildPlaces();
+  startWorkers();
   wire();
   render();
   document.body.dataset.ready = "true";
   performance.mark("quintara-interactive");
+  // The engine builds its tables on first use: once here, in a task of its
+  // own, so that the player's first OK does not pay for them.
+  setTimeout(() => {
+    const warm = new module.Game();
+    warm.paste("Kh Kd 7s 4c 2h");
+    warm.confirm();
+    warm.holds();
+    warm.delete();
+  }, 0);
 });
 
 if ("serviceWorker" in navigator)

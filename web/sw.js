@@ -3,7 +3,7 @@
 // is one (so a new build shows at once) and the cache answers when there is none.
 "use strict";
 
-const kCache = "quintara-v1";
+const kCache = "quintara-v2";
 
 function pictures() {
   const names = [];
@@ -12,7 +12,7 @@ function pictures() {
   return names;
 }
 
-const kFiles = ["./", "index.html", "app.js", "style.css", "quintara.js", "quintara.wasm",
+const kFiles = ["./", "index.html", "app.js", "worker.js", "style.css", "quintara.js", "quintara.wasm",
                 "manifest.webmanifest", "quintara.html", "images/icon128.png", ...pictures()];
 
 self.addEventListener("install", (event) => {

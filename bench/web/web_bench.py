@@ -3,11 +3,15 @@
 the size of quintara.wasm (raw and gzipped), the time from navigation to the
 first interactive picker (a fresh profile's first load, then reloads served
 by the service worker), the engine's time per hand in the browser beside
-engine_bench's native BM_FullAnalysis, and how long the page's OK takes with
-everything it shows (tables, advice, showdown, pot shares, holds).
+engine_bench's native BM_FullAnalysis, and, against 1, 3 and 5 opponents, how
+long the page's OK keeps the page (its own task: tables, advice, the exact
+draw analysis), then the time to the first simulated figures and to the last
+(the workers' 400,000 deals), and the page's longest task meanwhile.
 
 Usage: web_bench.py BUILD_WEB ENGINE_BENCH [LOADS]
-Targets: wasm at most 1 MB; load within 1 s; browser within 3x native.
+Targets: wasm at most 1 MB; load within 1 s; browser within 3x native; the
+400,000 deals against 5 opponents within 2 s; no task of the page's 50 ms or
+longer.
 """
 
 import functools
@@ -72,27 +76,51 @@ def load_times(driver, url, loads):
     return first, again
 
 
-# Five cards tapped through the page's own buttons, then OK, timed until the
-# page has shown every figure (the step runs to the end before it returns).
+# Five cards tapped through the page's own buttons, then OK: its own task,
+# then the workers' first tally and their last one shown (the page's
+# performance measures), and the longest task of the page's meanwhile.
 OK_STEP = """
-const opponents = arguments[0];
+const [opponents, done] = arguments;
 document.querySelector('#opponentButtons button[data-opponents="' + opponents + '"]').click();
 for (const card of [38, 25, 45, 3, 27])
   document.querySelector('#deck .card[data-card="' + card + '"]').click();
-const start = performance.now();
-document.getElementById('okButton').click();
-return performance.now() - start;
+performance.clearMeasures();
+let longest = 0;
+let step = 0;
+let watch = null;
+// OK in a task of its own, as a tap is: the picks above are the script's.
+setTimeout(() => {
+  watch = new PerformanceObserver((list) => {
+    for (const entry of list.getEntries()) longest = Math.max(longest, entry.duration);
+  });
+  watch.observe({type: 'longtask'});
+  const start = performance.now();
+  document.getElementById('okButton').click();
+  step = performance.now() - start;
+  wait();
+}, 0);
+const wait = () => {
+  if (document.body.dataset.figures !== 'done')
+    return setTimeout(wait, 5);
+  setTimeout(() => {
+    watch.disconnect();
+    const measure = (name) => performance.getEntriesByName(name)[0].duration;
+    done({step, first: measure('quintara-first-figures'), last: measure('quintara-figures'), longest});
+  }, 100);
+};
 """
 
 
 def ok_times(driver):
     times = {}
+    driver.set_script_timeout(60)
     for opponents in (1, 3, 5):
         runs = []
         for _ in range(3):
             driver.execute_script("document.getElementById('newButton').click()")
-            runs.append(driver.execute_script(OK_STEP, opponents))
-        times[opponents] = statistics.median(runs)
+            runs.append(driver.execute_async_script(OK_STEP, opponents))
+        times[opponents] = {key: statistics.median(run[key] for run in runs) for key in ("step", "first", "last")}
+        times[opponents]["longest"] = max(run["longest"] for run in runs)
     return times
 
 
@@ -122,9 +150,13 @@ def main():
         first, again = load_times(driver, url, loads)
         print("load to interactive picker: first load %.0f ms; reloads median %.0f ms, worst %.0f ms over %d"
               " (target: within 1000 ms)" % (first, statistics.median(again), max(again), loads))
+        workers = driver.execute_script("return document.body.dataset.workers")
         oks = ok_times(driver)
-        print("the page's OK, all figures shown: " + ", ".join(
-            "%.0f ms against %d" % (ms, n) for n, ms in oks.items()))
+        for n, t in oks.items():
+            print("against %d, %s workers: OK's own task %.0f ms; after OK, the first figures at %.0f ms, all at %.0f ms"
+                  " (target against 5: within 2000 ms); longest task %s" % (
+                      n, workers, t["step"], t["first"], t["last"],
+                      "%.0f ms" % t["longest"] if t["longest"] else "under 50 ms"))
         driver.get(bench_url)
         driver.set_script_timeout(60)
         timings = driver.execute_async_script(

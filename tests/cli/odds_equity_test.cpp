@@ -298,7 +298,9 @@ TEST(CardDisjointShowdown, AgainstThreeOrMoreAgreesWithAPlainSimulation)
         const TJson& showdown = Member(json, "showdown");
         SCOPED_TRACE(Number(showdown, "opponents"));
         EXPECT_FALSE(Member(showdown, "exact").m_bValue);
-        EXPECT_EQ(Number(showdown, "trials"), deals);
+        // Control variates reach the asked deals' interval in fewer.
+        EXPECT_GT(Number(showdown, "trials"), 0.0);
+        EXPECT_LE(Number(showdown, "trials"), deals);
         const double error = Number(showdown, "pot_share_error");
         ASSERT_GT(error, 0.0);
         // The tests' own simulation of the same table, with its own seed.

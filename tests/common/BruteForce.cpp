@@ -118,12 +118,7 @@ TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::v
         else if (o.m_anRanking == player.m_anRanking) n.m_dRulesLevel += 1;
         else n.m_dRulesBelow += 1;
 
-        const bool above = o.m_anRanking > player.m_anRanking;
-        if (player.m_nCategory == pcHighCard)
-            n.m_dBeatsPlayer += o.m_nCategory != pcHighCard;
-        else
-            n.m_dBeatsPlayer += above;
-        n.m_dHigher += player.m_nCategory != pcHighCard && o.m_nCategory == player.m_nCategory && above;
+        n.m_dHigher += o.m_nCategory == player.m_nCategory && o.m_anRanking > player.m_anRanking;
     }
     return n;
 }

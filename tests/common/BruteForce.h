@@ -45,11 +45,9 @@ struct TBruteForceCounts {
     // straight flushes.
     double m_adPlain[pcStraightFlush + 1] = {};
     // Opponent hands of the player's own category that rank above his by the
-    // full rules (straight flushes are a category of their own).
+    // full rules (straight flushes are a category of their own; hands without
+    // a pair, straight or flush are one too).
     double m_dHigher = 0;
-    // Opponent hands of a higher formation than the player's: those that rank
-    // above his by the full rules, or any pair or better when he holds none.
-    double m_dBeatsPlayer = 0;
     // The showdown by the full rules: opponent hands above, level with and
     // below the player's.
     double m_dRulesAbove = 0, m_dRulesLevel = 0, m_dRulesBelow = 0;
@@ -57,7 +55,7 @@ struct TBruteForceCounts {
 
 // Every five-card hand of the cards outside `known`. `hand` is the player's
 // current five cards (a subset of `known`); it may be empty, in which case the
-// higher counts and m_dBeatsPlayer stay 0.
+// higher and showdown counts stay 0.
 TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand);
 
 // Parses "As Kd 7c" (ranks 2-9, T, J, Q, K, A; suits c d h s) into card

@@ -54,17 +54,17 @@ inline int PlainToCategory(const TPlainHand& plain)
 }
 
 // The rows the results tables show to a player of the plain category, as
-// (label string id, enumerated count): the higher row of his kind (none for
-// a hand without a formation), every kind above his, then the closing row.
+// (label string id, enumerated count): the higher row of his kind, every
+// kind above his, then the closing row: every hand above his by the full
+// rules.
 inline std::vector<std::pair<int, double>> EnumeratedRows(const TBruteForceCounts& n, int category)
 {
     const int plainIds[] = {0, 109, 207, 111, 112, 113, 114, 115, 116};
-    const int higherIds[] = {0, 120, 121, 122, 123, 124, 125, 126, 127};
+    const int higherIds[] = {212, 120, 121, 122, 123, 124, 125, 126, 127};
     std::vector<std::pair<int, double>> rows;
-    if (category != pcHighCard)
-        rows.emplace_back(higherIds[category], n.m_dHigher);
+    rows.emplace_back(higherIds[category], n.m_dHigher);
     for (int above = category + 1; above <= pcStraightFlush; ++above)
         rows.emplace_back(plainIds[above], n.m_adPlain[above]);
-    rows.emplace_back(147, n.m_dBeatsPlayer);
+    rows.emplace_back(147, n.m_dRulesAbove);
     return rows;
 }

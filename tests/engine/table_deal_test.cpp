@@ -297,26 +297,104 @@ TEST(TableSetupCheck, SeenCountsThatCannotBeDealtTogetherStopTheRun)
     EXPECT_TRUE(result.m_arrHolds.empty());
 }
 
-TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneThreadAndOnTwo)
+TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneTwoAndFourThreads)
 {
     TTableSetup setup = TableOf("Jc Jd 4h 4s Ac", 5, {kDrawUnseen, 3, kDrawUnseen, 1});
     setup.m_nTrials = Sanitized() ? 9000 : 50000;  // several blocks, the last one short
     setup.m_nSeed = 99;
     setup.m_nThreads = 1;
     const TTableResult one = SimulateTable(setup);
-    setup.m_nThreads = 2;
-    const TTableResult two = SimulateTable(setup);
     ASSERT_EQ(one.m_arrHolds.size(), 32u);
-    ASSERT_EQ(two.m_arrHolds.size(), 32u);
-    EXPECT_EQ(one.m_nTrials, two.m_nTrials);
-    for (size_t h = 0; h < 32; ++h) {
-        EXPECT_EQ(one.m_arrHolds[h].m_dWin, two.m_arrHolds[h].m_dWin) << h;
-        EXPECT_EQ(one.m_arrHolds[h].m_dTie, two.m_arrHolds[h].m_dTie) << h;
-        EXPECT_EQ(one.m_arrHolds[h].m_dPotShare, two.m_arrHolds[h].m_dPotShare) << h;
-        EXPECT_EQ(one.m_arrHolds[h].m_dPotShareError, two.m_arrHolds[h].m_dPotShareError) << h;
+    for (unsigned threads : {2u, 4u}) {
+        setup.m_nThreads = threads;
+        const TTableResult many = SimulateTable(setup);
+        ASSERT_EQ(many.m_arrHolds.size(), 32u);
+        EXPECT_EQ(one.m_nTrials, many.m_nTrials);
+        EXPECT_EQ(one.m_arrPairSquares, many.m_arrPairSquares) << threads;
+        for (size_t h = 0; h < 32; ++h) {
+            EXPECT_EQ(one.m_arrHolds[h].m_dWin, many.m_arrHolds[h].m_dWin) << threads << " " << h;
+            EXPECT_EQ(one.m_arrHolds[h].m_dTie, many.m_arrHolds[h].m_dTie) << threads << " " << h;
+            EXPECT_EQ(one.m_arrHolds[h].m_dPotShare, many.m_arrHolds[h].m_dPotShare) << threads << " " << h;
+            EXPECT_EQ(one.m_arrHolds[h].m_dPotShareError, many.m_arrHolds[h].m_dPotShareError) << threads << " " << h;
+        }
     }
     setup.m_nSeed = 100;
     EXPECT_NE(SimulateTable(setup).m_arrHolds[3].m_dPotShare, one.m_arrHolds[3].m_dPotShare);
+}
+
+// The web page's workers play ranges of blocks apart and in any order; their
+// tallies must give the run's figures to the last bit, counted holds and
+// the paired margins included, and say done only once every block is in.
+TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
+{
+    const std::uint64_t trials = Sanitized() ? 9000 : 30000;  // the last block short
+    struct TSplitCase {
+        const char* m_szWhat;
+        TTableSetup m_setup;
+    } cases[] = {
+        {"seen draws", TableOf("Jc Jd 4h 4s Ac", 5, {kDrawUnseen, 3, kDrawUnseen, 1})},
+        {"three standing pat", TableOf("Kd Ks 8s 4h 2c", 3)},
+        {"two standing pat, the keep-all counted", TableOf("Kd Ks 8s 4h 2c", 2)},
+    };
+    cases[1].m_setup.m_eModel = cases[2].m_setup.m_eModel = ETableModel::StandPat;
+    for (TSplitCase& c : cases) {
+        c.m_setup.m_nTrials = trials;
+        c.m_setup.m_nThreads = 2;
+        const TTableResult run = SimulateTable(c.m_setup);
+        const std::uint64_t blocks = TableBlockCount(c.m_setup);
+        ASSERT_GE(blocks, 3u) << c.m_szWhat;
+        // Backwards, uneven, the last range running past the end.
+        std::vector<TTableTally> tallies = {PlayTableBlocks(c.m_setup, 2, blocks),
+                                            PlayTableBlocks(c.m_setup, 1, 1)};
+        EXPECT_FALSE(TableResultOf(c.m_setup, tallies).m_bDone) << c.m_szWhat;
+        tallies.push_back(PlayTableBlocks(c.m_setup, 0, 1));
+        const TTableResult apart = TableResultOf(c.m_setup, tallies);
+        EXPECT_TRUE(apart.m_bDone) << c.m_szWhat;
+        EXPECT_EQ(apart.m_nTrials, run.m_nTrials) << c.m_szWhat;
+        EXPECT_EQ(apart.m_arrPairSquares, run.m_arrPairSquares) << c.m_szWhat;
+        EXPECT_EQ(apart.m_nBatchSquares, run.m_nBatchSquares) << c.m_szWhat;
+        ASSERT_EQ(apart.m_arrHolds.size(), run.m_arrHolds.size()) << c.m_szWhat;
+        for (size_t h = 0; h < run.m_arrHolds.size(); ++h) {
+            EXPECT_EQ(apart.m_arrHolds[h].m_dWin, run.m_arrHolds[h].m_dWin) << c.m_szWhat << h;
+            EXPECT_EQ(apart.m_arrHolds[h].m_dTie, run.m_arrHolds[h].m_dTie) << c.m_szWhat << h;
+            EXPECT_EQ(apart.m_arrHolds[h].m_dPotShare, run.m_arrHolds[h].m_dPotShare) << c.m_szWhat << h;
+            EXPECT_EQ(apart.m_arrHolds[h].m_dPotShareError, run.m_arrHolds[h].m_dPotShareError) << c.m_szWhat << h;
+            EXPECT_EQ(apart.m_arrHolds[h].m_bExact, run.m_arrHolds[h].m_bExact) << c.m_szWhat << h;
+        }
+    }
+    // A final hand counted whole has no blocks: the (0, 0) range counts it.
+    TTableSetup counted = TableOf("Kd Ks 8s 4h 2c", 2);
+    counted.m_eModel = ETableModel::StandPat;
+    counted.m_bFinal = true;
+    EXPECT_EQ(TableBlockCount(counted), 0u);
+    const TTableResult whole = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
+    ASSERT_EQ(whole.m_arrHolds.size(), 1u);
+    EXPECT_TRUE(whole.m_bDone);
+    EXPECT_EQ(whole.m_arrHolds[0].m_dPotShare, SimulateTable(counted).m_arrHolds[0].m_dPotShare);
+    // Against three the hand as it stands is simulated apart, whole, with
+    // the run's deals.
+    counted.m_nOpponents = 3;
+    EXPECT_EQ(TableBlockCount(counted), 0u);
+    const TTableResult apart = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
+    const TTableResult run = SimulateTable(counted);
+    ASSERT_EQ(apart.m_arrHolds.size(), 1u);
+    EXPECT_TRUE(apart.m_bDone);
+    EXPECT_EQ(apart.m_nTrials, run.m_nTrials);
+    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShare, run.m_arrHolds[0].m_dPotShare);
+    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShareError, run.m_arrHolds[0].m_dPotShareError);
+}
+
+// The range that starts the run refuses seen draws the deck cannot give
+// together, as the run does, and a refused tally leaves no figures.
+TEST(TableSimulation, BlocksOfSeenDrawsThatCannotBeDealtTogetherAreRefused)
+{
+    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2, {2, 2});
+    LeaveUnseen(setup, "7c 7d 7h Ac Ad 3c 3d 5c 5d 6c 6d 9c 9d Tc Td Jc Jd Qc Qd 2d");
+    const TTableTally first = PlayTableBlocks(setup, 0, 1);
+    EXPECT_EQ(first.m_eError, ETableError::ImpossibleDrew);
+    const TTableResult result = TableResultOf(setup, {first});
+    EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
+    EXPECT_TRUE(result.m_arrHolds.empty());
 }
 
 TEST(TableSimulation, CancelStopsTheRunAndKeepsWhatWasPlayed)

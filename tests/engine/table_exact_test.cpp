@@ -131,6 +131,10 @@ const char* const kSmallDecks[][2] = {
     {"Kd Ks 8s 4h 2c", "Ac Ad Kh 8c 8d 4c 4d 2h Qs Js Ts 9s 5h 3h"},
     {"7c 5d 4h 3s 2c", "7d 5c 4c 3c 2d 6h 8h 7h Ah Kh Qh Jh 9c"},
     {"As Ks Qs Js Ts", "Ah Kh Qh Jh Th 9s 8s 2c 2d 2h 3c 3d"},
+    // Whole ranks (quads in reach) and flushes of several suits.
+    {"2c 3d 4h 5s 7c", "Ac Ad Ah As Kc Kd Kh Ks Qc Qd Qh 9s 8s 6s Ts Js 3s"},
+    // Two flushes of one suit side by side.
+    {"5s 5d 5h 2c 3c", "As Ks Qs Js Ts 9s 8s 7s 6s 4s 3s 2s Ad Kd"},
 };
 
 TEST(TableExact, TwoOpponentsStandingPatCountEveryDisjointPair)
@@ -147,6 +151,33 @@ TEST(TableExact, TwoOpponentsStandingPatCountEveryDisjointPair)
         for (int a = 0; a < 3; ++a)
             for (int b = 0; b < 3; ++b)
                 EXPECT_EQ(counts.m_anPairs[a][b], plain.m_anPairs[a][b]) << deck[0] << " " << a << b;
+    }
+}
+
+// On a whole deck, where no plain enumeration reaches: each first hand of
+// a class meets every hand of the cards left, so the rows add up to the
+// one-opponent count times the hands of the other 42.
+TEST(TableExact, TwoOpponentsStandingPatRowsMatchTheOneOpponentCount)
+{
+    for (const char* text : {"Kd Ks 8s 4h 2c", "As Ks Qs Js 9s", "7c 7d 7h 2s 2c", "5h 4h 3h 2h Ah", "Qc Jd 9h 6s 3c"}) {
+        const std::vector<int> hand = Cards(text);
+        bool unseen[52];
+        std::fill(unseen, unseen + 52, true);
+        for (int c : hand)
+            unseen[c] = false;
+        TPairShowdownCounts counts;
+        ASSERT_TRUE(CountPairShowdown(hand.data(), unseen, counts)) << text;
+        TShowdownCounts one;
+        ASSERT_TRUE(CountShowdown(hand.data(), nullptr, one)) << text;
+        ASSERT_GT(one.m_nHands, 0u);
+        const std::uint64_t others = counts.m_nPairs / one.m_nHands;
+        const std::uint64_t byClass[3] = {one.m_nBeating, one.m_nTying, one.m_nLosing};
+        for (int a = 0; a < 3; ++a) {
+            EXPECT_EQ(counts.m_anPairs[a][0] + counts.m_anPairs[a][1] + counts.m_anPairs[a][2], byClass[a] * others)
+                << text << " " << a;
+            EXPECT_EQ(counts.m_anPairs[0][a] + counts.m_anPairs[1][a] + counts.m_anPairs[2][a], byClass[a] * others)
+                << text << " " << a;
+        }
     }
 }
 

@@ -44,6 +44,10 @@ const TTableState kStates[] = {
     {"9c 9d Kh Qs 3d", "4c 7h 8s", true, 1, kUsual, {3}, {31}},
     {"As Ks Qd Jh 4c", "2c", true, 5, kPat, {U, U, U, U, U}, {31}},
     {"As Ks Qd Jh 4c", "2c", true, 2, kPat, {U, U}, {31}},
+    // Against three or more standing pat: with control variates (a strong
+    // hand), and plain, stopping at the first hand above (a weak one).
+    {"7c 7d 7h 2s 2c", "", true, 3, kPat, {U, U, U}, {31}},
+    {"Qc Jd 9h 6s 3c", "Kh", true, 4, kPat, {U, U, U, U}, {31}},
     // Ranged opponents: an opener, an opener seen to draw 1 beside a caller
     // seen to draw 3, draws in a range, ranges that share most of their cards,
     // a range beside seen counts of others, final hands, standing pat.
@@ -55,6 +59,7 @@ const TTableState kStates[] = {
     {"9c 9d Kh Qs 3d", "4c 7h 8s", true, 3, kUsual, {1, U, U}, {31}, {"JJ+", "?", "4F/OE"}},
     {"Qc Qd 9h 5s 3c", "", false, 1, kPat, {U}, {31, 3, 0}, {"JJ+"}},
     {"As Ks Qd Jh 4c", "2c", true, 2, kPat, {U, U}, {31}, {"2P+", "open"}},
+    {"7c 7d 7h 2s 2c", "", true, 3, kPat, {U, U, U}, {31}, {"?", "2P+"}},
 };
 
 TTableSetup SetupOf(const TTableState& state, std::uint64_t trials, std::uint64_t seed)
@@ -123,7 +128,7 @@ TEST(TableSimulation, EveryComparedHoldAgreesWithThePlainSimulation)
         const TTableSetup engineSetup = SetupOf(state, engineTrials, seed++);
         ASSERT_EQ(CheckTableSetup(engineSetup), ETableError::None) << Describe(state, 31);
         const TTableResult engine = SimulateTable(engineSetup);
-        ASSERT_TRUE(engine.m_bDone);
+        ASSERT_TRUE(engine.m_bDone) << Describe(state, 31);
         const std::vector<TPlainHoldFigures> plain =
             PlainTableSimulation(SetupOf(state, plainTrials, seed++), state.m_arrHolds);
         for (const TPlainHoldFigures& p : plain) {

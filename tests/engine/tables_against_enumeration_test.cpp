@@ -60,6 +60,12 @@ const TDrawState kTargeted[] = {
     Holding("2c 4s 7d 9c Qh"),                      // nothing
     Holding("3c Js Qd Kc Ah"),                      // four to a straight around the Ace
     Holding("2c 5d 9h Js Kc", "3d 6h Ts Qc Ad"),    // nothing, ten cards seen
+    Holding("Ac Kd 7h 4s 2c"),                      // Ace-King high: its later cards decide
+    Holding("Ac Kd Qh Js 9c"),                      // the best hand without a pair: Ace-to-Ten is a straight
+    Holding("7c 5d 4h 3s 2c"),                      // the lowest: every other such hand but the wheel beats it
+    Holding("Ah 9h 6h 2h Kc"),                      // four to a flush
+    Holding("5c 6d 7h 8s Kc"),                      // four to a straight, open at both ends
+    Holding("Kc Qd 9h 6s 3c", "Ks Kh Qs 9d Ad"),    // King-Queen high with its ranks seen
     Holding("As Ad 7c 4h 2s"),                      // pair of Aces
     Holding("Kc Kd Ah 7s 2c", "Qd Jh"),             // Ace kicker: the second and third decide
     Holding("9c 9d Kh 8s 3c"),                      // Kings-high kickers beaten by Ace or King-Queen ones
@@ -92,16 +98,14 @@ const TDrawState kTargeted[] = {
     Holding("Ac 2c 3c 4c 5c", "Kd Qs"),             // the wheel in one suit
 };
 
-// The one-opponent closing row of a made hand counts, by the full rules, the
-// hands the showdown counts above it.
-TEST(ClosingRowOfAMadeHand, IsTheShowdownsShareOfHandsAbove)
+// The one-opponent closing row counts, by the full rules, the hands the
+// showdown counts above the player's, whether he holds a pair or not.
+TEST(ClosingRowOfEveryHand, IsTheShowdownsShareOfHandsAbove)
 {
     for (const TDrawState& state : kTargeted) {
         SCOPED_TRACE(state.Describe());
         CCardDistributionManager m;
         PlayAndAnalyze(m, state);
-        if (m.m_nFormation < fmOnePair)
-            continue;
         bool known[52] = {};
         for (int c : state.Known())
             known[c] = true;

@@ -38,6 +38,11 @@ void ExpectListShows(const QTreeWidget* list, const CCardDistributionManager::TR
         EXPECT_FALSE(item->text(2).isEmpty());
         EXPECT_EQ(item->text(2) == Text(idNoOdds), rows[i].m_dProbability == 0);
     }
+    // The longest table, a hand without a pair, shows its closing row without scrolling.
+    if (list->isVisible() && !rows.empty()) {
+        EXPECT_LE(list->visualItemRect(list->topLevelItem(static_cast<int>(rows.size()) - 1)).bottom(),
+                  list->viewport()->height() - 1);
+    }
 }
 
 // The tables, the description, the suggestions while they show, and the
