@@ -141,6 +141,8 @@ TEST(HandRange, EachWordCountsTheHandsItNamesAmongUnseenCards)
         CountRows(DeckWithout(seen), engine, plain);
         for (size_t i = 0; i < Rows().size(); ++i)
             EXPECT_EQ(engine[i], plain[i]) << Rows()[i].m_szText << " without " << seen;
+        if (Sanitized())
+            break;
     }
 }
 
