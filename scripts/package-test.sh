@@ -32,8 +32,8 @@ done
 fail() { echo "package test: $*" >&2; exit 1; }
 # The web edition, built before the tree was configured, ships whole.
 web=$usr/share/quintara/web
-for file in index.html app.js worker.js style.css sw.js manifest.webmanifest quintara.js quintara.wasm quintara.html \
-            images/bitmap142.png images/bitmap195@2x.png; do
+for file in index.html app.js worker.js style.css sw.js manifest.webmanifest quintara.js quintara.wasm help.html \
+            images/icon512.png images/bitmap142.png images/bitmap195@2x.png; do
     [ -s "$web/$file" ] || fail "the web edition lacks $file (run scripts/web.sh --build-only before configuring)"
 done
 hand=(--opponents 3 2c 4s 7d 9c Qh)

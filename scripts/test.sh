@@ -24,7 +24,9 @@ cmake --build build -j "$jobs"
 part "Release build"
 (cd build && ctest --output-on-failure -j "$jobs")
 part "Release tests"
-# Debian's python3 carries python3-selenium, whatever python3 stands first on PATH.
+# Debian's python3 carries python3-selenium, whatever python3 stands first on PATH;
+# axe-core, the accessibility checker the test injects, comes pinned from npm.
+(cd tests/e2e && npm ci --no-audit --no-fund)
 /usr/bin/python3 tests/e2e/web_page_test.py build-web build/cli/quintara-odds
 part "web page test"
 # The Debian package of that Release build, checked unpacked.

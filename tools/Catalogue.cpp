@@ -38,6 +38,8 @@ std::vector<TPicture> DrawAllPictures()
     }
     pictures.push_back({QStringLiteral("icon128.png"), 0, DrawIcon(128)});
     pictures.push_back({QStringLiteral("quintara.png"), 0, DrawIcon(256)});
+    pictures.push_back({QStringLiteral("icon192.png"), 0, DrawMaskableIcon(192)});
+    pictures.push_back({QStringLiteral("icon512.png"), 0, DrawMaskableIcon(512)});
     return pictures;
 }
 }  // namespace artwork

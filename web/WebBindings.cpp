@@ -3,6 +3,7 @@
 #include "CardText.h"
 #include "HandEvaluator.h"
 #include "StringIds.h"
+#include "StringTable.h"
 #include "WebGame.h"
 #include "WebRuns.h"
 
@@ -213,6 +214,30 @@ bool CanUndo(const CWebGame& game) { return game.Doc().CanUndo(); }
 bool CanRedo(const CWebGame& game) { return game.Doc().CanRedo(); }
 bool Undo(CWebGame& game) { return game.Doc().Undo(); }
 bool Redo(CWebGame& game) { return game.Doc().Redo(); }
+bool IsKnown(const CWebGame& game, int card) { return game.Doc().GetManager().IsKnown(card); }
+bool IsDiscarded(const CWebGame& game, int card) { return game.Doc().GetManager().IsDiscarded(card); }
+bool CanSetSeenDraws(const CWebGame& game) { return game.Doc().CanSetSeenDraws(); }
+int SeenDraw(const CWebGame& game, int seat) { return game.Doc().GetSeenDraw(seat); }
+bool SetSeenDraw(CWebGame& game, int seat, int count) { return game.Doc().SetSeenDraw(seat, count); }
+bool CycleSeenDraw(CWebGame& game, int seat) { return game.Doc().CycleSeenDraw(seat); }
+
+// A seat as the desktop's table shows it ("#2 drew 3") and as its screen
+// reader says it: the name, and the value apart.
+val SeatValue(const CWebGame& game, int seat)
+{
+    const int drew = game.Doc().GetSeenDraw(seat);
+    const bool unseen = drew == kDrawUnseen;
+    val value = val::object();
+    value.set("drew", drew);
+    value.set("unseen", unseen);
+    value.set("label", unseen ? FormatString(WebText(idSeatDrewUnseen).c_str(), seat + 1)
+                              : FormatString(WebText(idSeatDrew).c_str(), seat + 1, drew));
+    value.set("name", FormatString(WebText(idSeatName).c_str(), seat + 1));
+    value.set("value", unseen      ? WebText(idSeatNotSeen)
+                       : drew == 1 ? WebText(idSeatDrewOne)
+                                   : FormatString(WebText(idSeatDrewMany).c_str(), drew));
+    return value;
+}
 
 }  // namespace
 
@@ -255,7 +280,14 @@ EMSCRIPTEN_BINDINGS(quintara)
         .function("generation", &CWebGame::Generation)
         .function("runs", &RunsValue)
         .function("addTally", &AddTally)
-        .function("holdsExplanation", &CWebGame::HoldsExplanation);
+        .function("holdsExplanation", &CWebGame::HoldsExplanation)
+        .function("isKnown", &IsKnown)
+        .function("isDiscarded", &IsDiscarded)
+        .function("canSetSeenDraws", &CanSetSeenDraws)
+        .function("seenDraw", &SeenDraw)
+        .function("setSeenDraw", &SetSeenDraw)
+        .function("cycleSeenDraw", &CycleSeenDraw)
+        .function("seat", &SeatValue);
     emscripten::function("texts", &TextsValue);
     emscripten::function("playTableBlocks", &PlayBlocks);
     emscripten::function("cardName", &WebCardName);

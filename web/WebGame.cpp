@@ -81,6 +81,16 @@ TTable TableOf(const CPokerDoc& doc, ETableModel model)
     return table;
 }
 
+// Standing pat nobody draws: what the opponents were seen to draw shapes
+// only the usual play's figures (as on the command line), and the stand-pat
+// showdown stays in view once a seat is set.
+TTable StandPatTable(const CPokerDoc& doc)
+{
+    TTable table = TableOf(doc, ETableModel::StandPat);
+    std::fill(std::begin(table.m_anDrew), std::end(table.m_anDrew), kDrawUnseen);
+    return table;
+}
+
 std::string Heading(unsigned id, const TTable& table)
 {
     return FormatString(LoadString(id).c_str(), DescribeTable(table).c_str());
@@ -209,8 +219,12 @@ void CWebGame::Refresh()
     // stands against the table standing pat (counted against one opponent:
     // the hand's own figures serve).
     m_arrRuns.push_back(RunOf(m_doc.GetEquitySetup(true, ETableModel::UsualPlay, kTableTrials, kTableSeed)));
-    if (m_doc.GetOpponents() > 1)
-        m_arrRuns.push_back(RunOf(m_doc.GetEquitySetup(false, ETableModel::StandPat, kShowdownTrials, kTableSeed)));
+    if (m_doc.GetOpponents() > 1) {
+        TTableSetup standPat = m_doc.GetEquitySetup(false, ETableModel::StandPat, kShowdownTrials, kTableSeed);
+        const TTable table = StandPatTable(m_doc);
+        std::copy(std::begin(table.m_anDrew), std::end(table.m_anDrew), standPat.m_anDrew);
+        m_arrRuns.push_back(RunOf(standPat));
+    }
     if (m_doc.CanMark()) {
         // Keep masks count over the hand's places, so a hold's discards mark as they are.
         int hand[CPokerDoc::kPlaces];
@@ -257,7 +271,7 @@ void CWebGame::RefreshFigures()
 
 void CWebGame::RefreshShowdown()
 {
-    const TTable table = TableOf(m_doc, ETableModel::StandPat);
+    const TTable table = StandPatTable(m_doc);
     // On the initial hand: if the player stands pat; on the final hand, his
     // hand. Either way the model is in the heading: everyone stands pat.
     m_result.m_strShowdownHeading =

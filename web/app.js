@@ -47,6 +47,7 @@ function buildDeck() {
     button.className = "card";
     button.dataset.card = String(card);
     button.setAttribute("aria-label", Module.cardName(card));
+    button.dataset.suit = String(Math.floor(card / kRanks));
     button.tabIndex = card === 0 ? 0 : -1;
     const img = document.createElement("img");
     img.alt = "";
@@ -111,14 +112,38 @@ function applyTexts() {
   const columns = [texts.formationColumn, texts.probabilityColumn, texts.oddsColumn];
   fillHead($("oneOpponentTable"), texts.oneOpponentHeading, columns);
   fillHead($("atLeastOneTable"), texts.atLeastOneHeading, columns);
-  fillHead($("showdownTable"), "", [texts.outcomeColumn, texts.probabilityColumn, texts.oddsColumn]);
+  $("showdownTable").querySelectorAll("thead th").forEach((th, i) => {
+    th.textContent = [texts.outcomeColumn, texts.probabilityColumn, texts.oddsColumn][i];
+  });
   $("tableNote").textContent = texts.tableNote;
   $("suggestionsHeading").textContent = texts.classicHeading;
+  // The two tables' part is headed by both their captions.
+  $("tablesHeading").textContent = [texts.oneOpponentHeading, texts.atLeastOneHeading]
+    .map((caption) => caption.replace(/:$/, "")).join(" \u00b7 ");
   $("decisionMark").textContent = texts.markDiscards;
   $("holdsHeading").textContent = texts.holdsTitle;
   fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
   const [win, tie, lose, potShare] = texts.outcomes;
   fillColumns($("equityTable"), [texts.keepColumn, potShare, win, tie, lose]);
+}
+
+// On a phone each part of the results is a heading that opens; on a wide
+// screen all are open. A wide table shows the columns that matter, the rest
+// behind its "All columns" button.
+const wideScreen = window.matchMedia("(min-width: 900px)");
+
+function openParts() {
+  for (const part of document.querySelectorAll("details.part"))
+    part.open = wideScreen.matches;
+}
+
+function wireColumns() {
+  for (const button of document.querySelectorAll(".columnsButton"))
+    button.addEventListener("click", () => {
+      const table = $(button.getAttribute("aria-controls"));
+      const all = table.classList.toggle("allColumns");
+      button.setAttribute("aria-expanded", String(all));
+    });
 }
 
 // Column headings; with `sort`, each a button that sorts by its column.
@@ -198,9 +223,27 @@ function keepCell(hold) {
   button.textContent = hold.keep;
   button.dataset.cards = hold.keptCards;
   button.setAttribute("aria-label", `${texts.markDiscards}: ${hold.keep}`);
+  button.dataset.discardMask = String(hold.discardMask);
+  button.setAttribute("aria-pressed", String(hold.discardMask === markedMask()));
   button.addEventListener("click", () => act(() => game.markPlaces(hold.discardMask)));
   keep.append(button);
   return keep;
+}
+
+// The hand's marks as a mask of places, as a hold's discards are given.
+function markedMask() {
+  let mask = 0;
+  for (let place = 0; place < kPlaces; ++place)
+    mask |= game.isMarked(place) ? 1 << place : 0;
+  return mask;
+}
+
+// Each hold's button, and the decision's, shows pressed while the hand's
+// marks are its discards: the answer to a tap is beside the finger.
+function showHoldMarks() {
+  const mask = markedMask();
+  for (const button of document.querySelectorAll("#results .markHold, #decisionMark"))
+    button.setAttribute("aria-pressed", String(Number(button.dataset.discardMask) === mask));
 }
 
 function cellsRow(first, cells) {
@@ -216,7 +259,10 @@ function cellsRow(first, cells) {
 
 // ---- showing the game ----
 
+// A column of odds shows only when some row has them: simulated figures have none.
 function fillRows(table, rows) {
+  const withOdds = rows.some((row) => row.odds !== "");
+  table.querySelectorAll("thead th")[2].hidden = !withOdds;
   const body = table.querySelector("tbody");
   body.replaceChildren(...rows.map((row) => {
     const tr = document.createElement("tr");
@@ -224,7 +270,7 @@ function fillRows(table, rows) {
     label.scope = "row";
     label.textContent = row.label;
     tr.append(label);
-    for (const text of [row.probability, row.odds]) {
+    for (const text of withOdds ? [row.probability, row.odds] : [row.probability]) {
       const td = document.createElement("td");
       td.textContent = text;
       tr.append(td);
@@ -267,6 +313,7 @@ function fillDecision() {
   $("decisionRunnerUp").textContent = decision.runnerUp;
   $("decisionMark").hidden = !game.canMark();
   $("decisionMark").dataset.discardMask = String(decision.discardMask);
+  $("decisionMark").setAttribute("aria-pressed", String(decision.discardMask === markedMask()));
   $("classicDiffers").textContent = decision.classicDiffers;
   $("classicDiffers").hidden = !decision.classicDiffers;
 }
@@ -275,7 +322,7 @@ function fillDecision() {
 function showFigures() {
   const result = game.result();
   fillDecision();
-  $("showdownTable").querySelector("caption").textContent = result.showdownHeading;
+  $("showdownHeading").textContent = result.showdownHeading;
   fillRows($("showdownTable"), result.showdown);
   $("showdownNote").textContent = result.showdownNote;
   $("showdownNote").hidden = !result.showdownNote;
@@ -323,6 +370,7 @@ function showHand(stage) {
     button.setAttribute("aria-label", Module.cardName(card));
     button.dataset.card = String(card);
     button.dataset.text = card >= 0 ? Module.cardText(card) : "";
+    button.dataset.suit = card >= 0 ? String(Math.floor(card / kRanks)) : "";
     button.setAttribute("aria-disabled", String(!canMark));
     if (canMark)
       button.setAttribute("aria-pressed", String(game.isMarked(place)));
@@ -333,21 +381,66 @@ function showHand(stage) {
   }
   $("discardButton").hidden = !canMark;
   $("discardButton").disabled = game.markedCount() === 0;
+  showHoldMarks();
 }
+
+// The opponents' seats, numbered as on the desktop; after the discard a tap
+// cycles what the seat was seen to draw (unseen, 0 .. 5).
+function showSeats() {
+  const seats = $("seats");
+  const canSet = game.canSetSeenDraws();
+  const count = game.opponents();
+  while (seats.children.length < count) {
+    const seat = seats.children.length;
+    const item = document.createElement("li");
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "seat";
+    button.dataset.seat = String(seat);
+    button.addEventListener("click", () => act(() => game.cycleSeenDraw(seat)));
+    item.append(button);
+    seats.append(item);
+  }
+  while (seats.children.length > count)
+    seats.lastChild.remove();
+  for (const item of seats.children) {
+    const button = item.firstChild;
+    const seat = game.seat(Number(button.dataset.seat));
+    button.textContent = seat.label;
+    // The name starts with what the seat shows, then says it in words.
+    button.setAttribute("aria-label", `${seat.label} (${seat.name}, ${seat.value})`);
+    button.setAttribute("aria-disabled", String(!canSet));
+    button.dataset.drew = seat.unseen ? "?" : String(seat.drew);
+  }
+  $("seatsHint").textContent = canSet ? "Tap a seat to say how many cards he was seen to draw."
+                                      : "After the discard, a tap on a seat says how many cards he drew.";
+}
+
+// While the replacements are picked the figures of the hand before stay in
+// view, marked as not yet updated; their buttons no longer mark anything.
+let resultsFilled = false;
 
 function showResults(stage) {
   const shown = stage === kStage.initialHand || stage === kStage.cardsMarked || stage === kStage.finalHand;
-  $("results").hidden = !shown;
-  $("description").hidden = !shown;
+  const stale = stage === kStage.pickReplacements && resultsFilled;
+  $("results").hidden = !shown && !stale;
+  $("results").classList.toggle("stale", stale);
+  $("staleNote").hidden = !stale;
+  for (const button of document.querySelectorAll("#results .markHold, #decisionMark"))
+    button.disabled = stale;
   if (!shown) {
+    resultsFilled = stale;
     holdsShown = null;
     return;
   }
+  resultsFilled = true;
+  $("description").hidden = false;
   const result = game.result();
   $("description").textContent = result.description;
   fillRows($("oneOpponentTable"), result.oneOpponent);
   fillRows($("atLeastOneTable"), result.atLeastOne);
   $("suggestions").hidden = result.final;
+  $("classicPart").hidden = result.final;
   $("advice").textContent = result.advice;
   $("showdownHands").textContent = result.showdownHands;
   $("holds").hidden = !game.canMark();
@@ -364,13 +457,157 @@ function render() {
   showDeck(game.pickCount() > 0);
   showHand(stage);
   showResults(stage);
+  showSeats();
   for (const button of $("opponentButtons").children)
     button.setAttribute("aria-pressed", String(Number(button.dataset.opponents) === game.opponents()));
   $("undoButton").disabled = !game.canUndo();
   $("redoButton").disabled = !game.canRedo();
-  $("helpLink").href = `quintara.html#${stage}`;
+  $("helpLink").href = `help.html#stage${stage}`;
   document.body.dataset.stage = String(stage);
+  keepLink();
   playRuns();
+}
+
+// ---- a link for every hand: the address holds the whole game ----
+
+// The link's parts: its version, the opponents, the initial hand confirmed,
+// the cards marked (thrown once discarded), the cards picked (replacements
+// when discarded), the final hand confirmed, the seen draws.
+const kLinkVersion = "1";
+// The replacements of each final hand reached here, since the hand no longer
+// tells them from the cards kept: by final hand and cards thrown.
+const replacementsOf = new Map();
+let cardByText = null;
+
+function cardsText(cards) {
+  return cards.map((card) => Module.cardText(card)).join(".");
+}
+
+function everyCard(test) {
+  return Array.from({ length: kCards }, (_, card) => card).filter(test);
+}
+
+function handCards() {
+  return Array.from({ length: kPlaces }, (_, place) => game.handCard(place)).filter((card) => card >= 0);
+}
+
+function finalKey() {
+  return [handCards(), everyCard((card) => game.isDiscarded(card))]
+    .map((cards) => cards.slice().sort((a, b) => a - b).join(",")).join("/");
+}
+
+function gameLink() {
+  const stage = game.stage();
+  const link = new URLSearchParams({ v: kLinkVersion, o: String(game.opponents()) });
+  const picked = Array.from(game.picked());
+  if (stage === kStage.initialHand || stage === kStage.cardsMarked) {
+    link.set("h", cardsText(handCards()));
+    const marked = handCards().filter((_, place) => game.isMarked(place));
+    if (marked.length > 0)
+      link.set("m", cardsText(marked));
+  } else if (stage === kStage.pickReplacements || stage === kStage.finalHand) {
+    const thrown = everyCard((card) => game.isDiscarded(card));
+    const drawn = stage === kStage.finalHand ? replacementsOf.get(finalKey()) : picked;
+    if (!drawn)
+      return link;
+    const initial = stage === kStage.finalHand
+      ? handCards().filter((card) => !drawn.includes(card)).concat(thrown)
+      : everyCard((card) => game.isKnown(card));
+    link.set("h", cardsText(initial));
+    link.set("m", cardsText(thrown));
+    link.set("d", "1");
+    if (drawn.length > 0)
+      link.set("p", cardsText(drawn));
+    if (stage === kStage.finalHand)
+      link.set("f", "1");
+    const seen = Array.from({ length: game.opponents() }, (_, seat) => game.seenDraw(seat));
+    if (seen.some((drew) => drew >= 0))
+      link.set("s", seen.map((drew) => (drew >= 0 ? String(drew) : "?")).join("."));
+    return link;
+  }
+  if (picked.length > 0 && stage === kStage.pickInitialHand)
+    link.set("p", cardsText(picked));
+  return link;
+}
+
+// The address follows the game, so that a reload, a bookmark or a copied
+// address opens this very hand.
+function keepLink() {
+  const hash = "#" + gameLink().toString();
+  if (location.hash !== hash)
+    history.replaceState(null, "", hash);
+}
+
+function linkCards(text) {
+  if (!text)
+    return [];
+  return text.split(".").map((part) => cardByText.get(part.toLowerCase()) ?? -1);
+}
+
+// Replays the link's game through the game's own verbs; any step refused
+// makes the whole link refused.
+function replayLink(link) {
+  const steps = [];
+  const opponents = Number(link.get("o") || "1");
+  steps.push(() => Number.isInteger(opponents) && opponents >= 1 && opponents <= kMaxOpponents);
+  steps.push(() => { game.setOpponents(opponents); return true; });
+  const pick = (cards) => () => cards.every((card) => card >= 0 && game.togglePick(card));
+  if (link.has("h")) {
+    const hand = linkCards(link.get("h"));
+    const marked = linkCards(link.get("m"));
+    steps.push(pick(hand), () => game.confirm());
+    steps.push(() => marked.every((card) => {
+      const place = handCards().indexOf(card);
+      return place >= 0 && game.toggleMark(place);
+    }));
+    if (link.get("d") === "1")
+      steps.push(() => game.discard());
+  }
+  steps.push(pick(linkCards(link.get("p"))));
+  if (link.get("f") === "1")
+    steps.push(() => {
+      const drawn = Array.from(game.picked());
+      if (!game.confirm())
+        return false;
+      replacementsOf.set(finalKey(), drawn);
+      return true;
+    });
+  if (link.has("s"))
+    steps.push(() => link.get("s").split(".").every((text, seat) =>
+      text === "?" || game.setSeenDraw(seat, Number(text))));
+  return steps.every((step) => step());
+}
+
+function restoreLink() {
+  const link = new URLSearchParams(location.hash.slice(1));
+  if (!link.has("v"))
+    return;
+  let message = "";
+  if (link.get("v") !== kLinkVersion)
+    message = "This link was made by another version of Quintara and cannot be opened here: a new game is shown instead.";
+  else if (!replayLink(link))
+    message = "This link does not hold a game Quintara can show: a new game is shown instead.";
+  if (message) {
+    game.delete();
+    game = new Module.Game();
+    $("linkStatus").textContent = message;
+  }
+}
+
+async function shareLink() {
+  const url = location.href;
+  try {
+    if (navigator.share) {
+      await navigator.share({ title: texts.appTitle, url });
+      return;
+    }
+    await navigator.clipboard.writeText(url);
+    $("linkStatus").textContent = "The link to this hand is copied.";
+  } catch (error) {
+    if (error && error.name === "AbortError")
+      return;
+    $("linkStatus").textContent = "Copy this link to share the hand: " + url;
+  }
 }
 
 // ---- the simulations, in Web Workers: never on the page's thread ----
@@ -514,7 +751,11 @@ function placeFocus(stageBefore) {
 // One step of the game, then the page shows it.
 function act(step) {
   const stageBefore = game.stage();
+  const drawn = stageBefore === kStage.pickReplacements ? Array.from(game.picked()) : null;
   step();
+  if (drawn && game.stage() === kStage.finalHand)
+    replacementsOf.set(finalKey(), drawn);
+  $("linkStatus").textContent = "";
   if (game.stage() !== stageBefore)
     showHint("");
   render();
@@ -659,25 +900,56 @@ function wire() {
     paste(event.clipboardData.getData("text"));
   });
   $("newButton").disabled = false;
+  $("shareButton").addEventListener("click", shareLink);
+  // A link pasted into the address bar of the open page opens its game too.
+  window.addEventListener("hashchange", () => {
+    if (location.hash === "#" + gameLink().toString())
+      return;
+    game.delete();
+    game = new Module.Game();
+    restoreLink();
+    render();
+  });
+  $("shareButton").disabled = false;
+  wireColumns();
+  openParts();
+  wideScreen.addEventListener("change", openParts);
+  const fourColours = $("fourColours");
+  fourColours.checked = localStorage.getItem("quintara-four-colours") === "1";
+  document.body.classList.toggle("fourColours", fourColours.checked);
+  fourColours.addEventListener("change", () => {
+    document.body.classList.toggle("fourColours", fourColours.checked);
+    localStorage.setItem("quintara-four-colours", fourColours.checked ? "1" : "0");
+  });
+}
+
+// Ready once the deck can show: every card's picture is in.
+function picturesLoaded() {
+  return Promise.all(Array.from(document.querySelectorAll("#deck img, #places img"), (img) =>
+    img.decode().catch(() => {})));
 }
 
 QuintaraModule().then((module) => {
   window.Module = module;
   game = new module.Game();
   texts = module.texts();
+  cardByText = new Map(everyCard(() => true).map((card) => [module.cardText(card).toLowerCase(), card]));
   applyTexts();
   buildOpponents();
   buildDeck();
   buildPlaces();
   startWorkers();
   wire();
+  restoreLink();
   render();
+  return picturesLoaded();
+}).then(() => {
   document.body.dataset.ready = "true";
   performance.mark("quintara-interactive");
   // The engine builds its tables on first use: once here, in a task of its
   // own, so that the player's first OK does not pay for them.
   setTimeout(() => {
-    const warm = new module.Game();
+    const warm = new Module.Game();
     warm.paste("Kh Kd 7s 4c 2h");
     warm.confirm();
     warm.holds();

@@ -3,7 +3,7 @@
 // is one (so a new build shows at once) and the cache answers when there is none.
 "use strict";
 
-const kCache = "quintara-v2";
+const kCache = "quintara-v3";
 
 function pictures() {
   const names = [];
@@ -12,8 +12,9 @@ function pictures() {
   return names;
 }
 
-const kFiles = ["./", "index.html", "app.js", "worker.js", "style.css", "quintara.js", "quintara.wasm",
-                "manifest.webmanifest", "quintara.html", "images/icon128.png", ...pictures()];
+const kFiles = ["./", "index.html", "help.html", "app.js", "worker.js", "style.css", "quintara.js", "quintara.wasm",
+                "manifest.webmanifest", "images/icon128.png", "images/icon192.png", "images/icon512.png",
+                ...pictures()];
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(kFiles)).then(() => self.skipWaiting()));

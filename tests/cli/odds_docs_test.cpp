@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -157,7 +158,9 @@ TEST(DocumentedExamples, RunWithTheStatusTheDocsGive)
     EXPECT_GE(docs.m_nManual, 5u);
     EXPECT_GE(docs.m_arrRequests.size(), 2u);
 
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "quintara_odds_docs";
+    // A folder of this run's own: another build's tests may run beside it.
+    const std::filesystem::path dir =
+        std::filesystem::path(testing::TempDir()) / ("quintara_odds_docs_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     {
         std::ofstream requests(dir / "requests.txt");
@@ -191,6 +194,7 @@ TEST(DocumentedExamples, RunWithTheStatusTheDocsGive)
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), example.m_nStatus) << ReadFile(err);
     }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -4,11 +4,14 @@
 one from the keyboard on a desktop-sized page. After each step the page is
 read back once its workers are done; the decision, the hand's description,
 the advice and every table figure must be those quintara-odds --json gives
-for the same cards, since both run the same engine on the same deals. Then
-the table changes at every stage and Undo brings it back; the figures are
-the same with one worker and three, and the page never blocks while they
-play. Screenshots at both sizes go to BUILD_WEB/e2e/. Finally the server is
-stopped and the service worker must still serve the page.
+for the same cards and seen draws, since both run the same engine on the
+same deals. At each stage axe-core finds no serious fault, nothing is wider
+than the phone and every tap target is a finger's size. The page's address
+reopens the very game; a bad one opens an empty game. Then the table changes
+at every stage and Undo brings it back; the figures are the same with one
+worker and three, and the page never blocks while they play. Screenshots at
+both sizes go to BUILD_WEB/e2e/. Finally the server is stopped and the
+service worker must still serve the page.
 
 Usage: web_page_test.py BUILD_WEB QUINTARA_ODDS
 """
@@ -47,7 +50,7 @@ return {
   stage: Number(document.body.dataset.stage),
   decisionShown: shown('decision'), decision: text('decisionBest'), runnerUp: text('decisionRunnerUp'),
   classicDiffers: text('classicDiffers'), decisionMark: shown('decisionMark'),
-  showdownCaption: document.querySelector('#showdownTable caption').textContent, equityHeading: text('equityHeading'),
+  showdownCaption: text('showdownHeading'), equityHeading: text('equityHeading'),
   equityBeforeShowdown: Boolean(document.getElementById('equity').compareDocumentPosition(
       document.getElementById('showdownTable')) & Node.DOCUMENT_POSITION_FOLLOWING),
   pickerShown: shown('picker'), resultsShown: shown('results'),
@@ -72,6 +75,9 @@ return {
   equityShown: shown('equity'), equity: rows('equityTable'),
   equityCards: Array.from(document.querySelectorAll('#equityTable tbody tr > th'),
       (th) => (th.querySelector('button') || th).dataset.cards),
+  seats: Array.from(document.querySelectorAll('#seats .seat'), (b) => b.dataset.drew),
+  seatNames: Array.from(document.querySelectorAll('#seats .seat'), (b) => b.getAttribute('aria-label')),
+  stale: shown('staleNote'), linkStatus: text('linkStatus'), link: location.hash,
 };
 """
 
@@ -86,6 +92,47 @@ for (const el of document.querySelectorAll('body *')) {
   if (r.width > 0 && (r.right > width + 0.5 || r.left < -0.5)) wide.push(el.tagName + '#' + el.id + '.' + el.className);
 }
 return {scrollWidth: document.documentElement.scrollWidth, width: width, wide: wide};
+"""
+
+# Every control a finger can reach that is smaller than 44 x 44 CSS px (a
+# checkbox counts by its label).
+SMALL_TARGETS = """
+const small = [];
+for (const el of document.querySelectorAll('button, a, summary, input, select')) {
+  const target = el.matches('input[type=checkbox]') ? el.closest('label') : el;
+  const r = target.getBoundingClientRect();
+  if (r.width > 0 && r.height > 0 && (r.width < 43.5 || r.height < 43.5))
+    small.push((el.id || el.className || el.textContent) + ' ' + Math.round(r.width) + 'x' + Math.round(r.height));
+}
+return small;
+"""
+
+DECK_SHOWN = """
+return Array.from(document.querySelectorAll('#deck img'), (img) => img.complete && img.naturalWidth > 0)
+    .filter(Boolean).length === 52;
+"""
+
+# The filter on an unpicked card's picture of each suit (clubs, diamonds, hearts, spades).
+FOUR_COLOURS = """
+return [1, 14, 28, 41].map((card) => getComputedStyle(document.querySelector(
+    '#deck .card[data-card="' + card + '"] img')).filter);
+"""
+
+# What the first screen after OK shows, without a scroll.
+ABOVE_THE_FOLD = """
+window.scrollTo(0, 0);
+const inView = (el) => { const r = el.getBoundingClientRect(); return r.height > 0 && r.top >= 0 && r.bottom <= innerHeight; };
+return ['#places', '#decisionBest', '#decisionMark', '#seats'].filter((css) => !inView(document.querySelector(css)));
+"""
+
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
+# axe-core's serious and critical findings on the page as it stands.
+RUN_AXE = """
+const done = arguments[0];
+axe.run(document, {resultTypes: ['violations']}).then((results) => done(results.violations
+    .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+    .map((v) => v.id + ' (' + v.impact + '): ' + v.nodes.slice(0, 3).map((n) => n.target.join(' ')).join(', '))),
+  (error) => done(['axe failed: ' + error]));
 """
 
 
@@ -132,12 +179,14 @@ class Odds:
     # showdown, seed 1): the same figures, not just close ones.
     TABLE_TRIALS, SHOWDOWN_TRIALS = "400000", "50000"
 
-    def run(self, opponents, dealt, discards=(), draws=()):
+    def run(self, opponents, dealt, discards=(), draws=(), drew=()):
         args = [self.program, "--json", "--opponents", str(opponents), "--seed", "1"]
         if discards:
             args += ["--discard", ",".join(discards), "--draw", ",".join(draws)]
         answer = self.answer(args + ["--trials", self.SHOWDOWN_TRIALS], dealt)
-        table = self.answer(args + ["--trials", self.TABLE_TRIALS, "--equity"], dealt)
+        # What the opponents were seen to draw moves only the table's figures.
+        seen = ["--drew", ",".join(drew)] if drew else []
+        table = self.answer(args + seen + ["--trials", self.TABLE_TRIALS, "--equity"], dealt)
         answer["equity"] = table["equity"]
         holds = table["equity"]["holds"]
         answer["decision"] = table.get("decision") or (dict(holds[0], runner_up=holds[1]) if len(holds) > 1 else None)
@@ -246,7 +295,9 @@ def expect_figures(page, answer, step):
         shown = page["oneOpponent" if table == "one_opponent" else "atLeastOne"]
         check(shown == expected, "%s: %s table %s, not %s" % (step, table, shown, expected))
     showdown = answer["showdown"]
-    check(len(page["showdown"]) == 4 and [row[1:] for row in page["showdown"]] == showdown_figures(showdown, page["showdown"]),
+    # A column of odds that would be empty throughout is left out.
+    rows = [row[1:] + [""] * (3 - len(row)) for row in page["showdown"]]
+    check(len(rows) == 4 and rows == showdown_figures(showdown, page["showdown"]),
           "%s: showdown %s, not %s" % (step, page["showdown"], showdown))
     equity = answer["equity"]["holds"]
     check(page["equityShown"] and len(page["equity"]) == len(equity) > 0, step + ": a pot share for each hold")
@@ -274,6 +325,7 @@ class Player:
         self.driver = driver
         self.odds = odds
         self.shots = shots
+        self.axe_runs = []
 
     def page(self):
         self.settle()
@@ -334,21 +386,36 @@ class Player:
         raise Failure("Tab never reaches " + css)
 
     def fits_phone(self, step):
+        """Nothing wider than the phone, every target a finger's size, no serious accessibility fault."""
         overflow = self.driver.execute_script(OVERFLOW)
         check(overflow["scrollWidth"] <= overflow["width"] and not overflow["wide"],
               "%s: wider than the phone: %s" % (step, overflow))
+        small = self.driver.execute_script(SMALL_TARGETS)
+        check(not small, "%s: tap targets under 44 px: %s" % (step, small))
+        self.accessible(step)
+
+    def accessible(self, step, game=True):
+        if game:
+            self.settle()
+        if not self.driver.execute_script("return typeof axe === 'object'"):
+            with open(AXE, encoding="utf-8") as file:
+                self.driver.execute_script(file.read())
+        found = self.driver.execute_async_script(RUN_AXE)
+        self.axe_runs.append(step)
+        check(not found, "%s: axe-core: %s" % (step, found))
 
     def hand(self, page):
         return [place["text"] for place in page["places"]]
 
 
-def load(driver, url):
+def load(driver, url, ready=True):
     driver.get(url)
-    for _ in range(100):
+    for _ in range(100 if ready else 0):
         if driver.execute_script("return document.body.dataset.ready === 'true'"):
             return
         time.sleep(0.05)
-    raise Failure("the page never became ready")
+    if ready:
+        raise Failure("the page never became ready")
 
 
 def deck(card):
@@ -361,6 +428,7 @@ def game_by_taps(player, url):
     load(player.driver, url)
     page = player.page()
     check(page["stage"] == PICK_INITIAL and page["pickerShown"] and not page["resultsShown"], "starts picking")
+    check(player.driver.execute_script(DECK_SHOWN), "ready only once every card's picture is in")
     player.fits_phone("phone, picking")
     player.shoot("phone-1-picking")
 
@@ -376,6 +444,12 @@ def game_by_taps(player, url):
     player.tap(deck(dealt[0]))
     player.tap(deck(dealt[0]))
     player.shoot("phone-2-five-picked")
+    player.tap("#fourColours")
+    filters = player.driver.execute_script(FOUR_COLOURS)
+    check(filters[0] != filters[1] and filters[0] != "none" and filters[2:] == ["none", "none"],
+          "the four-colour deck recolours clubs and diamonds only: %s" % filters)
+    player.shoot("phone-2b-four-colours")
+    player.tap("#fourColours")
     player.tap("#okButton")
     page = player.page()
     check(page["stage"] == INITIAL and not page["pickerShown"] and page["resultsShown"], "OK shows the results")
@@ -383,6 +457,9 @@ def game_by_taps(player, url):
     check(sorted(p["card"] for p in page["places"]) == sorted(dealt), "the hand is the cards picked")
     answer = player.odds.run(3, hand)
     expect_figures(page, answer, "initial hand")
+    hidden = player.driver.execute_script(ABOVE_THE_FOLD)
+    check(not hidden, "the first screen after OK lacks %s" % hidden)
+    check(page["seats"] == ["?"] * 3, "three seats, none seen to draw: %s" % page["seats"])
     player.fits_phone("phone, results")
     player.shoot("phone-3-initial-hand")
     player.shoot_page("phone-3-initial-hand-whole-page")
@@ -399,16 +476,23 @@ def game_by_taps(player, url):
     check(player.page()["places"][[p["text"] for p in page["places"]].index("2h")]["pressed"] == "false",
           "a second tap unmarks")
     player.tap("#decisionMark")
-    page = player.page()
+    page = before_discard = player.page()
     best = answer["decision"]
     check([p["text"] for p in page["places"] if p["pressed"] == "true"] == best["discard"],
           "the decision marks %s" % best["discard"])
+    check(player.driver.execute_script("return document.getElementById('decisionMark').getAttribute('aria-pressed')")
+          == "true", "the decision's button shows its marks set")
+    player.fits_phone("phone, marked")
+    player.shoot("phone-3b-marked")
     discards = best["discard"]
     player.tap("#discardButton")
     page = player.page()
     check(page["stage"] == PICK_REPLACEMENTS and page["pickerShown"], "Discard asks for replacements")
+    check(page["stale"] and page["decision"] == before_discard["decision"], "the figures stay, marked as not yet updated")
     check(set(dealt) <= set(page["unoffered"]), "the dealt cards are not offered again")
     player.fits_phone("phone, replacements")
+    player.shoot("phone-3c-replacements")
+    player.shoot_page("phone-3c-replacements-whole-page")
     # Kc 9h 9d 5s: replacements fill the emptied places in card-index order.
     draws = [12, 34, 21, 43][:len(discards)]
     for card in draws:
@@ -436,12 +520,74 @@ def game_by_taps(player, url):
           "New forgets the cards and keeps the table, undoably")
     player.tap("#undoButton")
     check(player.hand(player.page()) == final, "Undo brings back the hand New cleared")
+    seen_draws(player, url, hand, discards, drawn)
+    shared_links(player, url)
+
+
+def seen_draws(player, url, hand, discards, drawn):
+    """Taps on the seats of the final hand: each cycles unseen, 0, 1, ...; each
+    is one undoable step, and the figures are those of --drew."""
+    for seat, taps in ((1, 2), (3, 1)):
+        for _ in range(taps):
+            player.tap('#seats .seat[data-seat="%d"]' % (seat - 1))
+    page = player.page()
+    check(page["seats"] == ["1", "?", "0"], "seats after taps: %s" % page["seats"])
+    check(len(set(page["seatNames"])) == 3 and all(re.search(r"\d.*\(.*,", name) for name in page["seatNames"]),
+          "each seat is a named control with its value: %s" % page["seatNames"])
+    expect_figures(page, player.odds.run(3, hand, discards, drawn, drew=page["seats"]), "seen draws")
+    player.fits_phone("phone, seen draws")
+    player.shoot("phone-4b-seen-draws")
+    player.tap("#undoButton")
+    check(player.page()["seats"] == ["1", "?", "?"], "Undo takes back the last seat's draw")
+    player.tap("#redoButton")
+    check(player.page()["seats"] == ["1", "?", "0"], "Redo sets it again")
+
+
+def shared_links(player, url):
+    """The address reopens the game as it was; a bad or outdated one opens an empty game with a message."""
+    before = player.page()
+    # Without a share sheet the link is copied, or shown to be copied by hand.
+    player.tap("#shareButton")
+    status = ""
+    for _ in range(40):
+        status = player.page()["linkStatus"]
+        if status:
+            break
+        time.sleep(0.05)
+    check(status, "Share says what it did with the link (share sheet: %s)" %
+          player.driver.execute_script("return typeof navigator.share"))
+    load(player.driver, "about:blank", ready=False)
+    load(player.driver, url + before["link"])
+    after = player.page()
+    same = ("stage", "opponents", "places", "seats", "decision", "equity", "showdown", "description")
+    check({key: after[key] for key in same} == {key: before[key] for key in same} and not after["linkStatus"],
+          "the link %s reopens %s, not %s" % (before["link"], before, after))
+    player.fits_phone("phone, reopened link")
+    # A link for each earlier stage: marked, and picking replacements.
+    for link, stage in (("#v=1&o=2&h=Kh.Kd.7s.4c.2h&m=7s.2h", MARKED),
+                        ("#v=1&o=4&h=Kh.Kd.7s.4c.2h&m=7s.4c.2h&d=1&p=Ac", PICK_REPLACEMENTS)):
+        load(player.driver, "about:blank", ready=False)
+        load(player.driver, url + link)
+        page = player.page()
+        check(page["stage"] == stage and not page["linkStatus"], "%s opens stage %d: %s" % (link, stage, page))
+    # A link put in the address bar of the open page opens its game as well.
+    player.driver.execute_script("location.hash = arguments[0]", "#v=1&o=5&p=Ac.Kd")
+    page = player.page()
+    check(page["opponents"] == 5 and sorted(page["picked"]) == [0, card_index("Kd")], "a new address, a new game")
+    for link in ("#v=1&h=Kh.Kh.7s.4c.2h", "#v=1&o=9", "#v=1&h=Zz", "#v=0&h=Kh.Kd.7s.4c.2h"):
+        load(player.driver, "about:blank", ready=False)
+        load(player.driver, url + link)
+        page = player.page()
+        check(page["linkStatus"] and page["stage"] == PICK_INITIAL and not page["picked"] and not page["undo"],
+              "%s: a message and an empty game, not %s" % (link, page))
 
 
 def game_by_keys(player, url):
     """Two opponents; typed cards, digits to mark, a pasted draw, Ctrl+Z."""
     player.size(DESKTOP, False)
     load(player.driver, url)
+    player.accessible("desktop, picking")
+    player.shoot("desktop-0-picking")
     player.tab_to('#opponentButtons button[data-opponents="2"]')
     player.keys(Keys.SPACE)
     check(player.page()["opponents"] == 2, "Space on the second button sets two opponents")
@@ -472,6 +618,7 @@ def game_by_keys(player, url):
     right = player.driver.find_element(By.ID, "decision").rect
     check(right["x"] >= left["x"] + left["width"] and right["y"] < left["y"] + left["height"],
           "results beside the hand on a desktop")
+    player.accessible("desktop, initial hand")
     player.shoot("desktop-2-initial-hand")
 
     # The digits mark places; the best hold's button marks exactly its discards.
@@ -479,6 +626,7 @@ def game_by_keys(player, url):
     page = player.page()
     check([p["pressed"] for p in page["places"]][:2] == ["true", "true"] and page["stage"] == MARKED,
           "digits mark places")
+    player.shoot("desktop-2a-marked")
     # The draw analysis sorts by a column's figures: Improve, best first.
     improve = 3 + len(answer["holds"][0]["probabilities"])
     player.tab_to("#holdsTable thead th:nth-child(%d) button" % (improve + 1))
@@ -502,6 +650,8 @@ def game_by_keys(player, url):
     player.keys(Keys.ENTER)
     page = player.page()
     check(page["stage"] == PICK_REPLACEMENTS, "Enter on Discard throws the marked cards")
+    player.accessible("desktop, replacements")
+    player.shoot("desktop-2b-replacements")
 
     # The replacements pasted as text into the field, then Enter on OK.
     needed = len(best["discard"])
@@ -518,6 +668,7 @@ def game_by_keys(player, url):
     expected = player.odds.run(2, hand, best["discard"], drawn)
     check(sorted(final) == sorted(expected["hand"]), "final hand %s, not %s" % (final, expected["hand"]))
     expect_figures(page, expected, "pasted final hand")
+    player.accessible("desktop, final hand")
     player.shoot("desktop-3-final-hand")
     player.shoot_page("desktop-3-final-hand-whole-page")
 
@@ -552,8 +703,8 @@ def table_changes_keep_the_cards(player, url):
         after = player.page()
         check(after["opponents"] == opponents and same(after) == same(before),
               "%s: %d opponents keep the cards" % (step, opponents))
-        check(not after["resultsShown"] or after["equityHeading"] != before["equityHeading"],
-              step + ": the figures are for the new table")
+        check(not after["resultsShown"] or after["stale"] or after["equityHeading"] != before["equityHeading"],
+              step + ": the figures are for the new table, or marked as not yet updated")
         if answer_for:
             expect_figures(after, player.odds.run(opponents, player.hand(after)), step + ", new table")
         player.tap("#undoButton")
@@ -656,6 +807,20 @@ def offline(player, site):
     check(player.page()["picked"] == [0], "offline: the game answers (the Ace of clubs is card 0)")
     player.keys("Kd7h4s2c", Keys.ENTER)
     check(player.page()["equity"], "offline: the workers load from the cache and play")
+    # The page's own help, sized for a phone, and the installable icons come from the cache too.
+    load(driver, site.url + "help.html", ready=False)
+    check(driver.execute_script("return document.querySelector('meta[name=viewport]') !== null && "
+                                "document.getElementById('stage7') !== null"), "offline: the page's own help")
+    player.accessible("help page", game=False)
+    manifest = json.loads(driver.execute_script(
+        "return fetch('manifest.webmanifest').then((r) => r.text())"))
+    for icon in manifest["icons"]:
+        size = driver.execute_async_script(
+            "const done = arguments[1]; const img = new Image(); img.onload = () => done(img.naturalWidth + 'x' +"
+            " img.naturalHeight); img.onerror = () => done('missing'); img.src = arguments[0];", icon["src"])
+        check(size == icon["sizes"], "offline: icon %s is %s" % (icon["src"], size))
+    check({"192x192", "512x512"} <= {i["sizes"] for i in manifest["icons"] if "maskable" in i.get("purpose", "")}
+          and manifest["theme_color"], "installable: maskable 192 and 512 px icons and a theme colour")
 
 
 def main():
@@ -681,6 +846,9 @@ def main():
             print("passed:", game.__name__)
         offline(player, site)
         print("passed: offline")
+        print("axe-core %s: no serious or critical violation at %d stages: %s" % (
+            json.load(open(os.path.join(os.path.dirname(AXE), "package.json")))["version"],
+            len(player.axe_runs), "; ".join(player.axe_runs)))
     except Failure as failure:
         player.shoot("failure")
         print("FAIL:", failure, file=sys.stderr)
