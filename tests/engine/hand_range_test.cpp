@@ -57,7 +57,7 @@ bool Is(const TReading& r, int category)
 }
 
 // Ace-high ranks.
-constexpr int k7 = 5, kT = 8, kJ = 9, kQ = 10, kA = 12;
+constexpr int k7 = 5, kT = 8, kJ = 9, kA = 12;
 
 struct TRangeRow {
     const char* m_szText;
