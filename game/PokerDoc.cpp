@@ -37,8 +37,11 @@ void CPokerDoc::OnChangeOpponents(int opponents)
     BeginStep();
     m_nOpponents = opponents;
     m_table.m_nOpponents = opponents;
-    for (int seat = opponents; seat < kMaxTableOpponents; ++seat)
+    for (int seat = opponents; seat < kMaxTableOpponents; ++seat) {
         m_table.m_anDrew[seat] = kDrawUnseen;
+        m_table.m_aRanges[seat] = CHandRange();
+        m_table.m_astrRangeWords[seat].clear();
+    }
     if (m_eStage == EStage::InitialHand || m_eStage == EStage::CardsMarked || m_eStage == EStage::FinalHand)
         m_result = ConfirmHand(m_manager, static_cast<unsigned>(m_nOpponents), m_eStage == EStage::FinalHand);
     Notify(EUpdateHint::OpponentsSet);
@@ -228,6 +231,94 @@ bool CPokerDoc::CycleSeenDraw(int seat)
     // Unseen follows 5.
     const int count = GetSeenDraw(seat) == kHandSize ? kDrawUnseen : GetSeenDraw(seat) + 1;
     return SetSeenDraw(seat, count);
+}
+
+namespace {
+
+// Reads every seat's words with the table's opening rank; false with the
+// refused part, naming the seat, on the first failure.
+bool ReadRanges(TTable& table, std::string* reason)
+{
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat) {
+        std::string& words = table.m_astrRangeWords[seat];
+        if (seat >= table.m_nOpponents)
+            words.clear();
+        CHandRange range;
+        std::string bad;
+        if (!words.empty() && !CHandRange::Parse(words, table.m_nOpenRank, range, bad)) {
+            if (reason)
+                *reason = "opponent " + std::to_string(seat + 1) + ": " + (bad.empty() ? words : bad);
+            return false;
+        }
+        table.m_aRanges[seat] = range;
+        if (range.IsAny())
+            words.clear();
+    }
+    return true;
+}
+
+bool ValidPrice(double pot, double call)
+{
+    return (pot == 0 && call == 0) || (pot > 0 && call > 0 && pot < 1e12 && call < 1e12);
+}
+
+}  // namespace
+
+bool CPokerDoc::SetTable(const TTable& wanted, std::string* reason)
+{
+    if (!CanSetRanges())
+        return false;
+    TTable table = m_table;
+    for (int seat = 0; seat < m_table.m_nOpponents; ++seat) {
+        const int count = wanted.m_anDrew[seat];
+        if (count < kDrawUnseen || count > kHandSize || (count != m_table.m_anDrew[seat] && !CanSetSeenDraws()))
+            return false;
+        table.m_anDrew[seat] = count;
+        table.m_astrRangeWords[seat] = wanted.m_astrRangeWords[seat];
+    }
+    if (wanted.m_nOpenRank < 0 || wanted.m_nOpenRank > 12 || !ValidPrice(wanted.m_dPot, wanted.m_dCall))
+        return false;
+    table.m_nOpenRank = wanted.m_nOpenRank;
+    table.m_dPot = wanted.m_dPot;
+    table.m_dCall = wanted.m_dCall;
+    if (!ReadRanges(table, reason))
+        return false;
+    bool same = table.m_nOpenRank == m_table.m_nOpenRank && table.m_dPot == m_table.m_dPot &&
+                table.m_dCall == m_table.m_dCall;
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat)
+        same = same && table.m_anDrew[seat] == m_table.m_anDrew[seat] &&
+               table.m_astrRangeWords[seat] == m_table.m_astrRangeWords[seat] &&
+               table.m_aRanges[seat] == m_table.m_aRanges[seat];
+    if (same)
+        return true;
+    BeginStep();
+    m_table = table;
+    Notify(EUpdateHint::TableSet);
+    return true;
+}
+
+bool CPokerDoc::SetRange(int seat, const std::string& words, std::string* reason)
+{
+    if (seat < 0 || seat >= m_table.m_nOpponents)
+        return false;
+    TTable table = m_table;
+    table.m_astrRangeWords[seat] = words;
+    return SetTable(table, reason);
+}
+
+bool CPokerDoc::SetOpening(int rank)
+{
+    TTable table = m_table;
+    table.m_nOpenRank = rank;
+    return SetTable(table);
+}
+
+bool CPokerDoc::SetPrice(double pot, double call)
+{
+    TTable table = m_table;
+    table.m_dPot = pot;
+    table.m_dCall = call;
+    return SetTable(table);
 }
 
 TTableSetup CPokerDoc::GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials,

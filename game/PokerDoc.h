@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // Where a game stands; the numbers are the help topics of the stages.
@@ -28,6 +29,7 @@ enum class EUpdateHint {
     Discarded,     // the marked cards were thrown; the picker asks for as many
     FinalHand,     // the final hand was confirmed and analysed
     DrawSeen,      // an opponent's seen draw changed
+    TableSet,      // a range, the opening rank or the price changed
     Restored,      // an undo or redo brought back an earlier state whole
 };
 
@@ -100,6 +102,23 @@ public:
     // The seat's next count in the cycle unseen, 0, 1, ..., 5, unseen.
     bool CycleSeenDraw(int seat);
 
+    // Ranges, from the initial hand on (stage 4 and after): the words of
+    // HandRange.h, empty or `any` for any hand. False, and nothing changes,
+    // for a seat outside the table, before the initial hand, or for words
+    // the parser refuses; `reason` then names the part refused.
+    bool CanSetRanges() const { return m_eStage >= EStage::InitialHand; }
+    bool SetRange(int seat, const std::string& words, std::string* reason = nullptr);
+    // The opening requirement, a pair of `rank` (Ace-high index 0..12) or
+    // better: every range holding `open` is read again. False outside 0..12.
+    bool SetOpening(int rank);
+    // The price of a call: a pot and a call, both positive, or both 0 for
+    // no price. False, and nothing changes, for anything else.
+    bool SetPrice(double pot, double call);
+    // Ranges, seen draws, opening rank and price at once, as the Table
+    // dialog sets them: one step. False, and nothing changes, when any part
+    // is refused; `reason` then says which.
+    bool SetTable(const TTable& table, std::string* reason = nullptr);
+
     // The table equity run for the hand as the document holds it: on the
     // initial hand (stages 4 and 5) every hold, or the hand as it stands
     // unless `everyHold`; on the final hand (stage 7) the hand as it stands,
@@ -107,7 +126,8 @@ public:
     // other stages.
     TTableSetup GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials, std::uint64_t seed) const;
 
-    // The history: each confirmation, mark change, discard, seen draw, new
+    // The history: each confirmation, mark change, discard, seen draw, range,
+    // opening rank, price, new
     // table and new game is one step. Undo brings back the whole state
     // before the step (the picks made then included, the number of
     // opponents too), redo the state undone; any change forgets what could

@@ -21,11 +21,18 @@ constexpr std::uint64_t kTableSeed = 1;
 
 // The table: how many opponents, what each was seen to draw (kDrawUnseen
 // or 0..5) and the hands each may hold; only the first m_nOpponents count.
+// A range keeps the words it was read from, so that `open` follows the
+// opening rank when that changes. The pot and the call price a call; a call
+// of 0 is no price.
 struct TTable {
     int m_nOpponents = 1;
     int m_anDrew[kMaxTableOpponents] = {kDrawUnseen, kDrawUnseen, kDrawUnseen, kDrawUnseen,
                                         kDrawUnseen};
     CHandRange m_aRanges[kMaxTableOpponents];
+    std::string m_astrRangeWords[kMaxTableOpponents];  // as typed; empty for any hand
+    int m_nOpenRank = CHandRange::kDefaultOpenRank;
+    double m_dPot = 0;
+    double m_dCall = 0;
     ETableModel m_eModel = ETableModel::UsualPlay;
 };
 

@@ -196,6 +196,22 @@ enum ETextId : unsigned {
     idCallVerdictClose = 386,       // the gain
     idCallNoMoreBetting = 387,
     idOpponentHolding = 388,        // opponent number, the range's words
+    idRangeAny = 389,
+    idRangeOpened = 390,
+    idRangePairOrBetter = 391,
+    idRangeTwoPair = 392,
+    idRangeDraw = 393,
+    idRangeTyped = 394,
+    idRangePrompt = 395,            // opponent number
+    idRangeRefused = 396,           // the refused part
+    idTableTitle = 397,
+    idTableOpening = 398,
+    idTablePot = 399,
+    idTableCall = 400,
+    idTableSeatRange = 401,         // opponent number
+    idTableSeatDrew = 402,          // opponent number
+    idTableDrewUnseen = 403,
+    idSeatHolding = 404,            // the seat's value, the range's words
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
@@ -214,6 +230,7 @@ enum ETextId : unsigned {
     idChangeOpponentsCommand = 32772,
     idOverviewCommand = 32776,
     idDrawAnalysisCommand = 32777,
+    idTableCommand = 32778,
     idUndoCommand = 57643,
     idRedoCommand = 57649,
     idAppTitle = 57344,

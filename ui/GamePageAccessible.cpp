@@ -63,6 +63,11 @@ TPageItem CGamePageItems::Item(int item) const
         shown.m_strValue = drew == kDrawUnseen ? Text(idSeatNotSeen)
                            : drew == 1         ? Text(idSeatDrewOne)
                                                : QString::fromStdString(FormatString(LoadString(idSeatDrewMany).c_str(), drew));
+        const CHandRange& range = m_document.GetTable().m_aRanges[seat];
+        if (seat < m_document.GetOpponents() && !range.IsAny())
+            shown.m_strValue = QString::fromStdString(FormatString(LoadString(idSeatHolding).c_str(),
+                                                                   shown.m_strValue.toStdString().c_str(),
+                                                                   range.Text().c_str()));
         shown.m_page = m_playing.SeatRect(seat);
         shown.m_bShown = seat < m_playing.Opponents();
         shown.m_bEnabled = shown.m_bShown && m_document.CanSetSeenDraws();

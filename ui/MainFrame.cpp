@@ -22,6 +22,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_changeOpponentsAction = AddCommand(m_gameMenu, idChangeOpponentsCommand, QKeySequence(Qt::CTRL | Qt::Key_O));
     m_drawAnalysisAction = AddCommand(m_gameMenu, idDrawAnalysisCommand, QKeySequence(Qt::CTRL | Qt::Key_E));
     m_drawAnalysisAction->setEnabled(false);
+    m_tableAction = AddCommand(m_gameMenu, idTableCommand, QKeySequence(Qt::CTRL | Qt::Key_T));
     m_gameMenu->addSeparator();
     m_undoAction = AddCommand(m_gameMenu, idUndoCommand, QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_undoAction->setEnabled(false);

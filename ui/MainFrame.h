@@ -21,6 +21,7 @@ public:
     QAction* m_newAction = nullptr;
     QAction* m_changeOpponentsAction = nullptr;
     // Offered only while the initial hand is shown; disabled at start.
+    QAction* m_tableAction = nullptr;
     QAction* m_drawAnalysisAction = nullptr;
     // Enabled while the document has a step to undo or redo.
     QAction* m_undoAction = nullptr;

@@ -323,5 +323,14 @@ void CPlayingScene::Draw(QPainter& buffer) const
             : drew == kDrawUnseen ? QString::fromStdString(FormatString(LoadString(idSeatDrewUnseen).c_str(), seat + 1))
                                   : QString::fromStdString(FormatString(LoadString(idSeatDrew).c_str(), seat + 1, drew));
         DrawSceneText(buffer, label, SeatCountRect(seat), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+        const size_t at = static_cast<size_t>(seat);
+        if (at < m_arrRanges.size() && !m_arrRanges[at].empty()) {
+            // Away from the hand: above a label above it, below one below.
+            const QRect count = SeatCountRect(seat);
+            const int shift = m_arrCountAbove[at] ? -kCountHeight : kCountHeight;
+            const QRect line(count.center().x() - kCountWidth, count.top() + shift, 2 * kCountWidth, kCountHeight);
+            DrawSceneText(buffer, QString::fromStdString(m_arrRanges[at]), line,
+                          Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine);
+        }
     }
 }

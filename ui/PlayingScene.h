@@ -46,6 +46,9 @@ public:
     // What each seat was seen to draw (kDrawUnseen or 0..5, seat 0 first),
     // painted beside it with its number while `show`; else the number alone.
     void ShowSeenDraws(const int drew[], bool show);
+    // Each seat's range in words (empty for any hand), painted on a line of
+    // its own beside the seat's label.
+    void ShowRanges(const std::vector<std::string>& ranges) { m_arrRanges = ranges; }
 
     // What to show: each place's card (-1 face down) and mark, the caption,
     // whether the player may mark and discard (and has marked any), and
@@ -90,6 +93,7 @@ private:
     std::vector<bool> m_arrCountAbove;  // per seat: the label goes above the hand, not below
     std::vector<int> m_arrCountShift;   // per seat: the label's sideways shift
     std::vector<int> m_arrDrew;
+    std::vector<std::string> m_arrRanges;
     bool m_bShowDrew = false;
     unsigned m_captionId = 0;
     QPushButton* m_discardButton = nullptr;

@@ -32,6 +32,7 @@ bool CPokerApp::InitInstance()
     connect(m_frame->m_changeOpponentsAction, &QAction::triggered, this, &CPokerApp::OnChangeOpponents);
     connect(m_frame->m_drawAnalysisAction, &QAction::triggered, view, &CPokerView::OnDrawAnalysis);
     connect(view, &CPokerView::DrawAnalysisAvailable, m_frame->m_drawAnalysisAction, &QAction::setEnabled);
+    connect(m_frame->m_tableAction, &QAction::triggered, view, &CPokerView::OnTable);
     CPokerDoc* document = m_document.get();
     connect(m_frame->m_undoAction, &QAction::triggered, this, [document] { document->Undo(); });
     connect(m_frame->m_redoAction, &QAction::triggered, this, [document] { document->Redo(); });

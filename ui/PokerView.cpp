@@ -1,5 +1,6 @@
 #include "PokerView.h"
 
+#include "CallPrice.h"
 #include "Decision.h"
 #include "DrawAnalysisDlg.h"
 #include "HelpWindow.h"
@@ -8,9 +9,13 @@
 #include "StoredText.h"
 #include "StringIds.h"
 #include "Style.h"
+#include "TableDlg.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputDialog>
+#include <QMenu>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -163,6 +168,10 @@ void CPokerView::ShowDocument()
     }
     m_playingScene.ShowHand(cards, marked, stage == EStage::FinalHand);
     m_playingScene.ShowSeenDraws(doc.GetTable().m_anDrew, doc.CanSetSeenDraws());
+    std::vector<std::string> ranges;
+    for (int seat = 0; seat < doc.GetOpponents(); ++seat)
+        ranges.push_back(doc.GetTable().m_aRanges[seat].IsAny() ? std::string() : doc.GetTable().m_aRanges[seat].Text());
+    m_playingScene.ShowRanges(ranges);
     m_playingScene.ShowControls(doc.CanMark(), doc.GetMarkedCount() > 0, doc.CanMark() || stage == EStage::FinalHand);
 
     const bool results = stage == EStage::InitialHand || stage == EStage::CardsMarked || stage == EStage::FinalHand;
@@ -244,6 +253,12 @@ void CPokerView::ShowHoldsEquity()
         table.m_eModel = setup.m_eModel;
         const TDecisionText text = DescribeDecision(decision, setup.m_anHand, table, result.m_nTrials);
         m_strDecision = text.m_strHeading + "\r\n" + text.m_strBest + "\r\n" + text.m_strRunnerUp;
+        // The price of a call, for the best hold, when one is given.
+        const TCallPrice price = PriceCall(table.m_dPot, table.m_dCall, decision.m_best.m_dPotShare,
+                                           decision.m_best.m_dPotShareError);
+        const TCallText call = DescribeCall(price);
+        if (price.m_bValid)
+            m_strDecision += "\r\n" + call.m_strNeeded + " " + call.m_strVerdict + " " + call.m_strAssumption;
         m_strClassicDiffers =
             DescribeClassicDiffers(m_pDocument->GetResult().m_arrClassicKept, result, decision, setup.m_anHand);
     }
@@ -285,6 +300,90 @@ void CPokerView::OnDrawAnalysis()
     dialog.ShowTableEquity(m_holdsRun, DescribeTable(table));
     if (dialog.DoModal() == QDialog::Accepted)
         m_pDocument->MarkPlaces(dialog.m_nDiscardMask);
+}
+
+void CPokerView::OnTable()
+{
+    if (!m_pDocument->CanSetRanges())
+        return;
+    CTableDlg dialog(m_pDocument->GetTable(), m_pDocument->CanSetSeenDraws(), this);
+    // A refusal keeps the dialog open, with the reason, for another try.
+    while (dialog.exec() == QDialog::Accepted) {
+        std::string reason;
+        if (m_pDocument->SetTable(dialog.Table(), &reason))
+            return;
+        dialog.ShowRefusal(QString::fromStdString(FormatString(LoadString(idRangeRefused).c_str(), reason.c_str())));
+    }
+}
+
+void CPokerView::ShowSeatMenu(int seat, const QPoint& global)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("seatMenu"));
+    std::vector<std::pair<QAction*, std::string>> choices;
+    const auto add = [&](QMenu* to, const QString& caption, const std::string& words) {
+        choices.emplace_back(to->addAction(caption), words);
+    };
+    add(&menu, Text(idRangeAny), "any");
+    add(&menu, Text(idRangeOpened), "open");
+    QMenu* pairs = menu.addMenu(Text(idRangePairOrBetter));
+    static const char kRanks[] = "23456789TJQKA";
+    for (int rank = 12; rank >= 0; --rank) {
+        const std::string words = std::string(2, kRanks[rank]) + "+";
+        add(pairs, QString::fromStdString(words), words);
+    }
+    add(&menu, Text(idRangeTwoPair), "2P+");
+    add(&menu, Text(idRangeDraw), "4F/OE");
+    QAction* typed = menu.addAction(Text(idRangeTyped));
+    QAction* chosen = menu.exec(global);
+    if (!chosen)
+        return;
+    for (const auto& [action, words] : choices)
+        if (action == chosen) {
+            m_pDocument->SetRange(seat, words);
+            return;
+        }
+    if (chosen != typed)
+        return;
+    QString text = QString::fromStdString(m_pDocument->GetTable().m_astrRangeWords[seat]);
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(this, Text(idTableTitle),
+                                     QString::fromStdString(FormatString(LoadString(idRangePrompt).c_str(), seat + 1)),
+                                     QLineEdit::Normal, text, &ok);
+        std::string reason;
+        if (!ok || m_pDocument->SetRange(seat, text.trimmed().toStdString(), &reason))
+            return;
+        QMessageBox box(QMessageBox::Warning, Text(idTableTitle),
+                        QString::fromStdString(FormatString(LoadString(idRangeRefused).c_str(), reason.c_str())),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void CPokerView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_pDocument->CanSetRanges())
+        return;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const int seat = m_playingScene.SeatHitTest(event->pos() + GetScrollPosition());
+        if (seat >= 0)
+            ShowSeatMenu(seat, event->globalPos());
+        return;
+    }
+    // The keyboard: the page holds the focus, not a seat, so the menu asks
+    // which seat first, unless there is only one.
+    const QPoint at = viewport()->mapToGlobal(QPoint(20, 20));
+    if (m_pDocument->GetOpponents() == 1) {
+        ShowSeatMenu(0, at);
+        return;
+    }
+    QMenu seats(this);
+    seats.setObjectName(QStringLiteral("seatsMenu"));
+    for (int seat = 0; seat < m_pDocument->GetOpponents(); ++seat)
+        seats.addAction(QString::fromStdString(FormatString(LoadString(idSeatName).c_str(), seat + 1)))->setData(seat);
+    if (QAction* chosen = seats.exec(at))
+        ShowSeatMenu(chosen->data().toInt(), at);
 }
 
 void CPokerView::OnLButtonDown(const QPoint& page)
@@ -423,6 +522,13 @@ void CPokerView::OpenHelp(int contextId)
 
 void CPokerView::keyPressEvent(QKeyEvent* event)
 {
+    // Shift+F10 opens the seat menu as the context-menu key does, wherever
+    // the platform leaves it a plain key.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(20, 20), viewport()->mapToGlobal(QPoint(20, 20)));
+        contextMenuEvent(&menu);
+        return;
+    }
     if (!OnGameKey(*event))
         QAbstractScrollArea::keyPressEvent(event);
 }

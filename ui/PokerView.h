@@ -69,6 +69,11 @@ public slots:
     // Shows every way to keep cards from the initial hand (stages 4 and 5);
     // the hold the player chooses there gets its discards marked.
     void OnDrawAnalysis();
+    // The Table dialog (Ctrl+T): every seat's range and seen draw, the
+    // opening requirement and the price of a call, in one step.
+    void OnTable();
+    // The range menu of a seat at a page point (global for the menu).
+    void ShowSeatMenu(int seat, const QPoint& global);
     // Help on the current stage (F1) and the overview (Shift+F1).
     void OnHelpContext();
     void OnOverview();
@@ -83,6 +88,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Right click on a seat, or the context-menu key and Shift+F10: the
+    // seat's range menu (from the keyboard, one submenu per seat).
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
