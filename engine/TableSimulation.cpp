@@ -134,8 +134,10 @@ THoldEquity CountedKeepAll(const TTableSetup& setup)
 // Plays the opponents' draws of one deal when the player took `playerDraw`
 // cards from positions 0..4: the opponents take positions 5 onwards, then
 // the player's unused ones, then the reshuffled discards of those who have
-// drawn already.
-TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed)
+// drawn already. With `finalHands`, each opponent's hand after his draw goes
+// there too.
+TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed,
+                         int (*finalHands)[kHandSize] = nullptr)
 {
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     const int* stub = deal.Stub();
@@ -177,7 +179,13 @@ TBest OpponentsAfterDraw(const TTableDeal& deal, int opponents, int playerDraw, 
             const int card = next();
             key += CHandEvaluator::RankCode(card);
             suits &= CHandEvaluator::SuitBit(card);
+            if (finalHands)
+                finalHands[o][i] = card;
         }
+        if (finalHands)
+            for (int i = 0, kept = deal.m_anDraw[o]; i < kHandSize; ++i)
+                if (keep >> i & 1u)
+                    finalHands[o][kept++] = hand[i];
         // His discards join the pile only once his own draw is done.
         for (int i = 0; i < kHandSize; ++i)
             if (!(keep >> i & 1u))
@@ -276,6 +284,12 @@ THoldEquity FromTally(unsigned mask, const TTally& tally, std::uint64_t trials)
 }
 
 } // namespace
+
+void OpponentsFinalHands(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed,
+                         int finalHands[][kHandSize])
+{
+    OpponentsAfterDraw(deal, opponents, playerDraw, reshuffleSeed, finalHands);
+}
 
 ETableError CheckTableSetup(const TTableSetup& setup)
 {

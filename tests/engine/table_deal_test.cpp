@@ -98,6 +98,54 @@ TEST(TableDeal, HandsAndStubSplitTheUnseenCardsWithoutSharing)
     }
 }
 
+// After every draw, the player's hand (his dealt five, the kept ones and the
+// discards that never come back, and the replacements from the stub's first
+// places) and every opponent's final hand hold 5 + d + 5n different cards:
+// on the whole deck, and on decks so short that the opponents' draws run the
+// stub out and the discards are reshuffled, at every table size and draw.
+TEST(TableDeal, ACardIsInOnePlaceAtATime)
+{
+    const std::vector<int> spare = Cards("Ac Ad Ah As Kc Kh 2d 2h 2s 3c 3d 3h 3s 5c 5d 5h 5s 6c 6d 6h 6s 7c 7d 7h "
+                                         "7s 8c 8d 8h 9c 9d 9h 9s Tc Td Th Ts Jc Jd");
+    for (int opponents = 1; opponents <= kMaxTableOpponents; ++opponents)
+        for (bool shortDeck : {false, true}) {
+            TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", opponents);
+            if (shortDeck) {
+                // The least CheckTableSetup allows: the hands, the player's
+                // draw and one more five.
+                std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
+                for (size_t i = 0; i < static_cast<size_t>(5 * opponents + 10); ++i)
+                    setup.m_abSeen[spare[i]] = false;
+                for (int card : setup.m_anHand)
+                    setup.m_abSeen[card] = false;
+            }
+            ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
+            const CTableDealer dealer(setup);
+            CTableRandom random(static_cast<std::uint64_t>(opponents), shortDeck);
+            TTableDeal deal;
+            int runOuts = 0;
+            for (int t = 0; t < 300; ++t) {
+                ASSERT_TRUE(dealer.Deal(random, deal, 1000));
+                int opponentDraws = 0;
+                for (int o = 0; o < opponents; ++o)
+                    opponentDraws += deal.m_anDraw[o];
+                runOuts += CTableDealer::kPlayerPositions + opponentDraws > deal.StubSize();
+                for (int draw = 0; draw <= 5; ++draw) {
+                    int finals[kMaxTableOpponents][5];
+                    OpponentsFinalHands(deal, opponents, draw, random.Next(), finals);
+                    std::uint64_t cards = MaskOf(setup.m_anHand, 5) | MaskOf(deal.Stub(), draw);
+                    for (int o = 0; o < opponents; ++o)
+                        cards |= MaskOf(finals[o], 5);
+                    ASSERT_EQ(__builtin_popcountll(cards), 5 + draw + 5 * opponents)
+                        << opponents << " opponents, player draws " << draw << (shortDeck ? ", short deck" : "");
+                }
+            }
+            if (shortDeck && opponents > 1) {
+                EXPECT_GT(runOuts, 0) << opponents << " opponents never ran the stub out";
+            }
+        }
+}
+
 // On a small deck every pair of disjoint hands the two seen counts allow is
 // counted; the first seen opponent's hand must then come up in proportion
 // to how many hands it leaves the second. Dealing one opponent at a time
