@@ -229,6 +229,32 @@ TEST(HoldsOrder, FollowsThePotShareAtTheTableWhenAskedFor)
     EXPECT_NE(without.find("\n" + byDraw + "\n"), std::string::npos) << without;
 }
 
+// Every count the usual play can draw, 0 to 5, is taken from --drew, and
+// the report names the table in the game's words, with every opponent seen,
+// some and none.
+TEST(SeenDraws, EveryUsualCountIsTakenAndTheTableNamedInFull)
+{
+    const struct {
+        int m_nOpponents;
+        std::vector<int> m_anDrew;
+    } tables[] = {{1, {5}}, {3, {1, 3, 0}}, {5, {4, kDrawUnseen, 2, kDrawUnseen, 0}}, {3, {}}};
+    for (const auto& t : tables) {
+        TTable table;
+        table.m_nOpponents = t.m_nOpponents;
+        std::string drew;
+        for (size_t i = 0; i < t.m_anDrew.size(); ++i) {
+            table.m_anDrew[i] = t.m_anDrew[i];
+            drew += (i ? "," : "") + (t.m_anDrew[i] == kDrawUnseen ? std::string("?") : std::to_string(t.m_anDrew[i]));
+        }
+        std::vector<std::string> args = {"--equity", "--opponents", std::to_string(t.m_nOpponents), "--trials", "500"};
+        if (!drew.empty())
+            args.insert(args.end(), {"--drew", drew});
+        const TOddsRun run = RunOdds(With(args, kKings));
+        EXPECT_EQ(run.m_nStatus, 0) << drew << ": " << run.m_strErr;
+        EXPECT_NE(run.m_strOut.find(DescribeTable(table)), std::string::npos) << run.m_strOut;
+    }
+}
+
 // One request always prints the same figures; the seed is what they hang on.
 TEST(EquitySeed, SameRequestSameFiguresOtherSeedOtherFigures)
 {
