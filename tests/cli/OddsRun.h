@@ -58,3 +58,40 @@ inline TJson JsonReport(std::vector<std::string> args)
     EXPECT_TRUE(ParseJson(Report(args), json));
     return json;
 }
+
+// `args` with the cards after them.
+inline std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& cards)
+{
+    args.insert(args.end(), cards.begin(), cards.end());
+    return args;
+}
+
+// A member the report must have (a failure, and an empty value, when not).
+inline const TJson& Member(const TJson& object, const char* key)
+{
+    static const TJson kMissing;
+    const TJson* member = object.Find(key);
+    EXPECT_NE(member, nullptr) << key;
+    return member ? *member : kMissing;
+}
+
+inline double Number(const TJson& object, const char* key)
+{
+    return Member(object, key).m_dValue;
+}
+
+inline std::vector<std::string> Keys(const TJson& object)
+{
+    std::vector<std::string> keys;
+    for (const auto& member : object.m_arrMembers)
+        keys.push_back(member.first);
+    return keys;
+}
+
+inline std::vector<std::string> Strings(const TJson& list)
+{
+    std::vector<std::string> items;
+    for (const TJson& item : list.m_arrItems)
+        items.push_back(item.m_strValue);
+    return items;
+}

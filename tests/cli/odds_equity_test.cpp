@@ -1,13 +1,10 @@
 // quintara-odds --equity and the card-disjoint showdown: the JSON read back,
-// the order of the holds, the texts saying what is exact, and the figures
-// against the enumeration, the two-opponent count and a plain simulation.
-#include "BruteForce.h"
+// the order of the holds, the texts of the table and of what is exact, and
+// the two-opponent showdown against the pair count.
 #include "CardText.h"
 #include "Cards.h"
-#include "OddsOptions.h"
 #include "OddsRun.h"
 #include "PatShowdown.h"
-#include "PlainTable.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TableEquity.h"
@@ -16,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,33 +21,6 @@ namespace {
 
 const std::vector<std::string> kKings{"Kd", "Ks", "8s", "4h", "2c"};
 const char kPlusMinus[] = "\xC2\xB1";
-
-std::vector<std::string> With(std::vector<std::string> options, const std::vector<std::string>& hand)
-{
-    options.insert(options.end(), hand.begin(), hand.end());
-    return options;
-}
-
-const TJson& Member(const TJson& object, const char* key)
-{
-    static const TJson kMissing;
-    const TJson* member = object.Find(key);
-    EXPECT_NE(member, nullptr) << key;
-    return member ? *member : kMissing;
-}
-
-double Number(const TJson& object, const char* key)
-{
-    return Member(object, key).m_dValue;
-}
-
-std::vector<std::string> Keys(const TJson& object)
-{
-    std::vector<std::string> keys;
-    for (const auto& member : object.m_arrMembers)
-        keys.push_back(member.first);
-    return keys;
-}
 
 std::vector<int> CardsOf(const TJson& list)
 {
@@ -190,22 +159,6 @@ TEST_P(EquityJson, IsTheTablesRunBestFirst)
 INSTANTIATE_TEST_SUITE_P(QuintaraOdds, EquityJson, testing::ValuesIn(kEquityCases),
                          [](const testing::TestParamInfo<TEquityCase>& info) { return info.param.m_pName; });
 
-// Standing pat against one opponent the final hand's figures are the
-// enumeration's, exact, in the equity object and the showdown alike.
-TEST(EquityJson, StandPatAgainstOneIsTheEnumeration)
-{
-    const TJson json = JsonReport(kEquityCases[3].m_args);
-    const TBruteForceCounts plain = CountOpponentHands(CardsOf(Member(json, "known")), CardsOf(Member(json, "hand")));
-    const TJson& hold = Member(Member(json, "equity"), "holds").m_arrItems.at(0);
-    for (const TJson* figures : {&hold, &Member(json, "showdown")}) {
-        EXPECT_TRUE(Member(*figures, "exact").m_bValue);
-        EXPECT_NEAR(Number(*figures, "win"), plain.m_dRulesBelow / plain.m_dTotal, 1e-14);
-        EXPECT_NEAR(Number(*figures, "tie"), plain.m_dRulesLevel / plain.m_dTotal, 1e-14);
-        EXPECT_NEAR(Number(*figures, "pot_share"), (plain.m_dRulesBelow + plain.m_dRulesLevel / 2) / plain.m_dTotal,
-                    1e-14);
-    }
-}
-
 // With the pot shares at hand, --holds lists the holds in their order and
 // its heading says so; without them, by the draw and says that.
 TEST(HoldsOrder, FollowsThePotShareAtTheTableWhenAskedFor)
@@ -325,45 +278,6 @@ TEST(CardDisjointShowdown, AgainstTwoIsThePairCount)
         EXPECT_NEAR(Number(showdown, "tie"), tie, 1e-14);
         EXPECT_NEAR(Number(showdown, "lose"), 1 - win - tie, 1e-14);
         EXPECT_NEAR(Number(showdown, "pot_share"), win + p(1, 1) / 3 + (p(1, 2) + p(2, 1)) / 2, 1e-14);
-    }
-}
-
-// Against three or more the showdown is simulated: its interval is given,
-// and the figure agrees with the tests' own plain table simulation within
-// both intervals (3.9 standard errors, 99.99% each). Enough deals that hands
-// sharing cards (0.6 points off against five) would show.
-TEST(CardDisjointShowdown, AgainstThreeOrMoreAgreesWithAPlainSimulation)
-{
-    const int deals = Sanitized() ? 20000 : 400000;
-    const std::string trials = std::to_string(deals);
-    const std::vector<std::vector<std::string>> requests{
-        With({"--opponents", "5", "--trials", trials}, kKings),
-        With({"--opponents", "3", "--trials", trials, "--discard", "8s,4h,2c", "--draw", "Ah,7c,7d"}, kKings),
-    };
-    for (size_t i = 0; i < requests.size(); ++i) {
-        const TJson json = JsonReport(requests[i]);
-        const TJson& showdown = Member(json, "showdown");
-        SCOPED_TRACE(Number(showdown, "opponents"));
-        EXPECT_FALSE(Member(showdown, "exact").m_bValue);
-        EXPECT_EQ(Number(showdown, "trials"), deals);
-        const double error = Number(showdown, "pot_share_error");
-        ASSERT_GT(error, 0.0);
-        // The tests' own simulation of the same table, with its own seed.
-        TTableSetup setup;
-        const std::vector<int> hand = CardsOf(Member(json, "hand"));
-        std::copy(hand.begin(), hand.end(), setup.m_anHand);
-        for (const int card : CardsOf(Member(json, "known")))
-            setup.m_abSeen[card] = std::find(hand.begin(), hand.end(), card) == hand.end();
-        setup.m_bFinal = true;
-        setup.m_eModel = ETableModel::StandPat;
-        setup.m_nOpponents = static_cast<int>(Number(showdown, "opponents"));
-        setup.m_nTrials = static_cast<std::uint64_t>(deals);
-        setup.m_nSeed = 1000 + i;
-        const std::vector<TPlainHoldFigures> figures = PlainTableSimulation(setup, {(1u << kHandSize) - 1});
-        ASSERT_EQ(figures.size(), 1u);
-        const TPlainHoldFigures& plain = figures.front();
-        const double se = std::sqrt(std::pow(error / 1.96, 2) + plain.m_dVariance / deals);
-        EXPECT_NEAR(Number(showdown, "pot_share"), plain.m_dPotShare, 3.9 * se);
     }
 }
 
