@@ -1,10 +1,8 @@
 // quintara-odds --equity and the card-disjoint showdown: the JSON read back,
-// the order of the holds, the texts of the table and of what is exact, and
-// the two-opponent showdown against the pair count.
+// the order of the holds, the texts of the table and of what is exact.
 #include "CardText.h"
 #include "Cards.h"
 #include "OddsRun.h"
-#include "PatShowdown.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TableEquity.h"
@@ -247,38 +245,6 @@ TEST(EquityText, SaysWhichFiguresAreExact)
     const std::string counted = Report(kEquityCases[3].m_args);
     EXPECT_EQ(count(counted, kPlusMinus), 0u) << counted;
     EXPECT_NE(counted.find("\n" + LoadString(idEquityExact) + "\n"), std::string::npos) << counted;
-}
-
-// The showdown against two opponents standing pat: exact, from the count of
-// disjoint pairs by where each hand lies against the player's.
-TEST(CardDisjointShowdown, AgainstTwoIsThePairCount)
-{
-    const std::vector<std::vector<std::string>> requests{
-        With({"--opponents", "2"}, kKings),
-        With({"--opponents", "2", "--discard", "8s,4h,2c", "--draw", "Ah,7c,7d"}, kKings),
-    };
-    for (const auto& request : requests) {
-        const TJson json = JsonReport(request);
-        const TJson& showdown = Member(json, "showdown");
-        EXPECT_TRUE(Member(showdown, "exact").m_bValue);
-        EXPECT_EQ(Number(showdown, "pot_share_error"), 0.0);
-        EXPECT_EQ(Number(showdown, "trials"), 0.0);
-
-        const std::vector<int> hand = CardsOf(Member(json, "hand"));
-        bool unseen[kCardCount];
-        std::fill(unseen, unseen + kCardCount, true);
-        for (const int card : CardsOf(Member(json, "known")))
-            unseen[card] = false;
-        TPairShowdownCounts pairs;
-        ASSERT_TRUE(CountPairShowdown(hand.data(), unseen, pairs));
-        const double n = static_cast<double>(pairs.m_nPairs);
-        const auto p = [&pairs, n](int a, int b) { return static_cast<double>(pairs.m_anPairs[a][b]) / n; };
-        const double win = p(2, 2), tie = p(1, 1) + p(1, 2) + p(2, 1);
-        EXPECT_NEAR(Number(showdown, "win"), win, 1e-14);
-        EXPECT_NEAR(Number(showdown, "tie"), tie, 1e-14);
-        EXPECT_NEAR(Number(showdown, "lose"), 1 - win - tie, 1e-14);
-        EXPECT_NEAR(Number(showdown, "pot_share"), win + p(1, 1) / 3 + (p(1, 2) + p(2, 1)) / 2, 1e-14);
-    }
 }
 
 }  // namespace
