@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,31 @@ TEST(TableSimulation, TheIntervalCoversTheExactFigureNineteenTimesInTwenty)
     const double expected = 0.95 * runs, slack = 4.5 * std::sqrt(runs * 0.95 * 0.05);
     EXPECT_GT(covered, expected - slack) << "of " << runs << " runs, exact " << exact;
     EXPECT_LT(covered, expected + slack) << "of " << runs << " runs, exact " << exact;
+}
+
+// Holds of equal pot share go to the one keeping more cards, then to the
+// lower keep mask, whatever order they come in.
+TEST(TableSimulation, EqualPotSharesAreOrderedByCardsKeptThenKeepMask)
+{
+    std::vector<THoldEquity> holds(32);
+    for (unsigned mask = 0; mask < 32; ++mask) {
+        holds[mask].m_nKeepMask = mask;
+        holds[mask].m_dPotShare = mask % 3 == 0 ? 0.25 : 0.5;
+    }
+    std::vector<unsigned> expected;
+    for (double share : {0.5, 0.25})
+        for (int kept = 5; kept >= 0; --kept)
+            for (const THoldEquity& hold : holds)
+                if (hold.m_dPotShare == share && __builtin_popcount(hold.m_nKeepMask) == kept)
+                    expected.push_back(hold.m_nKeepMask);
+    std::mt19937 random(3);
+    for (int round = 0; round < 20; ++round) {
+        std::shuffle(holds.begin(), holds.end(), random);
+        std::vector<THoldEquity> sorted = holds;
+        SortByPotShare(sorted);
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(sorted[i].m_nKeepMask, expected[i]) << "position " << i << ", round " << round;
+    }
 }
 
 } // namespace
