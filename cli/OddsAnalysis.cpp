@@ -70,13 +70,22 @@ TOddsAnalysis AnalyseOdds(const TOddsOptions& options)
             result.m_decision = DecideHold(result.m_equity);
         SortByPotShare(result.m_equity.m_arrHolds);
         if (result.m_equity.m_arrHolds.empty()) {
-            std::string drew;
+            std::string drew, ranges;
             for (const int count : options.m_arrDrew)
                 drew += (drew.empty() ? "" : ",") + (count == kDrawUnseen ? std::string("?") : std::to_string(count));
-            result.m_strError = "the usual play can hardly ever give these draws together from the cards you have "
-                                "not seen (--drew '" + drew + "')";
+            for (const CHandRange& range : options.m_arrRanges)
+                ranges += (ranges.empty() ? "" : ",") + range.Text();
+            if (options.m_arrRanges.empty())
+                result.m_strError = "the usual play can hardly ever give these draws together from the cards you "
+                                    "have not seen (--drew '" + drew + "')";
+            else
+                result.m_strError = "these ranges" + std::string(drew.empty() ? "" : " and draws") +
+                                    " can hardly ever be dealt together from the cards you have not seen (--range '" +
+                                    ranges + "'" + (drew.empty() ? "" : ", --drew '" + drew + "'") + ")";
             return result;
         }
+        result.m_dPot = options.m_dPot;
+        result.m_dCall = options.m_dCall;
     }
 
     result.m_bHolds = options.m_bHolds;

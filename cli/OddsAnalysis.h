@@ -37,8 +37,9 @@ struct TOddsAnalysis {
     std::uint64_t m_nSeed = 0;
     TTableResult m_equity;                  // holds best first by pot share
     TTableDecision m_decision;              // of an initial hand's run; invalid otherwise
-    // Set when the table cannot be dealt after all (seen counts each possible
-    // but hardly ever dealt together): one line, and no report.
+    double m_dPot = 0, m_dCall = 0;         // the price of a call, when given (m_dCall > 0)
+    // Set when the table cannot be dealt after all (seen counts or ranges
+    // each possible but hardly ever dealt together): one line, and no report.
     std::string m_strError;
 };
 

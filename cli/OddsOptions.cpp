@@ -7,13 +7,16 @@
 #include "TableSimulation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <tuple>
 
 const char kOddsUsage[] =
     "Usage: quintara-odds [--opponents N] [--discard LIST --draw LIST | --holds]\n"
-    "                     [--equity | --no-equity] [--drew LIST | --pat] [--trials N] [--seed S] [--json]\n"
-    "                     C1 C2 C3 C4 C5\n"
+    "                     [--equity | --no-equity] [--drew LIST | --pat] [--range LIST [--open R]]\n"
+    "                     [--pot P --call C] [--trials N] [--seed S] [--json] C1 C2 C3 C4 C5\n"
     "       quintara-odds --batch [--jobs N] < REQUESTS\n"
     "\n"
     "Odds of five-card draw poker over the cards you have not seen.\n"
@@ -36,6 +39,18 @@ const char kOddsUsage[] =
     "  --drew LIST       per opponent, ? or the number of cards (0 to 5) he was\n"
     "                    seen to draw, comma-separated, one entry per opponent\n"
     "  --pat             with --equity, the opponents stand pat instead\n"
+    "  --range LIST      per opponent, the hands he may have been dealt,\n"
+    "                    comma-separated (missing entries: any hand): ? or any,\n"
+    "                    open (a pair of the --open rank or better), JJ+ (jacks\n"
+    "                    or better), 77-TT (one pair, sevens to tens), AA, 2P,\n"
+    "                    3K, ST, FL, FH, 4K, SF (with + that or better), 4F\n"
+    "                    (four of a suit), OE (open-ended straight draw); parts\n"
+    "                    joined by / make a union: 77-TT/4F/OE\n"
+    "  --open R          the opening requirement's rank for open (default J)\n"
+    "  --pot P --call C  the pot and the price of a call (positive amounts):\n"
+    "                    the expected gain of calling for every hold, the pot\n"
+    "                    share the call needs and the verdict, assuming no more\n"
+    "                    betting\n"
     "  --trials N        deals of every simulated figure (default 400000 for\n"
     "                    --equity, 50000 for the stand-pat showdown against 3\n"
     "                    or more)\n"
@@ -198,29 +213,79 @@ bool ParseDrewList(const std::string& list, std::vector<int>& drew, std::string&
 }
 
 // Names what the engine refuses in the table the options describe: the
-// first opponent whose seen count no hand of the unseen cards gives, or the
-// seen counts together.
-bool CheckEquityTable(const TOddsOptions& options, const std::string& drewText, std::string& error)
+// first opponent whose seen count or range no hand of the unseen cards
+// gives.
+bool CheckEquityTable(const TOddsOptions& options, const std::string& drewText, const std::string& rangeText,
+                      std::string& error)
 {
     const TTableSetup setup = EquityTableSetup(options);
-    const ETableError problem = CheckTableSetup(setup);
+    int opponent = -1;
+    const ETableError problem = CheckTableSetup(setup, opponent);
     if (problem == ETableError::None)
         return true;
-    if (problem != ETableError::ImpossibleDrew)
+    const std::string seat = "opponent " + std::to_string(opponent + 1);
+    const std::string range = opponent >= 0 ? QuoteArgument(setup.m_aRanges[opponent].Text()) : std::string();
+    const size_t drew = opponent >= 0 ? static_cast<size_t>(std::max(setup.m_anDrew[opponent], 0)) : 0;
+    switch (problem) {
+    case ETableError::ImpossibleDrew:
+        return Fail(error, "the usual play never draws " + Plural(drew, "card") +
+                               " to a hand of the cards you have not seen (" + seat + " in --drew " +
+                               QuoteArgument(drewText) + ")");
+    case ETableError::EmptyRange:
+        return Fail(error, "no hand of the range " + range + " is left among the cards you have not seen (" + seat +
+                               " in --range " + QuoteArgument(rangeText) + ")");
+    case ETableError::RangeNeverDraws:
+        return Fail(error, "the usual play never draws " + Plural(drew, "card") + " to a hand of the range " + range +
+                               " (" + seat + " in --range " + QuoteArgument(rangeText) + " and --drew " +
+                               QuoteArgument(drewText) + ")");
+    default:
         return Fail(error, "these cards cannot be dealt to " + Plural(options.m_nOpponents, "opponent"));
-    for (int i = 0; i < setup.m_nOpponents; ++i) {
-        if (setup.m_anDrew[i] == kDrawUnseen)
-            continue;
-        TTableSetup alone = setup;
-        std::fill(alone.m_anDrew, alone.m_anDrew + kMaxTableOpponents, kDrawUnseen);
-        alone.m_anDrew[i] = setup.m_anDrew[i];
-        if (CheckTableSetup(alone) == ETableError::ImpossibleDrew)
-            return Fail(error, "the usual play never draws " + Plural(static_cast<size_t>(setup.m_anDrew[i]), "card") +
-                                   " to a hand of the cards you have not seen (opponent " + std::to_string(i + 1) +
-                                   " in --drew " + QuoteArgument(drewText) + ")");
     }
-    return Fail(error, "the usual play cannot give these draws together from the cards you have not seen (--drew " +
-                           QuoteArgument(drewText) + ")");
+}
+
+// "JJ+,?,77-TT/4F": per opponent a range; no more entries than opponents.
+bool ParseRangeList(const std::string& list, const TOddsOptions& options, std::vector<CHandRange>& ranges,
+                    std::string& error)
+{
+    const std::string words = " (any, open, JJ+, 77-TT, AA, 2P, 3K, ST, FL, FH, 4K, SF, each with + for that or "
+                              "better, 4F, OE; / joins them)";
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        const std::string item = Trim(list.substr(from, comma == std::string::npos ? std::string::npos : comma - from));
+        const std::string where = "opponent " + std::to_string(ranges.size() + 1) + " in --range " + QuoteArgument(list);
+        if (item.empty())
+            return Fail(error, "empty entry in the --range list " + QuoteArgument(list) + words);
+        CHandRange range;
+        std::string bad;
+        if (!CHandRange::Parse(item, options.m_nOpenRank, range, bad))
+            return Fail(error, (Trim(bad).empty() ? "empty part in the range " + QuoteArgument(item)
+                                                  : "unknown range word " + QuoteArgument(Trim(bad))) +
+                                   " (" + where + ")" + words);
+        ranges.push_back(range);
+        if (comma == std::string::npos)
+            break;
+        from = comma + 1;
+    }
+    if (ranges.size() > options.m_nOpponents)
+        return Fail(error, "--range " + QuoteArgument(list) + " has " + std::to_string(ranges.size()) +
+                               " entries but there " + (options.m_nOpponents == 1 ? "is " : "are ") +
+                               Plural(options.m_nOpponents, "opponent") + " (at most one entry each)");
+    return true;
+}
+
+// A positive amount of any unit: 60, 12.5.
+bool ParseAmount(const std::string& option, const std::string& text, double& amount, std::string& error)
+{
+    const std::string trimmed = Trim(text);
+    char* end = nullptr;
+    const double value = trimmed.empty() ? 0.0 : std::strtod(trimmed.c_str(), &end);
+    const bool plain = !trimmed.empty() && end == trimmed.c_str() + trimmed.size() &&
+                       trimmed.find_first_not_of("0123456789.") == std::string::npos;
+    if (!plain || !std::isfinite(value) || value <= 0)
+        return Fail(error, option + " " + QuoteArgument(text) + " is not a positive amount");
+    amount = value;
+    return true;
 }
 
 } // namespace
@@ -256,8 +321,10 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
     bool equityGiven = false, noEquity = false;
     std::vector<std::string> positional;
     std::string opponentsText, discardText, drawText, drewText, trialsText, seedText;
+    std::string rangeText, openText, potText, callText;
     bool opponentsGiven = false, discardGiven = false, drawGiven = false;
     bool drewGiven = false, trialsGiven = false, seedGiven = false;
+    bool rangeGiven = false, openGiven = false, potGiven = false, callGiven = false;
     bool optionsEnded = false;
 
     for (size_t i = 0; i < args.size(); ++i) {
@@ -311,6 +378,18 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         } else if (name == "--seed") {
             value = &seedText;
             given = &seedGiven;
+        } else if (name == "--range") {
+            value = &rangeText;
+            given = &rangeGiven;
+        } else if (name == "--open") {
+            value = &openText;
+            given = &openGiven;
+        } else if (name == "--pot") {
+            value = &potText;
+            given = &potGiven;
+        } else if (name == "--call") {
+            value = &callText;
+            given = &callGiven;
         } else {
             return Fail(error, "unknown option " + QuoteArgument(arg) + " (see --help)");
         }
@@ -360,6 +439,29 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
                                    (options.m_nOpponents == 1 ? "is " : "are ") +
                                    Plural(options.m_nOpponents, "opponent") + " (one entry each, ? when not seen)");
     }
+    // Ranges and the price of a call only shape the pot shares of --equity.
+    for (const auto& [given, option, text] : {std::make_tuple(rangeGiven, "--range", &rangeText),
+                                               std::make_tuple(openGiven, "--open", &openText),
+                                               std::make_tuple(potGiven, "--pot", &potText),
+                                               std::make_tuple(callGiven, "--call", &callText)})
+        if (given && !options.m_bEquity)
+            return Fail(error, std::string(option) + " " + QuoteArgument(*text) + " needs --equity");
+    if (openGiven && !rangeGiven)
+        return Fail(error, "--open " + QuoteArgument(openText) + " needs --range, whose open it sets");
+    if (callGiven && !potGiven)
+        return Fail(error, "--call " + QuoteArgument(callText) + " needs --pot, the pot before your call");
+    if (potGiven && !callGiven)
+        return Fail(error, "--pot " + QuoteArgument(potText) + " needs --call, the amount to call");
+    if (openGiven) {
+        options.m_nOpenRank = CHandRange::ParseRank(openText);
+        if (options.m_nOpenRank < 0)
+            return Fail(error, "--open " + QuoteArgument(openText) + " is not a rank (2-9, T or 10, J, Q, K or A)");
+    }
+    if (rangeGiven && !ParseRangeList(rangeText, options, options.m_arrRanges, error))
+        return false;
+    if (potGiven && (!ParseAmount("--pot", potText, options.m_dPot, error) ||
+                     !ParseAmount("--call", callText, options.m_dCall, error)))
+        return false;
     if (trialsGiven && !ParseWhole("number of trials", trialsText, 1, kMaxOddsTrials, options.m_nTrials, error))
         return false;
     if (seedGiven &&
@@ -415,5 +517,5 @@ bool ParseOddsOptions(const std::vector<std::string>& args, TOddsOptions& option
         return Fail(error, "--draw " + QuoteArgument(drawText) + " names " +
                                Plural(options.m_arrDraws.size(), "card") + " but --discard " +
                                QuoteArgument(discardText) + " names " + std::to_string(options.m_arrDiscards.size()));
-    return !options.m_bEquity || CheckEquityTable(options, drewText, error);
+    return !options.m_bEquity || CheckEquityTable(options, drewText, rangeText, error);
 }

@@ -1,5 +1,6 @@
 #include "OddsReport.h"
 
+#include "CallPrice.h"
 #include "CardText.h"
 #include "Cards.h"
 #include "ConfirmedHand.h"
@@ -226,6 +227,35 @@ std::vector<int> MaskCards(const std::vector<int>& hand, unsigned mask, bool kep
     return cards;
 }
 
+// The price of a call for the best hold (the first by pot share), or the
+// final hand.
+TCallPrice BestCall(const TOddsAnalysis& analysis)
+{
+    const std::vector<THoldEquity>& holds = analysis.m_equity.m_arrHolds;
+    if (holds.empty() || analysis.m_dCall <= 0)
+        return TCallPrice();
+    return PriceCall(analysis.m_dPot, analysis.m_dCall, holds.front().m_dPotShare,
+                     PotShareError(holds.front(), analysis.m_equity.m_nTrials));
+}
+
+// The price of a call in words, after a blank line; empty without a price.
+std::string CallLines(const TOddsAnalysis& analysis)
+{
+    const TCallText call = DescribeCall(BestCall(analysis));
+    if (call.m_strVerdict.empty())
+        return std::string();
+    return "\n" + call.m_strNeeded + "\n" + call.m_strVerdict + "\n" + call.m_strAssumption + "\n";
+}
+
+std::string JsonCall(const TOddsAnalysis& analysis)
+{
+    const TCallPrice price = BestCall(analysis);
+    return "{\"pot\": " + JsonNumber(price.m_dPot) + ", \"call\": " + JsonNumber(price.m_dCall) +
+           ", \"needed\": " + JsonNumber(price.m_dNeeded) + ", \"ev\": " + JsonNumber(price.m_dGain) +
+           ", \"ev_error\": " + JsonNumber(price.m_dGainError) +
+           ", \"verdict\": " + JsonString(CallVerdictKey(price.m_eVerdict)) + "}";
+}
+
 std::string JsonEquity(const TOddsAnalysis& analysis)
 {
     const TTable& table = analysis.m_table;
@@ -233,18 +263,31 @@ std::string JsonEquity(const TOddsAnalysis& analysis)
     for (int i = 0; i < table.m_nOpponents; ++i)
         drew += std::string(i ? ", " : "") +
                 (table.m_anDrew[i] == kDrawUnseen ? std::string("null") : std::to_string(table.m_anDrew[i]));
+    std::string ranges;
+    for (int i = 0; i < table.m_nOpponents; ++i)
+        ranges += std::string(i ? ", " : "") +
+                  (table.m_aRanges[i].IsAny() ? std::string("null") : JsonString(table.m_aRanges[i].Text()));
+    const bool priced = analysis.m_dCall > 0;
     std::string holds;
-    for (const THoldEquity& hold : analysis.m_equity.m_arrHolds)
+    for (const THoldEquity& hold : analysis.m_equity.m_arrHolds) {
+        std::string call;
+        if (priced) {
+            const TCallPrice price = PriceCall(analysis.m_dPot, analysis.m_dCall, hold.m_dPotShare,
+                                               PotShareError(hold, analysis.m_equity.m_nTrials));
+            call = ", \"call_ev\": " + JsonNumber(price.m_dGain) + ", \"call_ev_error\": " + JsonNumber(price.m_dGainError);
+        }
         holds += std::string(holds.empty() ? "" : ", ") + "{\"keep\": [" +
                  CardList(MaskCards(analysis.m_arrHand, hold.m_nKeepMask, true), ", ", true) + "], \"discard\": [" +
                  CardList(MaskCards(analysis.m_arrHand, hold.m_nKeepMask, false), ", ", true) +
                  "], \"win\": " + JsonNumber(hold.m_dWin) + ", \"tie\": " + JsonNumber(hold.m_dTie) +
                  ", \"lose\": " + JsonNumber(hold.m_dLose) + ", \"pot_share\": " + JsonNumber(hold.m_dPotShare) +
                  ", \"pot_share_error\": " + JsonNumber(PotShareError(hold, analysis.m_equity.m_nTrials)) +
-                 ", \"exact\": " + (hold.m_bExact ? "true" : "false") + "}";
+                 ", \"exact\": " + (hold.m_bExact ? "true" : "false") + call + "}";
+    }
     return "{\"model\": " + JsonString(table.m_eModel == ETableModel::StandPat ? "stand pat" : "usual play") +
            ", \"opponents\": " + std::to_string(table.m_nOpponents) + ", \"drew\": [" + drew +
-           "], \"trials\": " + std::to_string(analysis.m_equity.m_nTrials) +
+           "], \"ranges\": [" + ranges + "]" + (priced ? ", \"call\": " + JsonCall(analysis) : std::string()) +
+           ", \"trials\": " + std::to_string(analysis.m_equity.m_nTrials) +
            ", \"seed\": " + std::to_string(analysis.m_nSeed) + ", \"holds\": [" + holds + "]}";
 }
 
@@ -263,7 +306,8 @@ std::string JsonDecision(const TOddsAnalysis& analysis)
            ", \"pot_share\": " + JsonNumber(decision.m_runnerUp.m_dPotShare) +
            "}, \"margin\": " + JsonNumber(decision.m_dMargin) +
            ", \"margin_error\": " + JsonNumber(decision.m_dMarginError) +
-           ", \"close\": " + (decision.m_bClose ? "true" : "false") + "}";
+           ", \"close\": " + (decision.m_bClose ? "true" : "false") +
+           (analysis.m_dCall > 0 ? ", \"call\": " + JsonCall(analysis) : std::string()) + "}";
 }
 
 // The opening lines of an initial hand at the table: the hold that wins the
@@ -274,7 +318,9 @@ std::string DecisionLines(const TOddsAnalysis& analysis)
         return std::string();
     const TDecisionText text =
         DescribeDecision(analysis.m_decision, analysis.m_arrHand.data(), analysis.m_table, analysis.m_equity.m_nTrials);
-    return text.m_strHeading + "\n" + text.m_strBest + "\n" + text.m_strRunnerUp + "\n\n";
+    const std::string call = CallLines(analysis);
+    return text.m_strHeading + "\n" + text.m_strBest + "\n" + text.m_strRunnerUp + "\n" +
+           (call.empty() ? "" : call.substr(1)) + "\n";
 }
 
 // The classic advice's first hold, when the decision keeps other cards.
@@ -293,6 +339,9 @@ std::string StandPatHeading(const TOddsAnalysis& analysis)
 {
     TTable table = analysis.m_table;
     table.m_eModel = ETableModel::StandPat;
+    // Like the tables above it, the showdown counts every hand the unseen
+    // cards hold: the ranges shape the pot shares at the table only.
+    std::fill(table.m_aRanges, table.m_aRanges + kMaxTableOpponents, CHandRange());
     return FormatString(LoadString(analysis.m_bFinal ? idEquityFinalHeading : idEquityStandingHeading).c_str(),
                         DescribeTable(table).c_str());
 }
@@ -325,7 +374,8 @@ std::string EquitySection(const TOddsAnalysis& analysis)
         }
         text = "\n" + FormatString(LoadString(idEquityHoldsHeading).c_str(), table.c_str()) + "\n" + Columns(rows, 2);
     }
-    return text + EquityNote(equity) + "\n";
+    text += EquityNote(equity) + "\n";
+    return analysis.m_bFinal ? text + CallLines(analysis) : text;
 }
 
 } // namespace

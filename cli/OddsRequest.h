@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HandRange.h"
 #include "TableEquity.h"
 
 #include <cstdint>
@@ -24,10 +25,15 @@ struct TOddsOptions {
     bool m_bEquity = false;          // the decision and the pot share of every hold, or of the final hand
     bool m_bStandPat = false;        // the opponents stand pat instead of drawing by the usual play
     std::vector<int> m_arrDrew;      // per opponent kDrawUnseen or 0..5; empty when not given
+    std::vector<CHandRange> m_arrRanges;  // per opponent from --range, the rest any; empty when not given
+    int m_nOpenRank = CHandRange::kDefaultOpenRank;  // --open, Ace-high
+    double m_dPot = 0;               // --pot and --call: the price of a call; 0 when not given
+    double m_dCall = 0;
     std::uint64_t m_nTrials = 0;     // deals of a simulated figure; 0 takes the section's own
     std::uint64_t m_nSeed = kTableSeed;
     unsigned m_nThreads = 0;         // simulation threads, 0 one a core (a batch line takes 1)
 
+    bool HasPrice() const { return m_dCall > 0; }
     // True once cards were discarded: the hand analysed is the final one.
     bool IsFinalHand() const { return !m_arrDiscards.empty(); }
 };

@@ -37,6 +37,8 @@ TTable OddsTable(const TOddsOptions& options)
     table.m_eModel = options.m_bStandPat ? ETableModel::StandPat : ETableModel::UsualPlay;
     for (size_t i = 0; i < options.m_arrDrew.size() && i < static_cast<size_t>(kMaxTableOpponents); ++i)
         table.m_anDrew[i] = options.m_arrDrew[i];
+    for (size_t i = 0; i < options.m_arrRanges.size() && i < static_cast<size_t>(kMaxTableOpponents); ++i)
+        table.m_aRanges[i] = options.m_arrRanges[i];
     return table;
 }
 

@@ -18,7 +18,7 @@ void MarkCards(const TOddsOptions& options, CCardDistributionManager& manager);
 // Keep masks count in this order.
 std::vector<int> AnalysedHand(const TOddsOptions& options);
 
-// The opponents, what each was seen to draw, and the model.
+// The opponents, what each was seen to draw and his range, and the model.
 TTable OddsTable(const TOddsOptions& options);
 
 // A run of `hand` at `table` with the request's cards out of the opponents'

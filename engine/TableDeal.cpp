@@ -15,14 +15,6 @@ std::uint64_t SplitMix(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-std::uint32_t Pack(const int cards[5])
-{
-    std::uint32_t packed = 0;
-    for (int i = 0; i < kHandSize; ++i)
-        packed |= static_cast<std::uint32_t>(cards[i]) << (6 * i);
-    return packed;
-}
-
 // Cards kept by a five-bit mask, without a library call for the count.
 int KeptCount(unsigned keep)
 {
@@ -79,90 +71,186 @@ void CTableDealer::ForEachUnseenHand(const std::vector<int>& unseen, TVisit visi
     for (int e = d + 1; e < n; ++e) {
         hand[0] = unseen[a]; hand[1] = unseen[b]; hand[2] = unseen[c];
         hand[3] = unseen[d]; hand[4] = unseen[e];
-        if (!visit(hand, kHandSize - __builtin_popcount(UsualPlayKeepMaskOf(hand))))
+        if (!visit(static_cast<const int*>(hand)))
             return;
     }
 }
 
-bool CTableDealer::EverySeenCountHasAHand(const TTableSetup& setup)
-{
-    bool asked[kHandSize + 1] = {};
-    int missing = 0;
-    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o) {
-        const int drew = setup.m_anDrew[o];
-        if (drew >= 0 && drew <= kHandSize && !asked[drew]) {
-            asked[drew] = true;
-            ++missing;
-        }
+namespace {
+
+// What an opponent's hand must meet: his range, and the count he was seen to
+// draw (kDrawUnseen when not seen).
+struct TCondition {
+    const CHandRange* m_pRange;
+    int m_nDrew;
+
+    bool Conditions() const { return !m_pRange->IsAny() || m_nDrew != kDrawUnseen; }
+    bool operator==(const TCondition& other) const
+    {
+        return *m_pRange == *other.m_pRange && m_nDrew == other.m_nDrew;
     }
-    ForEachUnseenHand(UnseenOf(setup), [&](const int*, int draw) {
-        if (asked[draw]) {
-            asked[draw] = false;
-            --missing;
+};
+
+TCondition ConditionOf(const TTableSetup& setup, int o)
+{
+    const int drew = setup.m_anDrew[o];
+    return {&setup.m_aRanges[o], drew >= 0 && drew <= kHandSize ? drew : kDrawUnseen};
+}
+
+// Cards the usual play draws to a hand of range class `cls` with draw flags
+// `draws` (CHandRange::Classify): its rules read off the class, so that the
+// dealer's sift over every unseen hand pays for one reading, not two.
+int UsualDrawOfClass(const int* hand, unsigned cls, unsigned draws)
+{
+    static const int kDrawByClass[] = {5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1, 2, 0, 0, 0, 0, 0};
+    if (cls != 0)
+        return kDrawByClass[cls];
+    if (draws != 0)
+        return 1;  // four of a suit, or four open at both ends
+    for (int i = 0; i < kHandSize; ++i)
+        if (CardRank(hand[i]) == 0 || CardRank(hand[i]) == 12)
+            return 4;  // an Ace or a King kept
+    return 5;
+}
+
+// Reads one hand for several conditions: its class, and its usual-play draw
+// when some condition asks.
+class CHandReading {
+public:
+    CHandReading(const int* hand, bool draws)
+    {
+        CHandRange::Classify(hand, m_nClass, m_nDraws);
+        if (draws)
+            m_nDraw = UsualDrawOfClass(hand, m_nClass, m_nDraws);
+    }
+    bool Meets(const TCondition& condition) const
+    {
+        return condition.m_pRange->Takes(m_nClass, m_nDraws) &&
+               (condition.m_nDrew == kDrawUnseen || condition.m_nDrew == m_nDraw);
+    }
+    bool InRange(const TCondition& condition) const { return condition.m_pRange->Takes(m_nClass, m_nDraws); }
+
+private:
+    unsigned m_nClass = 0, m_nDraws = 0;
+    int m_nDraw = -1;
+};
+
+} // namespace
+
+TUndealable CTableDealer::FirstUndealable(const TTableSetup& setup)
+{
+    const int opponents = std::min(std::max(setup.m_nOpponents, 0), kMaxTableOpponents);
+    bool met[kMaxTableOpponents] = {}, inRange[kMaxTableOpponents] = {};
+    bool draws = false;
+    int missing = 0;
+    for (int o = 0; o < opponents; ++o) {
+        const TCondition condition = ConditionOf(setup, o);
+        met[o] = inRange[o] = !condition.Conditions();
+        missing += !met[o];
+        draws = draws || condition.m_nDrew != kDrawUnseen;
+    }
+    if (missing > 0)
+        ForEachUnseenHand(UnseenOf(setup), [&](const int* hand) {
+            const CHandReading reading(hand, draws);
+            for (int o = 0; o < opponents; ++o)
+                if (!met[o]) {
+                    const TCondition condition = ConditionOf(setup, o);
+                    inRange[o] = inRange[o] || reading.InRange(condition);
+                    if (reading.Meets(condition)) {
+                        met[o] = true;
+                        --missing;
+                    }
+                }
+            return missing > 0;
+        });
+    TUndealable undealable;
+    for (int o = 0; o < opponents && undealable.m_nOpponent < 0; ++o)
+        if (!met[o]) {
+            undealable.m_nOpponent = o;
+            undealable.m_eWhy = setup.m_aRanges[o].IsAny() ? EUndealable::NoHandDraws
+                                : inRange[o]              ? EUndealable::RangeNeverDraws
+                                                          : EUndealable::EmptyRange;
         }
-        return missing > 0;
-    });
-    return missing == 0;
+    return undealable;
 }
 
 CTableDealer::CTableDealer(const TTableSetup& setup) : m_setup(setup), m_arrUnseen(UnseenOf(setup))
 {
-    bool asked[kHandSize + 1] = {};
-    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o)
-        if (setup.m_anDrew[o] >= 0 && setup.m_anDrew[o] <= kHandSize) {
-            m_arrSeenOpponents.push_back(o);
-            asked[setup.m_anDrew[o]] = true;
-        }
-    if (m_arrSeenOpponents.empty())
+    std::vector<TCondition> conditions;
+    bool draws = false;
+    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o) {
+        const TCondition condition = ConditionOf(m_setup, o);
+        if (!condition.Conditions())
+            continue;
+        m_arrConditioned.push_back(o);
+        draws = draws || condition.m_nDrew != kDrawUnseen;
+        const auto same = std::find(conditions.begin(), conditions.end(), condition);
+        m_anList[o] = static_cast<int>(same - conditions.begin());
+        if (same == conditions.end())
+            conditions.push_back(condition);
+    }
+    m_arrLists.resize(conditions.size());
+    if (conditions.empty())
         return;
-    ForEachUnseenHand(m_arrUnseen, [&](const int* hand, int draw) {
-        if (asked[draw])
-        {
-            m_arrHandsDrawing[draw].push_back(Pack(hand));
-            std::uint64_t cards = 0;
-            for (int i = 0; i < kHandSize; ++i)
-                cards |= 1ull << hand[i];
-            m_arrCardsDrawing[draw].push_back(cards);
-        }
+    ForEachUnseenHand(m_arrUnseen, [&](const int* hand) {
+        const CHandReading reading(hand, draws);
+        std::uint64_t cards = 0;
+        for (size_t i = 0; i < conditions.size(); ++i)
+            if (reading.Meets(conditions[i])) {
+                if (cards == 0)
+                    for (int c = 0; c < kHandSize; ++c)
+                        cards |= 1ull << hand[c];
+                m_arrLists[i].push_back(cards);
+            }
         return true;
     });
-    // The rarest counts first. The first of them are picked from their
+    // The rarest conditions first. The first of them are picked from their
     // lists and thrown back on a clash; a later one is dealt from the cards
-    // left and thrown back unless the usual play draws his count, once that
+    // left and thrown back unless his hand meets his condition, once that
     // fits more often than a pick from the list misses every card taken.
-    std::stable_sort(m_arrSeenOpponents.begin(), m_arrSeenOpponents.end(), [this](int a, int b) {
-        return m_arrHandsDrawing[m_setup.m_anDrew[a]].size() < m_arrHandsDrawing[m_setup.m_anDrew[b]].size();
-    });
+    std::stable_sort(m_arrConditioned.begin(), m_arrConditioned.end(),
+                     [this](int a, int b) { return HandsFor(a) < HandsFor(b); });
     const double all = Choose5(static_cast<int>(m_arrUnseen.size()));
     m_nPickedFromList = 0;
-    for (size_t i = 0; i < m_arrSeenOpponents.size(); ++i) {
+    for (size_t i = 0; i < m_arrConditioned.size(); ++i) {
         const double missesTaken = Choose5(static_cast<int>(m_arrUnseen.size()) - kHandSize * static_cast<int>(i)) / all;
-        const double drawsCount =
-            static_cast<double>(m_arrHandsDrawing[m_setup.m_anDrew[m_arrSeenOpponents[i]]].size()) / all;
-        if (drawsCount > missesTaken)
+        const double meets = static_cast<double>(HandsFor(m_arrConditioned[i])) / all;
+        if (meets > missesTaken)
             break;
         ++m_nPickedFromList;
     }
 }
 
-bool CTableDealer::HasHandsForEverySeenCount() const
+bool CTableDealer::HasHandsForEveryCondition() const
 {
-    for (int o : m_arrSeenOpponents)
-        if (m_arrHandsDrawing[m_setup.m_anDrew[o]].empty())
+    for (int o : m_arrConditioned)
+        if (HandsFor(o) == 0)
             return false;
     return true;
 }
 
-bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const
+std::size_t CTableDealer::HandsFor(int o) const
 {
-    // Every joint deal of the seen hands comes out with the same chance:
-    // each pick from a list has the chance 1 / (list size), each deal from
-    // the cards left 1 / C(cards left, 5), the same for every outcome.
+    return o >= 0 && o < kMaxTableOpponents && m_anList[o] >= 0 ? m_arrLists[static_cast<size_t>(m_anList[o])].size()
+                                                                 : 0;
+}
+
+bool CTableDealer::Meets(int o, const int hand[5]) const
+{
+    const TCondition condition = ConditionOf(m_setup, o);
+    return CHandReading(hand, condition.m_nDrew != kDrawUnseen).Meets(condition);
+}
+
+bool CTableDealer::DealConditioned(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const
+{
+    // Every joint deal of the conditioned hands comes out with the same
+    // chance: each pick from a list has the chance 1 / (list size), each deal
+    // from the cards left 1 / C(cards left, 5), the same for every outcome.
     used = 0;
     CHalfDraws draws(random);
     unsigned picked[kMaxTableOpponents];
     for (size_t i = 0; i < m_nPickedFromList; ++i) {
-        const std::vector<std::uint64_t>& hands = m_arrCardsDrawing[m_setup.m_anDrew[m_arrSeenOpponents[i]]];
+        const std::vector<std::uint64_t>& hands = m_arrLists[static_cast<size_t>(m_anList[m_arrConditioned[i]])];
         picked[i] = draws.Below(static_cast<unsigned>(hands.size()));
         const std::uint64_t cards = hands[picked[i]];
         // A clash throws the whole group away, not just this hand.
@@ -171,9 +259,9 @@ bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_
         used |= cards;
     }
     const int unseen = static_cast<int>(m_arrUnseen.size());
-    for (size_t i = m_nPickedFromList; i < m_arrSeenOpponents.size(); ++i) {
+    for (size_t i = m_nPickedFromList; i < m_arrConditioned.size(); ++i) {
         // Five of the cards left: any unseen card, again while it is taken.
-        const int o = m_arrSeenOpponents[i];
+        const int o = m_arrConditioned[i];
         for (int c = 0; c < kHandSize; ++c) {
             int card;
             do
@@ -182,42 +270,46 @@ bool CTableDealer::DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_
             used |= 1ull << card;
             deal.m_anHands[o][c] = card;
         }
-        if (kHandSize - KeptCount(UsualPlayKeepMaskOf(deal.m_anHands[o])) != m_setup.m_anDrew[o])
+        if (!Meets(o, deal.m_anHands[o]))
             return false;
     }
     for (size_t i = 0; i < m_nPickedFromList; ++i) {
-        const int o = m_arrSeenOpponents[i];
-        const std::uint32_t packed = m_arrHandsDrawing[m_setup.m_anDrew[o]][picked[i]];
-        for (int c = 0; c < kHandSize; ++c)
-            deal.m_anHands[o][c] = static_cast<int>(packed >> (6 * c) & 63u);
+        const int o = m_arrConditioned[i];
+        // The set's cards, lowest first: the order the list was built in.
+        std::uint64_t cards = m_arrLists[static_cast<size_t>(m_anList[o])][picked[i]];
+        for (int c = 0; c < kHandSize; ++c, cards &= cards - 1)
+            deal.m_anHands[o][c] = __builtin_ctzll(cards);
     }
     return true;
 }
 
-double CTableDealer::JointChance(CTableRandom& random, unsigned tries) const
+double CTableDealer::JointChance(CTableRandom& random, unsigned tries, unsigned enough) const
 {
-    if (m_arrSeenOpponents.size() < 2 || tries == 0)
+    if (m_arrConditioned.size() < 2 || tries == 0)
         return 1;
     TTableDeal deal;
     std::uint64_t used = 0;
     unsigned fits = 0;
-    for (unsigned t = 0; t < tries; ++t)
-        fits += DealSeen(random, deal, used);
+    for (unsigned t = 0; t < tries && (enough == 0 || fits < enough); ++t)
+        fits += DealConditioned(random, deal, used);
     return static_cast<double>(fits) / tries;
 }
 
 bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const
 {
-    if (!m_arrSeenOpponents.empty()) {
+    if (!m_arrConditioned.empty()) {
         std::uint64_t used = 0;
         unsigned tries = 0;
-        while (!DealSeen(random, deal, used))
+        while (!DealConditioned(random, deal, used))
             if (++tries >= maxTries)
                 return false;
-        deal.m_nCards = 0;
-        for (int card : m_arrUnseen)
-            if (!(used >> card & 1u))
-                deal.m_anCards[deal.m_nCards++] = card;
+        // Without a branch: the taken cards are written over.
+        int kept = 0;
+        for (int card : m_arrUnseen) {
+            deal.m_anCards[kept] = card;
+            kept += static_cast<int>(~used >> card & 1u);
+        }
+        deal.m_nCards = kept;
     } else if (deal.m_nCards == 0) {
         // Later trials shuffle on from the last order: any start is fine.
         for (int card : m_arrUnseen)
@@ -238,7 +330,7 @@ bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTrie
     const bool usual = m_setup.m_eModel == ETableModel::UsualPlay;
     int opponentDraws = 0;
     for (int o = 0; o < m_setup.m_nOpponents; ++o) {
-        if (m_setup.m_anDrew[o] == kDrawUnseen)
+        if (m_anList[o] < 0)
             for (int i = 0; i < kHandSize; ++i)
                 deal.m_anHands[o][i] = draw();
         if (usual) {

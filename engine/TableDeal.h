@@ -2,13 +2,15 @@
 
 // One trial's deal at the table: the random stream of a block of trials, and
 // the dealer that hands every opponent his five and orders the stub. An
-// opponent seen to draw k gets only hands the usual play draws k cards to;
-// the seen opponents are dealt together and redealt together on any clash
-// (the rarest counts picked from lists of their hands, the later ones dealt
-// from the cards left and kept only when they draw their count), then the
-// others get theirs from what is left, so every deal consistent with what
-// was seen is equally likely. A seen group that fits too rarely is refused
-// by one rule, the dealer's own chance of a fit, on any hand.
+// opponent seen to draw k gets only hands the usual play draws k cards to,
+// one with a range only hands of his range (both at once when both are
+// known). These conditioned opponents are dealt together and redealt
+// together on any clash (the rarest conditions picked from lists of their
+// hands, the later ones dealt from the cards left and kept only when they
+// meet theirs), then the others get theirs from what is left, so every deal
+// consistent with what the player knows is equally likely. A conditioned
+// group that fits too rarely is refused by one rule, the dealer's own chance
+// of a fit, on any hand.
 
 #include "TableSetup.h"
 
@@ -101,6 +103,19 @@ struct TTableDeal {
     int StubSize() const { return m_nCards - m_nStubStart; }
 };
 
+// The first opponent whose range or seen count no hand of the unseen cards
+// meets, and why.
+enum class EUndealable {
+    None,
+    NoHandDraws,      // no hand draws his seen count
+    EmptyRange,       // no hand of his range is left
+    RangeNeverDraws,  // hands of his range are left, but none draws his seen count
+};
+struct TUndealable {
+    EUndealable m_eWhy = EUndealable::None;
+    int m_nOpponent = -1;  // 0-based
+};
+
 class CTableDealer {
 public:
     // Stub positions kept for the player's draw: a hold drawing d takes 0..d-1.
@@ -108,40 +123,46 @@ public:
 
     // `setup` needs a valid hand and 1..5 opponents with seen counts in
     // 0..5, and room for every hand (CheckTableSetup asks for more: room
-    // for the draws too). Builds, for each count some
-    // opponent was seen to draw, every hand of the unseen cards the usual
-    // play draws that many to.
+    // for the draws too). Builds, for each distinct condition (range and
+    // seen count) of a conditioned opponent, every hand of the unseen cards
+    // that meets it.
     explicit CTableDealer(const TTableSetup& setup);
 
-    // True when every count some opponent was seen to draw has a hand of
-    // the unseen cards; stops at the first hand of each, so it is cheap
-    // beside building the dealer.
-    static bool EverySeenCountHasAHand(const TTableSetup& setup);
+    // The first opponent whose condition no hand of the unseen cards meets;
+    // stops once every condition has a hand, so it is cheap beside building
+    // the dealer when they all do.
+    static TUndealable FirstUndealable(const TTableSetup& setup);
 
     const std::vector<int>& Unseen() const { return m_arrUnseen; }
-    // True when every seen count has at least one hand.
-    bool HasHandsForEverySeenCount() const;
-    // Share of joint deals of the seen opponents that do not clash, by
-    // `tries` attempts (1 when at most one opponent was seen).
-    double JointChance(CTableRandom& random, unsigned tries) const;
+    // True when every conditioned opponent has at least one hand.
+    bool HasHandsForEveryCondition() const;
+    // How many hands meet opponent `o`'s condition (0 when he has none).
+    std::size_t HandsFor(int o) const;
+    // Share of joint deals of the conditioned opponents that do not clash,
+    // by `tries` attempts (1 when at most one is conditioned). With `enough`
+    // above 0 it stops once that many fitted, and returns enough / tries:
+    // the answer to "at least that share?" is the same, found sooner.
+    double JointChance(CTableRandom& random, unsigned tries, unsigned enough = 0) const;
 
     // Deals one trial into `deal` (reuse one TTableDeal through a block:
-    // its cards carry over). False when the seen opponents clashed on every
-    // one of `maxTries` attempts.
+    // its cards carry over). False when the conditioned opponents clashed on
+    // every one of `maxTries` attempts.
     bool Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const;
 
 private:
-    // Calls `visit(hand, draw)` on every hand of the unseen cards until it
+    // Calls `visit(hand)` on every hand of the unseen cards until it
     // returns false.
     template <typename TVisit>
     static void ForEachUnseenHand(const std::vector<int>& unseen, TVisit visit);
     static std::vector<int> UnseenOf(const TTableSetup& setup);
-    bool DealSeen(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const;
+    // True when opponent `o`'s five meet his range and seen count.
+    bool Meets(int o, const int hand[5]) const;
+    bool DealConditioned(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const;
 
     TTableSetup m_setup;
     std::vector<int> m_arrUnseen;
-    std::vector<int> m_arrSeenOpponents;                 // the rarest seen counts first
+    std::vector<int> m_arrConditioned;                   // opponents, the rarest conditions first
     size_t m_nPickedFromList = 0;                        // the first ones, picked from their lists
-    std::vector<std::uint32_t> m_arrHandsDrawing[6];     // five cards of 6 bits each
-    std::vector<std::uint64_t> m_arrCardsDrawing[6];     // the same hands as card sets
+    int m_anList[kMaxTableOpponents] = {-1, -1, -1, -1, -1};  // per opponent: his hands' list, or -1
+    std::vector<std::vector<std::uint64_t>> m_arrLists;  // per condition, its hands as card sets
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 // What a table equity run is asked: the player's cards, the opponents, the
-// model and what each opponent was seen to draw, and how many deals. The
-// dealer and the simulation both read it.
+// model, what each opponent was seen to draw and the hands he may hold, and
+// how many deals. The dealer and the simulation both read it.
+
+#include "HandRange.h"
 
 #include <cstdint>
 
@@ -23,6 +25,9 @@ struct TTableSetup {
     ETableModel m_eModel = ETableModel::UsualPlay;
     int m_anDrew[kMaxTableOpponents] = {kDrawUnseen, kDrawUnseen, kDrawUnseen, kDrawUnseen,
                                         kDrawUnseen};  // first m_nOpponents used
+    // Per opponent: the hands he may have been dealt (any by default). A
+    // range and a seen count can hold at once.
+    CHandRange m_aRanges[kMaxTableOpponents];
     std::uint64_t m_nTrials = 200000;  // deals; every hold plays each of them
     std::uint64_t m_nSeed = 1;
     unsigned m_nThreads = 0;           // 0: one a core

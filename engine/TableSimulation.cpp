@@ -4,6 +4,7 @@
 #include "HandEvaluator.h"
 #include "PatShowdown.h"
 #include "PatSimulation.h"
+#include "RangeShowdown.h"
 #include "Showdown.h"
 #include "TableDeal.h"
 #include "UsualPlay.h"
@@ -31,6 +32,8 @@ constexpr std::uint64_t kShareOfTie[kMaxTableOpponents + 1] = {60, 30, 20, 15, 1
 // in ~4000 fits) is refused rather than simulated for ever.
 constexpr unsigned kJointProbeTries = 1u << 18;
 constexpr double kLeastJointChance = 1.0 / 4096;
+// The probe stops once this many fitted: the chance is then no less.
+constexpr unsigned kJointProbeFits = static_cast<unsigned>(kJointProbeTries * kLeastJointChance);
 constexpr unsigned kMaxDealTries = 1u << 22;
 constexpr double kZ95 = 1.96;
 
@@ -91,10 +94,20 @@ bool HasSeenCounts(const TTableSetup& setup)
     return false;
 }
 
-// The keep-all hold against one or two opponents standing pat is counted.
+bool HasRanges(const TTableSetup& setup)
+{
+    for (int o = 0; o < setup.m_nOpponents && o < kMaxTableOpponents; ++o)
+        if (!setup.m_aRanges[o].IsAny())
+            return true;
+    return false;
+}
+
+// The keep-all hold against one opponent standing pat is counted, ranged or
+// not; against two only without ranges.
 bool KeepAllIsCounted(const TTableSetup& setup)
 {
-    return setup.m_eModel == ETableModel::StandPat && setup.m_nOpponents <= 2;
+    return setup.m_eModel == ETableModel::StandPat &&
+           (setup.m_nOpponents == 1 || (setup.m_nOpponents == 2 && !HasRanges(setup)));
 }
 
 bool EveryHoldIsCounted(const TTableSetup& setup)
@@ -102,10 +115,11 @@ bool EveryHoldIsCounted(const TTableSetup& setup)
     return setup.m_bFinal && KeepAllIsCounted(setup);
 }
 
-// The hand as it stands against three or more standing pat.
+// The hand as it stands against three or more standing pat, none ranged:
+// the control variates' exact means are those of any hand.
 bool IsPatSimulatedApart(const TTableSetup& setup)
 {
-    return setup.m_bFinal && setup.m_eModel == ETableModel::StandPat && setup.m_nOpponents > 2;
+    return setup.m_bFinal && setup.m_eModel == ETableModel::StandPat && setup.m_nOpponents > 2 && !HasRanges(setup);
 }
 
 THoldEquity SimulatedKeepAll(const TTableSetup& setup, std::uint64_t& deals)
@@ -138,6 +152,22 @@ THoldEquity CountedKeepAll(const TTableSetup& setup)
     THoldEquity equity;
     equity.m_nKeepMask = kAllKept;
     equity.m_bExact = true;
+    if (setup.m_nOpponents == 1 && !setup.m_aRanges[0].IsAny()) {
+        bool unseen[kCardCount];
+        for (int c = 0; c < kCardCount; ++c)
+            unseen[c] = !setup.m_abSeen[c];
+        for (int card : setup.m_anHand)
+            unseen[card] = false;
+        TRangeShowdownCounts counts;
+        CountRangeShowdown(setup.m_anHand, unseen, setup.m_aRanges[0], counts);
+        const double hands = static_cast<double>(counts.m_nHands);
+        equity.m_dWin = static_cast<double>(counts.m_nBelow) / hands;
+        equity.m_dTie = static_cast<double>(counts.m_nLevel) / hands;
+        equity.m_dLose = static_cast<double>(counts.m_nAbove) / hands;
+        equity.m_dPotShare = (2 * static_cast<double>(counts.m_nBelow) + static_cast<double>(counts.m_nLevel)) /
+                             (2 * hands);
+        return equity;
+    }
     if (setup.m_nOpponents == 1) {
         TShowdownCounts counts;
         CountShowdown(setup.m_anHand, setup.m_abSeen, counts);
@@ -449,6 +479,13 @@ void OpponentsFinalHands(const TTableDeal& deal, int opponents, int playerDraw, 
 
 ETableError CheckTableSetup(const TTableSetup& setup)
 {
+    int opponent = -1;
+    return CheckTableSetup(setup, opponent);
+}
+
+ETableError CheckTableSetup(const TTableSetup& setup, int& opponent)
+{
+    opponent = -1;
     if (!IsValidHand(setup.m_anHand))
         return ETableError::BadHand;
     for (int card : setup.m_anHand)
@@ -471,8 +508,16 @@ ETableError CheckTableSetup(const TTableSetup& setup)
         return ETableError::TooFewCards;
     if (setup.m_nTrials == 0 && !EveryHoldIsCounted(setup))
         return ETableError::ZeroTrials;
-    if (HasSeenCounts(setup) && !CTableDealer::EverySeenCountHasAHand(setup))
-        return ETableError::ImpossibleDrew;
+    if (!HasSeenCounts(setup) && !HasRanges(setup))
+        return ETableError::None;
+    const TUndealable undealable = CTableDealer::FirstUndealable(setup);
+    opponent = undealable.m_nOpponent;
+    switch (undealable.m_eWhy) {
+    case EUndealable::None: return ETableError::None;
+    case EUndealable::NoHandDraws: return ETableError::ImpossibleDrew;
+    case EUndealable::EmptyRange: return ETableError::EmptyRange;
+    case EUndealable::RangeNeverDraws: return ETableError::RangeNeverDraws;
+    }
     return ETableError::None;
 }
 
@@ -515,12 +560,12 @@ void CTableSimulation::TState::Fail(ETableError error)
 void CTableSimulation::TState::Prepare()
 {
     m_pDealer = std::make_unique<CTableDealer>(m_setup);
-    if (!m_pDealer->HasHandsForEverySeenCount()) {
+    if (!m_pDealer->HasHandsForEveryCondition()) {
         Fail(ETableError::ImpossibleDrew);
         return;
     }
     CTableRandom probe(m_setup.m_nSeed, ~0ull);
-    if (m_pDealer->JointChance(probe, kJointProbeTries) < kLeastJointChance)
+    if (m_pDealer->JointChance(probe, kJointProbeTries, kJointProbeFits) < kLeastJointChance)
         Fail(ETableError::ImpossibleDrew);
 }
 
@@ -733,8 +778,8 @@ TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, 
         const CTableDealer dealer(setup);
         // The check CTableSimulation makes once, before any block.
         CTableRandom probe(setup.m_nSeed, ~0ull);
-        if (firstBlock == 0 && (!dealer.HasHandsForEverySeenCount() ||
-                                dealer.JointChance(probe, kJointProbeTries) < kLeastJointChance)) {
+        if (firstBlock == 0 && (!dealer.HasHandsForEveryCondition() ||
+                                dealer.JointChance(probe, kJointProbeTries, kJointProbeFits) < kLeastJointChance)) {
             tally.m_eError = ETableError::ImpossibleDrew;
             return tally;
         }

@@ -8,18 +8,20 @@
 // first, then each opponent in turn by the usual play (UsualPlay.h). When the
 // stub runs out, the discards of the opponents who have drawn already are
 // shuffled in; the player's own discards never come back. An opponent seen
-// to draw k is dealt only hands the usual play draws k cards to; the seen
-// opponents are dealt jointly, so the conditioning is exact.
+// to draw k is dealt only hands the usual play draws k cards to, one with a
+// range only hands of it; these opponents are dealt jointly, so the
+// conditioning is exact.
 //
 // Every hold shares the same deals (common random numbers), so differences
 // between holds are sharper than the figures themselves. Trials run in fixed
 // blocks, each with its own random stream drawn from the seed, and are summed
 // in whole units, so a seed gives the same figures on any number of threads.
-// Where the figure can be counted cheaply (stand pat against one or two
-// opponents, the hand as it stands) it is counted, and marked exact. The
-// hand as it stands against three or more standing pat is simulated apart,
-// on one thread, with control variates (PatSimulation.h): it reports the
-// deals it needed for the interval of m_nTrials plain deals.
+// Where the figure can be counted cheaply (stand pat against one opponent,
+// ranged or not, or two without ranges, the hand as it stands) it is
+// counted, and marked exact. The hand as it stands against three or more
+// standing pat, none ranged, is simulated apart, on one thread, with control
+// variates (PatSimulation.h): it reports the deals it needed for the
+// interval of m_nTrials plain deals.
 
 #include "TableSetup.h"
 
@@ -35,10 +37,15 @@ enum class ETableError {
     BadOpponents,      // outside 1..kMaxTableOpponents
     BadDrew,           // a seen count outside 0..5, or seen counts with the stand-pat model
     ImpossibleDrew,    // the usual play never draws that many to any hand of the unseen cards
+    EmptyRange,        // no hand of an opponent's range is left among the unseen cards
+    RangeNeverDraws,   // the usual play draws an opponent's seen count to no hand of his range
     ZeroTrials,        // no trials asked for, and the figures cannot be counted
     TooFewCards,       // the unseen cards cannot hold every opponent's hand
 };
 ETableError CheckTableSetup(const TTableSetup& setup);
+// The same, naming in `opponent` (0-based) the first one at fault for
+// ImpossibleDrew, EmptyRange and RangeNeverDraws; -1 otherwise.
+ETableError CheckTableSetup(const TTableSetup& setup, int& opponent);
 
 struct THoldEquity {
     unsigned m_nKeepMask = 0;   // bit i: the hand's card i is kept (31 = all)
@@ -57,8 +64,9 @@ struct TTableResult {
     std::uint64_t m_nTrials = 0;          // deals played so far (0 when every figure is exact)
     bool m_bDone = false;                 // every trial asked for was played (or counted)
     // Why the run has no figures: the setup's CheckTableSetup error, or
-    // ImpossibleDrew for seen counts that are each possible but can hardly
-    // ever be dealt together (the run then stops with no holds).
+    // ImpossibleDrew for conditions (seen counts, ranges) that are each
+    // possible but can hardly ever be dealt together (the run then stops
+    // with no holds).
     ETableError m_eError = ETableError::None;
     std::vector<THoldEquity> m_arrHolds;  // by keep mask (32), or one entry on a final hand
     // What the paired margin between two holds needs (HoldMargin): per pair

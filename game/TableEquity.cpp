@@ -93,14 +93,18 @@ TTableSetup MakeTableSetup(const CCardDistributionManager& manager, const int ha
     setup.m_bFinal = finalHand;
     setup.m_nOpponents = table.m_nOpponents;
     setup.m_eModel = table.m_eModel;
-    for (int i = 0; i < kMaxTableOpponents; ++i)
+    for (int i = 0; i < kMaxTableOpponents; ++i) {
         setup.m_anDrew[i] = i < table.m_nOpponents ? table.m_anDrew[i] : kDrawUnseen;
+        setup.m_aRanges[i] = i < table.m_nOpponents ? table.m_aRanges[i] : CHandRange();
+    }
     setup.m_nTrials = trials;
     setup.m_nSeed = seed;
     return setup;
 }
 
-std::string DescribeTable(const TTable& table)
+namespace {
+
+std::string DescribeSeats(const TTable& table)
 {
     const int n = table.m_nOpponents;
     if (table.m_eModel == ETableModel::StandPat)
@@ -124,6 +128,21 @@ std::string DescribeTable(const TTable& table)
     }
     const std::string unseen = FormatString(LoadString(idTableUsualPlay).c_str(), n);
     return FormatString(LoadString(idTableWithSeen).c_str(), unseen.c_str(), JoinedList(seen).c_str());
+}
+
+}  // namespace
+
+std::string DescribeTable(const TTable& table)
+{
+    std::vector<std::string> ranges;
+    for (int i = 0; i < table.m_nOpponents && i < kMaxTableOpponents; ++i)
+        if (!table.m_aRanges[i].IsAny())
+            ranges.push_back(FormatString(LoadString(idOpponentHolding).c_str(), i + 1,
+                                          table.m_aRanges[i].Text().c_str()));
+    const std::string seats = DescribeSeats(table);
+    if (ranges.empty())
+        return seats;
+    return FormatString(LoadString(idTableWithSeen).c_str(), seats.c_str(), JoinedList(ranges).c_str());
 }
 
 TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials)

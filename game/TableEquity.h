@@ -19,12 +19,13 @@ constexpr std::uint64_t kTableTrials = 400000;
 constexpr std::uint64_t kShowdownTrials = 50000;
 constexpr std::uint64_t kTableSeed = 1;
 
-// The table: how many opponents, and what each was seen to draw
-// (kDrawUnseen or 0..5; only the first m_nOpponents count).
+// The table: how many opponents, what each was seen to draw (kDrawUnseen
+// or 0..5) and the hands each may hold; only the first m_nOpponents count.
 struct TTable {
     int m_nOpponents = 1;
     int m_anDrew[kMaxTableOpponents] = {kDrawUnseen, kDrawUnseen, kDrawUnseen, kDrawUnseen,
                                         kDrawUnseen};
+    CHandRange m_aRanges[kMaxTableOpponents];
     ETableModel m_eModel = ETableModel::UsualPlay;
 };
 
@@ -39,7 +40,8 @@ TTableSetup MakeTableSetup(const CCardDistributionManager& manager, const int ha
 
 // "against 3 opponents who drew 1, 3 and 0 cards": the table in words, for
 // the showdown heading and the equity header. Opponents not seen to draw get
-// no count; the stand-pat model says so instead.
+// no count; the stand-pat model says so instead. Ranges follow, each with
+// its opponent: "; opponent 1 holding JJ+".
 std::string DescribeTable(const TTable& table);
 
 // One figure of a hold: its label (the showdown's Win, Tie, Lose and Pot

@@ -185,6 +185,18 @@ enum ETextId : unsigned {
     idClassicHeading = 366,
     idClassicDiffers = 367,         // classic hold, its share, the decision's hold, its share
 
+    // The price of a call (its amounts, what it needs and gains, the verdict)
+    // and the opponents' ranges.
+    idCallAmount = 380,             // an amount, in any unit
+    idCallNeeds = 381,              // the call, the pot, the pot share needed in percent
+    idCallGainWithInterval = 382,   // expected gain, its 95% half-width
+    idCallGainExact = 383,          // expected gain
+    idCallVerdictCall = 384,        // the gain
+    idCallVerdictFold = 385,        // the gain
+    idCallVerdictClose = 386,       // the gain
+    idCallNoMoreBetting = 387,
+    idOpponentHolding = 388,        // opponent number, the range's words
+
     // Dialogs, menus and the frame.
     idAboutTitle = 101,
     idVersion = 104,

@@ -7,7 +7,7 @@ namespace {
 constexpr int kHand = 5;
 constexpr int kDeck = 52;
 constexpr size_t kSetupSize = kHand + kDeck + 3 + kMaxTableOpponents + 2;
-constexpr size_t kTallyHead = 12;
+constexpr size_t kTallyHead = 16;
 constexpr size_t kHoldSize = 4;
 
 // Reads numbers in order; any read past the end fails the whole.
@@ -71,6 +71,8 @@ std::vector<double> TallyNumbers(const TTableTally& tally)
                                    static_cast<double>(tally.m_nBatchSquares), tally.m_bCounted ? 1.0 : 0.0,
                                    static_cast<double>(counted.m_nKeepMask), counted.m_dWin, counted.m_dTie,
                                    counted.m_dLose, counted.m_dPotShare, counted.m_dPotShareError,
+                                   counted.m_dWinError, counted.m_dTieError, counted.m_dLoseError,
+                                   counted.m_bExact ? 1.0 : 0.0,
                                    static_cast<double>(tally.m_arrHolds.size()),
                                    static_cast<double>(tally.m_arrPairSquares.size())};
     for (const TTableHoldTally& hold : tally.m_arrHolds)
@@ -96,7 +98,12 @@ bool TallyOfNumbers(const std::vector<double>& numbers, TTableTally& tally)
     counted.m_dLose = in.Next();
     counted.m_dPotShare = in.Next();
     counted.m_dPotShareError = in.Next();
-    counted.m_bExact = tally.m_bCounted;
+    // The hand as it stands is counted, or simulated apart with its own
+    // intervals (standing pat against three or more).
+    counted.m_dWinError = in.Next();
+    counted.m_dTieError = in.Next();
+    counted.m_dLoseError = in.Next();
+    counted.m_bExact = in.Next() != 0;
     const size_t holds = static_cast<size_t>(in.Next());
     const size_t squares = static_cast<size_t>(in.Next());
     if (!in.m_bOk || numbers.size() != kTallyHead + holds * kHoldSize + squares)

@@ -81,7 +81,7 @@ TEST_P(EquityJson, IsTheTablesRunBestFirst)
     ASSERT_GE(keys.size(), tail.size());
     EXPECT_EQ(std::vector<std::string>(keys.end() - static_cast<long>(tail.size()), keys.end()), tail);
     const TJson& equity = Member(json, "equity");
-    EXPECT_EQ(Keys(equity), (std::vector<std::string>{"model", "opponents", "drew", "trials", "seed", "holds"}));
+    EXPECT_EQ(Keys(equity), (std::vector<std::string>{"model", "opponents", "drew", "ranges", "trials", "seed", "holds"}));
     EXPECT_EQ(Member(equity, "model").m_strValue, c.m_pModel);
     EXPECT_EQ(Number(equity, "opponents"), Number(json, "opponents"));
     std::vector<int> drew;

@@ -96,9 +96,10 @@ std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, co
             for (int o = 0; o < opponents && fits; ++o) {
                 for (int i = 0; i < 5; ++i)
                     dealOne(static_cast<size_t>(5 * o + i));
+                const int* hand = &deck[static_cast<size_t>(5 * o)];
                 if (setup.m_anDrew[o] != kDrawUnseen)
-                    fits = 5 - __builtin_popcount(PlainUsualKeep(&deck[static_cast<size_t>(5 * o)])) ==
-                           setup.m_anDrew[o];
+                    fits = 5 - __builtin_popcount(PlainUsualKeep(hand)) == setup.m_anDrew[o];
+                fits = fits && setup.m_aRanges[o].Contains(hand);
             }
         }
         for (size_t i = static_cast<size_t>(5 * opponents); i + 1 < deck.size(); ++i)

@@ -3,9 +3,11 @@
 // The tests' own table simulation, written plainly and apart from the
 // engine: the whole unseen deck is shuffled and dealt in order, every hold
 // gets its own draw from the top of the stub, the opponents draw in turn by
-// a separately written usual play, and seen draw counts are met by dealing
-// again until every seen opponent's play draws his count. Hands are compared
-// by the plain classifier's ranking.
+// a separately written usual play, and seen draw counts and ranges are met
+// by dealing the whole table again until every seen opponent's play draws his
+// count and every hand lies in its opponent's range (the range's own
+// membership is checked against the tests' reading in hand_range_test).
+// Hands are compared by the plain classifier's ranking.
 
 #include "TableSimulation.h"
 

@@ -236,6 +236,28 @@ const TCheckCase kCheckCases[] = {
          s.m_anDrew[0] = 3;
      },
      ETableError::None},
+    {"a range with no hand left",
+     [](TTableSetup& s) {
+         LeaveUnseen(s, kNoMadeHands);
+         std::string bad;
+         CHandRange::Parse("3K+", CHandRange::kDefaultOpenRank, s.m_aRanges[0], bad);
+     },
+     ETableError::EmptyRange},
+    {"a range that never draws the seen count",
+     [](TTableSetup& s) {
+         LeaveUnseen(s, kNoMadeHands);
+         std::string bad;
+         CHandRange::Parse("JJ+", CHandRange::kDefaultOpenRank, s.m_aRanges[0], bad);
+         s.m_anDrew[0] = 2;
+     },
+     ETableError::RangeNeverDraws},
+    {"a range and its seen count", [](TTableSetup& s) {
+         LeaveUnseen(s, kNoMadeHands);
+         std::string bad;
+         CHandRange::Parse("JJ+", CHandRange::kDefaultOpenRank, s.m_aRanges[0], bad);
+         s.m_anDrew[0] = 1;
+     },
+     ETableError::None},
     {"a card short of a draw after the draw",
      [](TTableSetup& s) { LeaveUnseen(s, "Ac 3c 7c Jc Ad 4d 8d Qd 2h 6h 9h Kh 3s 7s"); }, ETableError::TooFewCards},
 };
@@ -250,6 +272,53 @@ TEST(TableSetupCheck, NamesWhatIsWrong)
             EXPECT_TRUE(SimulateTable(setup).m_arrHolds.empty()) << c.m_szWhat;
         }
     }
+}
+
+// The check names the first opponent at fault, in table order.
+TEST(TableSetupCheck, NamesTheOpponentWhoseRangeCannotBeDealt)
+{
+    const struct {
+        std::vector<const char*> m_arrRanges;
+        std::vector<int> m_arrDrew;
+        ETableError m_eExpected;
+        int m_nOpponent;
+    } cases[] = {
+        {{"?", "?", "AA"}, {kDrawUnseen, kDrawUnseen, kDrawUnseen}, ETableError::EmptyRange, 2},
+        {{"?", "4K", "AA"}, {kDrawUnseen, kDrawUnseen, kDrawUnseen}, ETableError::EmptyRange, 1},
+        {{"KK", "?", "?"}, {0, kDrawUnseen, 3}, ETableError::RangeNeverDraws, 0},
+        {{"2P", "?", "4K"}, {1, kDrawUnseen, kDrawUnseen}, ETableError::EmptyRange, 2},
+        {{"2P", "OE", "4F"}, {1, 1, 1}, ETableError::None, -1},
+    };
+    for (const auto& c : cases) {
+        TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 3, c.m_arrDrew);
+        // One ace left, and a rank of every four seen.
+        for (int card : Cards("Ad Ah As 3c 5c 6c 7c 9c Tc Jc Qc"))
+            setup.m_abSeen[card] = true;
+        for (size_t o = 0; o < c.m_arrRanges.size(); ++o) {
+            std::string bad;
+            ASSERT_TRUE(CHandRange::Parse(c.m_arrRanges[o], CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad));
+        }
+        int opponent = 99;
+        EXPECT_EQ(CheckTableSetup(setup, opponent), c.m_eExpected) << c.m_nOpponent;
+        EXPECT_EQ(opponent, c.m_nOpponent);
+    }
+}
+
+// Two opponents who can each hold a pair of aces but never both at once:
+// refused by the run, not dealt for ever.
+TEST(TableSetupCheck, RangesThatCannotBeDealtTogetherStopTheRun)
+{
+    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2);
+    for (int card : Cards("Ah As"))
+        setup.m_abSeen[card] = true;
+    for (int o = 0; o < 2; ++o) {
+        std::string bad;
+        ASSERT_TRUE(CHandRange::Parse("AA", CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad));
+    }
+    ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
+    const TTableResult result = SimulateTable(setup);
+    EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
+    EXPECT_TRUE(result.m_arrHolds.empty());
 }
 
 // Each seen count is possible alone (one rank has three unseen cards), but

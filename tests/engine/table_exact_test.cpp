@@ -1,6 +1,7 @@
 // The figures the table run counts instead of simulating: one opponent
-// standing pat is the showdown count itself; two standing pat are counted
-// over disjoint pairs, and the figures follow from those counts.
+// standing pat is the showdown count itself, or the count over his range;
+// two standing pat are counted over disjoint pairs, and the figures follow
+// from those counts.
 
 #include "PatShowdown.h"
 #include "Showdown.h"
@@ -61,6 +62,42 @@ TEST(TableExact, OneOpponentStandingPatIsTheShowdownCount)
             EXPECT_EQ(all.m_dPotShare, odds.m_dPotShare) << c[0];
             EXPECT_EQ(result.m_nTrials, final ? 0u : setup.m_nTrials) << c[0];
         }
+}
+
+// Against one ranged opponent standing pat: every hand of his range among the
+// unseen cards, one by one, by the plain ranking.
+TEST(TableExact, OneRangedOpponentStandingPatCountsEveryHandOfHisRange)
+{
+    const char* const ranges[] = {"JJ+", "77-TT/4F/OE", "2P", "AA"};
+    for (size_t i = 0; i < sizeof kHands / sizeof *kHands; ++i) {
+        const auto& c = kHands[i];
+        const char* range = ranges[i % 4];
+        const bool final = i % 2 == 1;
+        TTableSetup setup = StandPat(c[0], c[1], 1, final);
+        std::string bad;
+        ASSERT_TRUE(CHandRange::Parse(range, CHandRange::kDefaultOpenRank, setup.m_aRanges[0], bad));
+        const TTableResult result = SimulateTable(setup);
+        ASSERT_FALSE(result.m_arrHolds.empty()) << c[0] << " " << range;
+        std::vector<int> unseen;
+        for (int card = 0; card < 52; ++card)
+            if (!setup.m_abSeen[card] && std::find(setup.m_anHand, setup.m_anHand + 5, card) == setup.m_anHand + 5)
+                unseen.push_back(card);
+        const auto player = ClassifyPlain(setup.m_anHand).m_anRanking;
+        double hands = 0, below = 0, level = 0;
+        ForEachFiveOf(unseen, [&](const int* h) {
+            if (!setup.m_aRanges[0].Contains(h))
+                return;
+            const auto theirs = ClassifyPlain(h).m_anRanking;
+            hands += 1;
+            below += theirs < player;
+            level += theirs == player;
+        });
+        const THoldEquity& all = KeepAll(result);
+        EXPECT_TRUE(all.m_bExact) << c[0] << " " << range;
+        EXPECT_DOUBLE_EQ(all.m_dWin, below / hands) << c[0] << " " << range;
+        EXPECT_DOUBLE_EQ(all.m_dTie, level / hands) << c[0] << " " << range;
+        EXPECT_DOUBLE_EQ(all.m_dPotShare, (below + level / 2) / hands) << c[0] << " " << range;
+    }
 }
 
 } // namespace

@@ -25,6 +25,7 @@ struct TTableState {
     ETableModel m_eModel;
     std::vector<int> m_arrDrew;     // per opponent, kDrawUnseen when not seen
     std::vector<unsigned> m_arrHolds;  // the holds compared (keep masks)
+    std::vector<const char*> m_arrRanges = {};  // per opponent, any hand when missing
 };
 
 constexpr int U = kDrawUnseen;
@@ -50,6 +51,18 @@ const TTableState kStates[] = {
     // hand), and plain, stopping at the first hand above (a weak one).
     {"7c 7d 7h 2s 2c", "", true, 3, kPat, {U, U, U}, {31}},
     {"Qc Jd 9h 6s 3c", "Kh", true, 4, kPat, {U, U, U, U}, {31}},
+    // Ranged opponents: an opener, an opener seen to draw 1 beside a caller
+    // seen to draw 3, draws in a range, ranges that share most of their cards,
+    // a range beside seen counts of others, final hands, standing pat.
+    {"Kd Ks 8s 4h 2c", "", false, 1, kUsual, {U}, {31, 3, 7, 0}, {"open"}},
+    {"Qs Qd 7c 7h Ac", "", false, 2, kUsual, {1, 3}, {31, 15, 3, 0}, {"open", "any"}},
+    {"Ah Kd 9s 6c 2h", "", false, 3, kUsual, {U, U, U}, {31, 1, 0}, {"77-TT/4F/OE", "?", "2P+"}},
+    {"Ac 9d 7h 4s 2c", "", false, 3, kUsual, {U, U, U}, {31, 1, 0}, {"KK", "KK/QQ", "?"}},
+    {"Jc Jd 4h 4s Ac", "", false, 5, kUsual, {U, 3, 1, U, U}, {31, 15, 3}, {"22+"}},
+    {"9c 9d Kh Qs 3d", "4c 7h 8s", true, 3, kUsual, {1, U, U}, {31}, {"JJ+", "?", "4F/OE"}},
+    {"Qc Qd 9h 5s 3c", "", false, 1, kPat, {U}, {31, 3, 0}, {"JJ+"}},
+    {"As Ks Qd Jh 4c", "2c", true, 2, kPat, {U, U}, {31}, {"2P+", "open"}},
+    {"7c 7d 7h 2s 2c", "", true, 3, kPat, {U, U, U}, {31}, {"?", "2P+"}},
 };
 
 TTableSetup SetupOf(const TTableState& state, std::uint64_t trials, std::uint64_t seed)
@@ -64,6 +77,11 @@ TTableSetup SetupOf(const TTableState& state, std::uint64_t trials, std::uint64_
     setup.m_eModel = state.m_eModel;
     for (size_t o = 0; o < state.m_arrDrew.size(); ++o)
         setup.m_anDrew[o] = state.m_arrDrew[o];
+    for (size_t o = 0; o < state.m_arrRanges.size(); ++o) {
+        std::string bad;
+        EXPECT_TRUE(CHandRange::Parse(state.m_arrRanges[o], CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad))
+            << state.m_arrRanges[o];
+    }
     setup.m_nTrials = trials;
     setup.m_nSeed = seed;
     return setup;
@@ -94,6 +112,8 @@ std::string Describe(const TTableState& state, unsigned mask)
                        std::to_string(state.m_nOpponents) + (state.m_eModel == kPat ? " pat" : " drawing");
     for (int drew : state.m_arrDrew)
         text += drew == U ? " ?" : " " + std::to_string(drew);
+    for (const char* range : state.m_arrRanges)
+        text += std::string(" ") + range;
     return text + (state.m_bFinal ? " final" : "");
 }
 

@@ -97,6 +97,21 @@ TEST(DescribeTable, NamesEverySeenCountWithItsCardsInSeatOrder)
     EXPECT_EQ(texts.size(), std::size(cases)) << "every table reads differently";
 }
 
+// Ranges come after the seats, each with its seat, in seat order, as read.
+TEST(DescribeTable, NamesEachRangeWithItsSeatAfterTheSeats)
+{
+    TTable table = MakeTable(3, {U, 1, U});
+    const std::string seats = DescribeTable(table);
+    std::string bad;
+    ASSERT_TRUE(CHandRange::Parse("jj+", CHandRange::kDefaultOpenRank, table.m_aRanges[1], bad));
+    ASSERT_TRUE(CHandRange::Parse("4f/oe", CHandRange::kDefaultOpenRank, table.m_aRanges[2], bad));
+    const std::string text = DescribeTable(table);
+    ASSERT_EQ(text.rfind(seats, 0), 0u) << text;
+    const std::string tail = text.substr(seats.size());
+    EXPECT_EQ(Digits(tail), "234") << text;  // seats 2 and 3, then the 4 of 4F
+    EXPECT_LT(tail.find(table.m_aRanges[1].Text()), tail.find(table.m_aRanges[2].Text())) << text;
+}
+
 // The leading number of a figure, and the one after its interval sign.
 double Lead(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 double AfterSign(const std::string& text)
