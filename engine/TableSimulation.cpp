@@ -200,7 +200,8 @@ THoldEquity CountedKeepAll(const TTableSetup& setup)
 
 // What every hold's deal shares: the opponents' kept cards, and the draws of
 // those who take only stub positions past the player's (the same whatever
-// the player drew).
+// the player drew). With `finalHands`, each of those opponents' hands after
+// his draw goes there too: drawn cards first, then the kept ones.
 struct TOpponentsStart {
     int m_anKey[kMaxTableOpponents] = {};
     unsigned m_anSuits[kMaxTableOpponents] = {};
@@ -210,6 +211,14 @@ struct TOpponentsStart {
     int m_anPending[kMaxTableOpponents * kHandSize] = {};
     int m_nPending = 0;   // their discards, in order
 };
+
+// Opponent o's kept cards, after his drawn ones.
+void KeptInto(const TTableDeal& deal, int o, int* finalHand)
+{
+    for (int i = 0, kept = deal.m_anDraw[o]; i < kHandSize; ++i)
+        if (deal.m_anKeep[o] >> i & 1u)
+            finalHand[kept++] = deal.m_anHands[o][i];
+}
 
 void Improve(TBest& best, unsigned value)
 {
@@ -221,7 +230,7 @@ void Improve(TBest& best, unsigned value)
     }
 }
 
-TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents)
+TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents, int (*finalHands)[kHandSize] = nullptr)
 {
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     TOpponentsStart start;
@@ -248,7 +257,11 @@ TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents)
         for (int i = 0; i < deal.m_anDraw[o]; ++i, ++position) {
             key += CHandEvaluator::RankCode(stub[position]);
             suits &= CHandEvaluator::SuitBit(stub[position]);
+            if (finalHands)
+                finalHands[o][i] = stub[position];
         }
+        if (finalHands)
+            KeptInto(deal, o, finalHands[o]);
         for (int i = 0; i < kHandSize; ++i)
             if (!(deal.m_anKeep[o] >> i & 1u))
                 start.m_anPending[start.m_nPending++] = deal.m_anHands[o][i];
@@ -262,9 +275,9 @@ TOpponentsStart StartOpponents(const TTableDeal& deal, int opponents)
 // Plays the remaining opponents' draws of one deal when the player took
 // `playerDraw` cards from positions 0..4: the opponents take positions 5
 // onwards, then the player's unused ones, then the reshuffled discards of
-// those who have drawn already.
+// those who have drawn already. `finalHands` as for StartOpponents.
 TBest FinishOpponents(const TTableDeal& deal, int opponents, const TOpponentsStart& start, int playerDraw,
-                      std::uint64_t reshuffleSeed)
+                      std::uint64_t reshuffleSeed, int (*finalHands)[kHandSize] = nullptr)
 {
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     const int* stub = deal.Stub();
@@ -305,7 +318,11 @@ TBest FinishOpponents(const TTableDeal& deal, int opponents, const TOpponentsSta
             const int card = next();
             key += CHandEvaluator::RankCode(card);
             suits &= CHandEvaluator::SuitBit(card);
+            if (finalHands)
+                finalHands[o][i] = card;
         }
+        if (finalHands)
+            KeptInto(deal, o, finalHands[o]);
         // His discards join the pile only once his own draw is done.
         for (int i = 0; i < kHandSize; ++i)
             if (!(keep >> i & 1u))
@@ -450,6 +467,15 @@ THoldEquity FromTally(unsigned mask, const TTally& tally, std::uint64_t trials)
 }
 
 } // namespace
+
+void OpponentsFinalHands(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed,
+                         int finalHands[][kHandSize])
+{
+    // As PlayBlock plays them: FinishOpponents has nothing left to do when
+    // the first opponents' draws reached every one.
+    const TOpponentsStart start = StartOpponents(deal, opponents, finalHands);
+    FinishOpponents(deal, opponents, start, playerDraw, reshuffleSeed, finalHands);
+}
 
 ETableError CheckTableSetup(const TTableSetup& setup)
 {

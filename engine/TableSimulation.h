@@ -129,6 +129,15 @@ struct TTableDecision {
 };
 TTableDecision DecideHold(const TTableResult& result);
 
+// The opponents' hands after their draws in `deal`, as the run plays them
+// when the player's hold draws `playerDraw` (the stub's first cards), the
+// discards reshuffled by `reshuffleSeed` if the stub runs out: drawn cards
+// first, then the kept ones. For the tests, which check that no card is in
+// two places.
+struct TTableDeal;
+void OpponentsFinalHands(const TTableDeal& deal, int opponents, int playerDraw, std::uint64_t reshuffleSeed,
+                         int finalHands[][5]);
+
 // Orders holds best first: the higher pot share, then the more cards kept,
 // then the lower keep mask.
 void SortByPotShare(std::vector<THoldEquity>& holds);

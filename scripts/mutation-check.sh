@@ -2,7 +2,10 @@
 # Mutation check of the test suite: plants each fault of scripts/mutations.txt
 # in a scratch copy of the repository, one at a time, and reports whether the
 # tests notice it. Slow (a rebuild and a test run per mutant); not part of
-# scripts/test.sh.
+# scripts/test.sh. A fault planted under web/ is looked for the way
+# scripts/test.sh does: the web edition built with emscripten in the scratch
+# folder and played in headless Chromium (tests/e2e/web_page_test.py), once
+# unmutated first.
 #
 #   scripts/mutation-check.sh [--check] [--keep] [--list FILE] [--jobs N] [ID ...]
 #
@@ -28,7 +31,7 @@ while [ $# -gt 0 ]; do
     --check) check=1 ;;
     --list) list=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift ;;
     --jobs) jobs=$2; shift ;;
-    -h | --help) sed -n '2,17s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,21s/^# \{0,1\}//p' "$0"; exit 0 ;;
     -*) echo "mutation-check: unknown option $1" >&2; exit 2 ;;
     *) wanted+=("$1") ;;
     esac
@@ -185,6 +188,22 @@ candidates()
     fi
 }
 
+# The web edition of the scratch copy, built and played in the browser against
+# its quintara-odds; the native build never compiles web/, so this is what
+# a fault there meets.
+web_build="" web_clean=""
+run_web_suite() # log file
+{
+    local log=$1
+    web_build="$scratch/build-web"
+    {
+        NODE_PATH=/usr/share/nodejs emcmake cmake -S "$src" -B "$web_build" -G Ninja \
+            && NODE_PATH=/usr/share/nodejs cmake --build "$web_build" -j "$jobs"
+    } > "$log" 2>&1 || return 3
+    timeout "$suite_limit" /usr/bin/python3 "$src/tests/e2e/web_page_test.py" "$web_build" "$build/cli/quintara-odds" \
+        >> "$log" 2>&1
+}
+
 # The first failing test of a ctest log, or nothing.
 first_failure()
 {
@@ -226,7 +245,30 @@ for i in "${selected[@]}"; do
     current_file=$target current_text=${original#$'\n'}
     printf '%s' "${mutated#$'\n'}" > "$target"
     where=${target#"$src/"}
-    if ! cmake --build "$build" -j "$jobs" > "$logs/$id-build.log" 2>&1; then
+    if [[ "$where" == web/* ]]; then
+        if [ -z "$web_clean" ]; then
+            # The page must pass unmutated before a fault there can count.
+            printf '%s' "$current_text" > "$target"
+            if run_web_suite "$logs/web-clean.log"; then web_clean=ok; else web_clean=broken; fi
+            printf '%s' "${mutated#$'\n'}" > "$target"
+        fi
+        if [ "$web_clean" != ok ]; then
+            verdict="SURVIVED"
+            restore
+            printf '%-5s %-60s %4d s  %s\n' "$id" "not checked: the unmutated web page test fails (logs/web-clean.log)" \
+                $((SECONDS - start)) "$desc"
+            inapplicable=$((inapplicable + 1))
+            unapplied+=("$id")
+            continue
+        fi
+        run_web_suite "$logs/$id-web.log"
+        case $? in
+        0) verdict="SURVIVED" ;;
+        3) verdict="killed    by the web build" ;;
+        124) verdict="killed    by the time limit" ;;
+        *) verdict="killed    by the web page test" ;;
+        esac
+    elif ! cmake --build "$build" -j "$jobs" > "$logs/$id-build.log" 2>&1; then
         verdict="killed    by the build"
     elif run_suite "$logs/$id-tests.log" --stop-on-failure; then
         verdict="SURVIVED"

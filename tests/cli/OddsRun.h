@@ -60,13 +60,26 @@ inline TJson JsonReport(std::vector<std::string> args)
     return json;
 }
 
-// The member `key` of a JSON object; a missing one fails the test.
+// `args` with the cards after them.
+inline std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& cards)
+{
+    args.insert(args.end(), cards.begin(), cards.end());
+    return args;
+}
+
+// The member `key` of a JSON object; a missing one fails the test (and
+// gives an empty value).
 inline const TJson& Member(const TJson& object, const char* key)
 {
     static const TJson kMissing;
     const TJson* member = object.Find(key);
     EXPECT_NE(member, nullptr) << key;
     return member ? *member : kMissing;
+}
+
+inline double Number(const TJson& object, const char* key)
+{
+    return Member(object, key).m_dValue;
 }
 
 // The member names of a JSON object, in order.
@@ -76,6 +89,14 @@ inline std::vector<std::string> Keys(const TJson& object)
     for (const auto& member : object.m_arrMembers)
         keys.push_back(member.first);
     return keys;
+}
+
+inline std::vector<std::string> Strings(const TJson& list)
+{
+    std::vector<std::string> items;
+    for (const TJson& item : list.m_arrItems)
+        items.push_back(item.m_strValue);
+    return items;
 }
 
 // The cards of a JSON list of card texts.

@@ -16,21 +16,10 @@
 
 namespace {
 
-std::vector<std::string> Strings(const TJson& list)
-{
-    std::vector<std::string> items;
-    for (const TJson& item : list.m_arrItems)
-        items.push_back(item.m_strValue);
-    return items;
-}
-
 TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
 {
     const TJson json = JsonReport({"--opponents", "2", "--discard", "4s,9c", "--draw", "Kd,Ks", "2c", "4s", "7d", "9c", "Qh"});
-    std::vector<std::string> keys;
-    for (const auto& member : json.m_arrMembers)
-        keys.push_back(member.first);
-    EXPECT_EQ(keys, (std::vector<std::string>{"hand", "known", "final", "opponents", "known_count", "formation",
+    EXPECT_EQ(Keys(json), (std::vector<std::string>{"hand", "known", "final", "opponents", "known_count", "formation",
                                               "draw_code", "one_opponent", "at_least_one", "description", "advice",
                                               "showdown"}));
     // The final hand as players hold it; the dealt hand so too, then the
@@ -43,10 +32,7 @@ TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
     EXPECT_EQ(Member(json, "draw_code").m_nKind, TJson::jkNumber);
     for (const char* table : {"one_opponent", "at_least_one"})
         for (const TJson& row : Member(json, table).m_arrItems) {
-            std::vector<std::string> rowKeys;
-            for (const auto& member : row.m_arrMembers)
-                rowKeys.push_back(member.first);
-            ASSERT_EQ(rowKeys, (std::vector<std::string>{"id", "label", "probability", "odds"})) << table;
+            ASSERT_EQ(Keys(row), (std::vector<std::string>{"id", "label", "probability", "odds"})) << table;
             EXPECT_EQ(row.m_arrMembers[1].second.m_strValue,
                       LoadString(static_cast<unsigned>(row.m_arrMembers[0].second.m_dValue)));
         }

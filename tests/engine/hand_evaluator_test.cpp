@@ -1,5 +1,4 @@
 // The table-driven five-card evaluator, against the plain classifier.
-
 #include "CardText.h"
 #include "HandEvaluator.h"
 #include "TestSupport.h"
@@ -12,12 +11,16 @@
 
 namespace {
 
-TEST(HandEvaluator, AgreesWithThePlainClassifierOnEveryHand)
+// Every hand gets the plain classifier's category, and a value that orders
+// it as the plain ranking does: equal rankings get equal values, a higher
+// ranking a higher value.
+TEST(HandEvaluator, CategoryAndValueOfEveryHandAreThePlainRanking)
 {
     // Under the sanitizers every seventh first card keeps the run short
     // while still crossing every category.
     const int step = Sanitized() ? 7 : 1;
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
+    std::map<std::array<int, 6>, int> valueOf;
     double hands = 0, disagreements = 0;
     double perCategory[hcCategoryCount] = {};
     int cards[5];
@@ -27,18 +30,30 @@ TEST(HandEvaluator, AgreesWithThePlainClassifierOnEveryHand)
     for (cards[3] = cards[2] + 1; cards[3] < 52; ++cards[3])
     for (cards[4] = cards[3] + 1; cards[4] < 52; ++cards[4]) {
         hands += 1;
-        const int expected = PlainToCategory(ClassifyPlain(cards));
+        const TPlainHand plain = ClassifyPlain(cards);
+        const int expected = PlainToCategory(plain);
         const int actual = evaluator.Evaluate(cards);
         if (actual >= 0 && actual < hcCategoryCount)
             perCategory[actual] += 1;
-        if (actual != expected && ++disagreements <= 5)
+        const int value = evaluator.EvaluateValue(cards);
+        const auto inserted = valueOf.emplace(plain.m_anRanking, value);
+        if ((actual != expected || inserted.first->second != value) && ++disagreements <= 5)
             ADD_FAILURE() << CardText(cards[0]) << CardText(cards[1]) << CardText(cards[2]) << CardText(cards[3])
-                          << CardText(cards[4]) << " evaluated " << actual << ", expected " << expected;
+                          << CardText(cards[4]) << " evaluated " << actual << ", expected " << expected << "; valued "
+                          << value << " beside " << inserted.first->second;
     }
     EXPECT_EQ(disagreements, 0);
     EXPECT_EQ(hands, step == 1 ? 2598960 : hands);
     for (int c = 0; c < hcCategoryCount; ++c)
         EXPECT_GT(perCategory[c], 0) << "no hand reached " << HandCategoryKey(c);
+    int previous = -1;
+    for (const auto& entry : valueOf) {
+        EXPECT_GT(entry.second, previous);
+        previous = entry.second;
+    }
+    if (step == 1) {
+        EXPECT_EQ(valueOf.size(), evaluator.ValueCount());
+    }
 }
 
 TEST(HandEvaluator, RefusesRepeatedOrOutOfRangeCards)
@@ -48,41 +63,6 @@ TEST(HandEvaluator, RefusesRepeatedOrOutOfRangeCards)
         EXPECT_EQ(CHandEvaluator::Instance().Evaluate(cards), -1) << cards[0] << " " << cards[4];
     EXPECT_STREQ(HandCategoryKey(-1), "");
     EXPECT_STREQ(HandCategoryKey(hcCategoryCount), "");
-}
-
-} // namespace
-
-namespace {
-
-// The value orders every hand as the plain ranking does: equal rankings get
-// equal values, and a higher ranking a higher value.
-TEST(HandEvaluator, ValueOrdersEveryHandAsThePlainRanking)
-{
-    const int step = Sanitized() ? 7 : 1;
-    const CHandEvaluator& evaluator = CHandEvaluator::Instance();
-    std::map<std::array<int, 6>, int> valueOf;
-    int cards[5];
-    double clashes = 0;
-    for (cards[0] = 0; cards[0] < 52; cards[0] += step)
-    for (cards[1] = cards[0] + 1; cards[1] < 52; ++cards[1])
-    for (cards[2] = cards[1] + 1; cards[2] < 52; ++cards[2])
-    for (cards[3] = cards[2] + 1; cards[3] < 52; ++cards[3])
-    for (cards[4] = cards[3] + 1; cards[4] < 52; ++cards[4]) {
-        const int value = evaluator.EvaluateValue(cards);
-        const auto inserted = valueOf.emplace(ClassifyPlain(cards).m_anRanking, value);
-        if (inserted.first->second != value && ++clashes <= 5)
-            ADD_FAILURE() << CardText(cards[0]) << CardText(cards[1]) << CardText(cards[2]) << CardText(cards[3])
-                          << CardText(cards[4]) << " valued " << value << " beside " << inserted.first->second;
-    }
-    EXPECT_EQ(clashes, 0);
-    int previous = -1;
-    for (const auto& entry : valueOf) {
-        EXPECT_GT(entry.second, previous);
-        previous = entry.second;
-    }
-    if (step == 1) {
-        EXPECT_EQ(valueOf.size(), evaluator.ValueCount());
-    }
 }
 
 } // namespace

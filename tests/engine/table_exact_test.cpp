@@ -1,6 +1,7 @@
 // The figures the table run counts instead of simulating: one opponent
 // standing pat is the showdown count itself, or the count over his range;
-// two standing pat are counted over disjoint pairs.
+// two standing pat are counted over disjoint pairs, and the figures follow
+// from those counts.
 
 #include "PatShowdown.h"
 #include "Showdown.h"
@@ -151,6 +152,18 @@ TEST(TableExact, TwoOpponentsStandingPatCountEveryDisjointPair)
         for (int a = 0; a < 3; ++a)
             for (int b = 0; b < 3; ++b)
                 EXPECT_EQ(counts.m_anPairs[a][b], plain.m_anPairs[a][b]) << deck[0] << " " << a << b;
+        // The run's figures for the final hand are those pairs': a two-way
+        // tie pays half the pot, a three-way one a third.
+        TTableSetup setup = StandPat(deck[0], "", 2, true);
+        std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
+        for (int c = 0; c < 52; ++c)
+            setup.m_abSeen[c] = !unseen[c] && std::find(hand.begin(), hand.end(), c) == hand.end();
+        const THoldEquity all = KeepAll(SimulateTable(setup));
+        const auto share = [&plain](int a, int b) { return static_cast<double>(plain.m_anPairs[a][b]) / plain.m_nPairs; };
+        EXPECT_TRUE(all.m_bExact);
+        EXPECT_NEAR(all.m_dWin, share(2, 2), 1e-14) << deck[0];
+        EXPECT_NEAR(all.m_dTie, share(1, 1) + share(1, 2) + share(2, 1), 1e-14) << deck[0];
+        EXPECT_NEAR(all.m_dPotShare, share(2, 2) + share(1, 1) / 3 + (share(1, 2) + share(2, 1)) / 2, 1e-14) << deck[0];
     }
 }
 

@@ -230,13 +230,6 @@ TEST(DealtHandAdvice, EveryFigureIsTheEnumeratedChanceOfTheHoldDescribed)
     }
 }
 
-TEST(DealtHandAdvice, CountsTheStraightFlushDrawForTheSentence)
-{
-    CCardDistributionManager manager = AnalyzedHand("As Ah Jh Qh Kh");
-    BuildAdvice(manager);
-    EXPECT_EQ(manager.m_nStraightFlushDraws, 1);
-}
-
 TEST(DealtHandAdvice, OutcomesOfAnotherHandGiveNoFigures)
 {
     CCardDistributionManager manager = AnalyzedHand("Kc Kd Ah 7s 2c");

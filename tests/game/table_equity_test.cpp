@@ -2,6 +2,8 @@
 // its interval, the note on what is exact; and the run set up from a game.
 #include "Cards.h"
 #include "ConfirmedHand.h"
+#include "StringIds.h"
+#include "StringTable.h"
 #include "TableEquity.h"
 #include "TestSupport.h"
 
@@ -36,28 +38,60 @@ TTable MakeTable(int opponents, std::initializer_list<int> drew, ETableModel mod
 
 constexpr int U = kDrawUnseen;
 
-// The numbers a sentence names, in order: the opponents (when more than
+// The words for "n cards" as the game forms them, for 1 and for others.
+std::string CountOfCards(int count)
+{
+    return FormatString(LoadString(count == 1 ? idCardCount : idCardsCount).c_str(), count);
+}
+
+size_t Occurrences(const std::string& text, const std::string& part)
+{
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// The table in full. Its numbers, in order: the opponents (when more than
 // one), then for each seen opponent his seat when some are unseen, and what
-// he drew. An unseen opponent adds none; standing pat, nobody draws.
-TEST(DescribeTable, NamesTheSeenCountsInSeatOrderAndNothingElse)
+// he drew; an unseen opponent adds none; standing pat, nobody draws. The
+// noun for cards ends the text, after the last count, and follows every
+// count when the seen opponents are named one by one.
+TEST(DescribeTable, NamesEverySeenCountWithItsCardsInSeatOrder)
 {
     const struct {
         TTable m_table;
         const char* m_pDigits;
+        size_t m_nNouns;
     } cases[] = {
-        {MakeTable(4, {U, U, U, U}), "4"},
-        {MakeTable(4, {5, 2, 0, 1}), "45201"},
-        {MakeTable(4, {5, U, 0, U}), "41530"},
-        {MakeTable(3, {U, U, 3}), "333"},
-        {MakeTable(1, {3}), "3"},
-        {MakeTable(1, {U}), ""},
-        {MakeTable(4, {5, 2, 0, 1}, ETableModel::StandPat), "4"},
-        {MakeTable(1, {3}, ETableModel::StandPat), ""},
+        {MakeTable(4, {U, U, U, U}), "4", 0},
+        {MakeTable(3, {1, 3, 0}), "3130", 1},
+        {MakeTable(4, {5, 2, 0, 1}), "45201", 1},
+        {MakeTable(4, {5, U, 0, U}), "41530", 2},
+        {MakeTable(3, {U, U, 1}), "331", 1},
+        {MakeTable(1, {3}), "3", 1},
+        {MakeTable(1, {U}), "", 0},
+        {MakeTable(4, {5, 2, 0, 1}, ETableModel::StandPat), "4", 0},
+        {MakeTable(1, {3}, ETableModel::StandPat), "", 0},
     };
+    // " card", which " cards" begins with.
+    const std::string noun = CountOfCards(1).substr(1);
     std::set<std::string> texts;
     for (const auto& c : cases) {
         const std::string text = DescribeTable(c.m_table);
         EXPECT_EQ(Digits(text), c.m_pDigits) << text;
+        EXPECT_EQ(Occurrences(text, noun), c.m_nNouns) << text;
+        if (c.m_nNouns > 0) {
+            // The last seen count ends it; after a list of counts alone the noun is plural.
+            int last = U;
+            bool allSeen = c.m_table.m_nOpponents > 1;
+            for (int o = 0; o < c.m_table.m_nOpponents; ++o) {
+                last = c.m_table.m_anDrew[o] == U ? last : c.m_table.m_anDrew[o];
+                allSeen &= c.m_table.m_anDrew[o] != U;
+            }
+            const std::string ending = allSeen ? FormatString(LoadString(idCardsCount).c_str(), last) : CountOfCards(last);
+            EXPECT_EQ(text.substr(text.size() - std::min(text.size(), ending.size())), ending) << text;
+        }
         texts.insert(text);
     }
     EXPECT_EQ(texts.size(), std::size(cases)) << "every table reads differently";
@@ -146,12 +180,8 @@ TEST(MakeTableSetup, HandIsKnownLessDiscardedAndTheRestIsSeen)
             seen.insert(card);
     EXPECT_EQ(hand, (std::set<int>{dealt[0], dealt[1], drawn[0], drawn[1], drawn[2]}));
     EXPECT_EQ(seen, (std::set<int>{dealt[2], dealt[3], dealt[4]}));
-    EXPECT_TRUE(setup.m_bFinal);
-    EXPECT_EQ(setup.m_nOpponents, 3);
     EXPECT_EQ(std::vector<int>(setup.m_anDrew, setup.m_anDrew + kMaxTableOpponents),
               (std::vector<int>{1, U, 3, U, U}));
-    EXPECT_EQ(setup.m_nTrials, 777u);
-    EXPECT_EQ(setup.m_nSeed, 9u);
     EXPECT_EQ(CheckTableSetup(setup), ETableError::None);
 
     // A hand order given is kept, for the keep masks to count in it.
