@@ -72,10 +72,12 @@ TEST(HandSentenceForCodes, UnknownPairsGiveNoSentenceAndNoAdvice)
         CCardDistributionManager manager;
         manager.m_nFormation = codes.m_nFormation;
         manager.m_nDrawCode = codes.m_nDrawCode;
-        if (codes.m_bAdvice)
+        if (codes.m_bAdvice) {
             EXPECT_EQ(BuildAdvice(manager), "") << codes.m_nFormation << " " << codes.m_nDrawCode;
-        if (codes.m_bSentence)
+        }
+        if (codes.m_bSentence) {
             EXPECT_EQ(DescribeHand(manager, true), "") << codes.m_nFormation << " " << codes.m_nDrawCode;
+        }
     }
 }
 
