@@ -150,11 +150,15 @@ TEST(GameFlow, WholeGameWithTheMouse)
     EXPECT_EQ(game.Doc().GetPicked(), std::vector<int>{ten});
     PlaySteps(game, {{press(game.Ok()), EStage::FinalHand}});
     EXPECT_EQ(game.Doc().GetHandCard(0), ten);
-    // One on the count beside a seat does the same.
+    // One on the count beside a seat does the same, and undo takes it back.
     for (int click = 0; click < 2; ++click)
         game.ClickPage(game.View().PlayingScene().SeatCountRect(2).center());
     EXPECT_EQ(game.Doc().GetSeenDraw(2), 1);
     EXPECT_EQ(game.Doc().GetSeenDraw(1), kDrawUnseen);
+    for (const int drew : {0, kDrawUnseen}) {
+        game.Frame().m_undoAction->trigger();
+        EXPECT_EQ(game.Doc().GetSeenDraw(2), drew);
+    }
     EXPECT_EQ(game.Doc().GetHandCard(0), ten);
     EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // T♣ 9♣ 7♦ 4♠ 2♣, highest first
     ExpectResultsShown(game);
