@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <sstream>
 
-namespace {
-
 int AceHighRank(int card)
 {
     const int rank = card % 13;
     return rank == 0 ? 12 : rank - 1;
 }
+
+namespace {
 
 std::vector<int> Unseen(const std::vector<int>& known)
 {
@@ -45,7 +45,6 @@ TPlainHand ClassifyPlain(const int cards[5])
         if (count[r] == 2) pairs[nPairs++] = r;
         if (count[r] == 3) h.m_nTriple = r;
         if (count[r] == 4) h.m_nQuad = r;
-        if (count[r] > 0 && h.m_nTopCard < 0) h.m_nTopCard = r;
     }
     if (nSingles == 5) {
         if (singles[0] - singles[4] == 4) {
@@ -56,7 +55,6 @@ TPlainHand ClassifyPlain(const int cards[5])
             h.m_nStraightTop = 3;
         }
     }
-    h.m_nTopKicker = nSingles > 0 ? singles[0] : -1;
 
     if (h.m_bStraight && h.m_bFlush) h.m_nCategory = pcStraightFlush;
     else if (h.m_nQuad >= 0) h.m_nCategory = pcFourOfAKind;

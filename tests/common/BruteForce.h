@@ -25,17 +25,18 @@ struct TPlainHand {
     bool m_bStraight = false;   // five consecutive ranks, any suits
     bool m_bFlush = false;      // five cards of one suit
     int m_nStraightTop = -1;    // Ace-high top of a straight; 3 (the Five) for the wheel
-    int m_nTopCard = -1;        // highest card, Ace highest
     int m_nPair = -1;           // one pair: its rank
     int m_nHighPair = -1;       // two pair
     int m_nLowPair = -1;
     int m_nTriple = -1;         // three of a kind or full house
     int m_nQuad = -1;
-    int m_nTopKicker = -1;      // highest unpaired rank
     // Category, then the ranks that break ties by the full rules (unused
     // places -1): compared as a whole, the larger ranking is the better hand.
     std::array<int, 6> m_anRanking{};
 };
+
+// A card's rank counted Ace-high, 0 (Two) to 12 (Ace).
+int AceHighRank(int card);
 
 TPlainHand ClassifyPlain(const int cards[5]);
 

@@ -9,7 +9,6 @@
 #include "Cards.h"
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,12 +47,6 @@ struct TDrawState {
     }
 };
 
-// Lets test output name the cards of a parameter.
-inline void PrintTo(const TDrawState& state, std::ostream* out)
-{
-    *out << state.Describe();
-}
-
 // A final hand reached by throwing `thrown` (at most five cards, all known)
 // and drawing the first cards of `hand` in their place.
 inline TDrawState Holding(const std::string& hand, const std::string& thrown = "")
@@ -65,26 +58,14 @@ inline TDrawState Holding(const std::string& hand, const std::string& thrown = "
     return state;
 }
 
-// The card picker confirms cards by marking them known.
-inline void ConfirmCards(CCardDistributionManager& manager, const std::vector<int>& cards)
-{
-    for (int c : cards)
-        manager.m_anCardCounts[CardSuit(c)][CardRank(c)] = 1;
-}
-
-// The playing scene flags the cards thrown away.
-inline void DiscardCards(CCardDistributionManager& manager, const std::vector<int>& cards)
-{
-    for (int c : cards)
-        manager.m_abDiscarded[CardSuit(c)][CardRank(c)] = true;
-}
-
-// One game up to the analysis of the current hand.
+// One game up to the analysis of the current hand: the card picker marks
+// the cards it confirms known, the playing scene flags those thrown away.
 inline void PlayAndAnalyze(CCardDistributionManager& manager, const TDrawState& state)
 {
-    ConfirmCards(manager, state.m_dealt);
-    DiscardCards(manager, state.m_discards);
-    ConfirmCards(manager, state.m_replacements);
+    for (int c : state.Known())
+        manager.m_anCardCounts[CardSuit(c)][CardRank(c)] = 1;
+    for (int c : state.m_discards)
+        manager.m_abDiscarded[CardSuit(c)][CardRank(c)] = true;
     manager.AnalyzeHand();
 }
 

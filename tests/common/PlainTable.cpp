@@ -7,12 +7,6 @@
 
 namespace {
 
-int AceHighOf(int card)
-{
-    const int rank = card % 13;
-    return rank == 0 ? 12 : rank - 1;
-}
-
 // The plain ranking as one number: category first, then the tie-breaking ranks.
 long long Strength(const int cards[5])
 {
@@ -27,7 +21,7 @@ unsigned KeepRanks(const int hand[5], std::vector<int> ranks)
 {
     unsigned keep = 0;
     for (int i = 0; i < 5; ++i)
-        if (std::find(ranks.begin(), ranks.end(), AceHighOf(hand[i])) != ranks.end())
+        if (std::find(ranks.begin(), ranks.end(), AceHighRank(hand[i])) != ranks.end())
             keep |= 1u << i;
     return keep;
 }
@@ -58,15 +52,15 @@ unsigned PlainUsualKeep(const int hand[5])
         int low = 99, high = -1;
         for (int i = 0; i < 5; ++i)
             if (i != out) {
-                low = std::min(low, AceHighOf(hand[i]));
-                high = std::max(high, AceHighOf(hand[i]));
+                low = std::min(low, AceHighRank(hand[i]));
+                high = std::max(high, AceHighRank(hand[i]));
             }
         if (high - low == 3 && high < 12)
             return 31u & ~(1u << out);
     }
     for (int rank : {12, 11})
         for (int i = 0; i < 5; ++i)
-            if (AceHighOf(hand[i]) == rank)
+            if (AceHighRank(hand[i]) == rank)
                 return 1u << i;
     return 0;
 }

@@ -238,17 +238,4 @@ TEST(DealtHandAdvice, OutcomesOfAnotherHandGiveNoFigures)
     EXPECT_EQ(BuildAdvice(manager, {}), "");
 }
 
-// Codes set directly, without cards: no figure can be had, and pairs of codes
-// no hand produces have no advice.
-TEST(AdviceForCodes, IsEmptyWithoutAHandOrForUnknownPairs)
-{
-    const int kCodes[][2] = {{0, 0}, {1, 0}, {8, 3}, {5, 1}, {6, 6}, {7, 2}, {9, 2}, {10, 1}, {17, 0}};
-    for (const auto& codes : kCodes) {
-        CCardDistributionManager manager;
-        manager.m_nFormation = codes[0];
-        manager.m_nDrawCode = codes[1];
-        EXPECT_EQ(BuildAdvice(manager), "") << codes[0] << " " << codes[1];
-    }
-}
-
 }  // namespace

@@ -11,14 +11,9 @@
 TEST(DocumentGame, FinalFiguresAreThoseOfTheCardsHeld)
 {
     CPokerDoc doc;
-    for (const int card : Cards("Kh Kd 5c 8s 3h"))
-        ASSERT_TRUE(doc.TogglePick(card));
-    ASSERT_TRUE(doc.ConfirmCards());
-    ASSERT_TRUE(doc.MarkPlaces(0b11000));  // 5c and 3h: the hand shows Kd Kh 8s 5c 3h
-    ASSERT_TRUE(doc.Discard());
-    for (const int card : Cards("Ks 2d"))
-        ASSERT_TRUE(doc.TogglePick(card));
-    ASSERT_TRUE(doc.ConfirmCards());
+    // 5c and 3h thrown: the hand shows Kd Kh 8s 5c 3h.
+    ASSERT_TRUE(doc.SetPicked(Cards("Kh Kd 5c 8s 3h")) && doc.ConfirmCards() && doc.MarkPlaces(0b11000) &&
+                doc.Discard() && doc.SetPicked(Cards("Ks 2d")) && doc.ConfirmCards());
 
     const TBruteForceCounts plain = CountOpponentHands(Cards("Kh Kd 5c 8s 3h Ks 2d"), Cards("2d Kd Ks Kh 8s"));
     const TShowdownCounts& counts = doc.GetResult().m_showdownCounts;

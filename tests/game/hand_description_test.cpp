@@ -61,15 +61,23 @@ TEST(FinalHandSentence, NamesTheMadeFormationOnlyWithoutInvitation)
     }
 }
 
-// Codes set directly: pairs of codes no five-card hand produces.
-TEST(HandSentenceForCodes, UnknownPairsGiveNoSentenceAndNoInvitation)
+// Codes set directly, without cards: pairs of codes no five-card hand
+// produces have no sentence, and no advice (a figure needs the cards).
+TEST(HandSentenceForCodes, UnknownPairsGiveNoSentenceAndNoAdvice)
 {
-    const int kCodes[][2] = {{0, 0}, {5, 1}, {7, 8}, {9, 2}, {10, 1}, {17, 0}};
+    const struct { int m_nFormation, m_nDrawCode; bool m_bSentence, m_bAdvice; } kCodes[] = {
+        {0, 0, true, true}, {5, 1, true, true}, {9, 2, true, true}, {10, 1, true, true}, {17, 0, true, true},
+        {7, 8, true, false}, {1, 0, false, true}, {8, 3, false, true}, {6, 6, false, true}, {7, 2, false, true}};
     for (const auto& codes : kCodes) {
         CCardDistributionManager manager;
-        manager.m_nFormation = codes[0];
-        manager.m_nDrawCode = codes[1];
-        EXPECT_EQ(DescribeHand(manager, true), "") << codes[0] << " " << codes[1];
+        manager.m_nFormation = codes.m_nFormation;
+        manager.m_nDrawCode = codes.m_nDrawCode;
+        if (codes.m_bAdvice) {
+            EXPECT_EQ(BuildAdvice(manager), "") << codes.m_nFormation << " " << codes.m_nDrawCode;
+        }
+        if (codes.m_bSentence) {
+            EXPECT_EQ(DescribeHand(manager, true), "") << codes.m_nFormation << " " << codes.m_nDrawCode;
+        }
     }
 }
 

@@ -17,13 +17,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -161,6 +164,40 @@ public:
 private:
     CPokerApp m_app;
 };
+
+// All a player can see: stage, picks, offered cards, the hand and its marks,
+// the seen draws, the seats painted, the description and advice, the tables'
+// cells; once the runs are done (`settled`), the showdown block and the
+// suggestions as read too.
+using TShown = std::tuple<EStage, std::vector<int>, std::vector<int>, std::vector<int>, int, std::string, QStringList>;
+
+inline TShown Shown(CWindowDriver& game, bool settled = false)
+{
+    if (settled)
+        game.FinishEquity();
+    const CPokerDoc& doc = game.Doc();
+    std::vector<int> offered, hand;
+    for (int card = 0; card < 52; ++card)
+        if (doc.IsOffered(card))
+            offered.push_back(card);
+    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
+        hand.insert(hand.end(), {doc.GetHandCard(place), doc.IsMarked(place)});
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat)
+        hand.push_back(doc.GetSeenDraw(seat));
+    QStringList cells;
+    const CResultsScene& results = game.View().ResultsScene();
+    for (const QTreeWidget* list : {results.OneOpponentList(), results.AtLeastOneList()})
+        for (int row = 0; list->isVisible() && row < list->topLevelItemCount(); ++row)
+            for (int column = 0; column < list->columnCount(); ++column)
+                cells << list->topLevelItem(row)->text(column);
+    if (settled) {
+        const QLabel* block = game.View().PlayingScene().ShowdownBlock();
+        cells << (block->isVisible() ? block->accessibleName() : QString())
+              << (results.SuggestionsBox()->isVisible() ? results.SuggestionsBox()->toPlainText() : QString());
+    }
+    return {doc.GetStage(), doc.GetPicked(), offered, hand, game.View().PlayingScene().Opponents(),
+            doc.GetResult().m_strDescription + doc.GetResult().m_strAdvice, cells};
+}
 
 // What each stage shows: OK, Discard and whether it takes a click, the draw
 // analysis command, the figures (tables, description, showdown) and the

@@ -15,17 +15,6 @@
 
 namespace {
 
-TEST(App, OpponentsAnswerSeatsTheTable)
-{
-    const struct {
-        int index, opponents;
-    } cases[] = {{-1, 1}, {0, 1}, {2, 3}, {4, 5}};
-    for (const auto& c : cases) {
-        CWindowDriver game(c.index);
-        EXPECT_EQ(game.Doc().GetOpponents(), c.opponents) << "answer " << c.index;
-    }
-}
-
 // Each stage's topic is checked through the game flow; Shift+F1 opens the
 // overview.
 TEST(App, HelpOpensTheOverviewOrSaysThePageIsMissing)

@@ -14,7 +14,7 @@
 
 namespace {
 
-QString Shown(const std::string& text)
+QString AsShown(const std::string& text)
 {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -63,13 +63,13 @@ void ExpectResultsShown(CWindowDriver& game)
         const TTableDecision decision = DecideHold(holds.Result());
         ASSERT_TRUE(decision.m_bValid);
         const TDecisionText said = DescribeDecision(decision, holds.Setup().m_anHand, table, holds.Result().m_nTrials);
-        const QString first = Shown(said.m_strHeading + "\r\n" + said.m_strBest + "\r\n" + said.m_strRunnerUp);
+        const QString first = AsShown(said.m_strHeading + "\r\n" + said.m_strBest + "\r\n" + said.m_strRunnerUp);
         const QString box = results.SuggestionsBox()->toPlainText();
         EXPECT_TRUE(box.startsWith(first)) << box.toStdString();
-        const QString classic = Shown(LoadString(idClassicHeading) + "\r\n" + hand.m_strAdvice);
+        const QString classic = AsShown(LoadString(idClassicHeading) + "\r\n" + hand.m_strAdvice);
         EXPECT_GT(box.indexOf(classic), first.size()) << box.toStdString();
     }
-    EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), Shown(hand.m_strDescription));
+    EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), AsShown(hand.m_strDescription));
     // The showdown block reads the run's figures, each with its interval or
     // exact, under a heading that names the table.
     const QLabel* showdown = game.View().PlayingScene().ShowdownBlock();
@@ -182,12 +182,14 @@ TEST(GameFlow, WholeGameWithTheMouse)
     ExpectResultsShown(game);
 }
 
-// After the discard each seat's count shows beside its hand, on the table,
-// clear of every control, of the deck, the hand and the other seats.
+// The opponents question seats the table (Escape: one opponent). After the
+// discard each seat's count shows beside its hand, on the table, clear of
+// every control, of the deck, the hand and the other seats.
 TEST(GameFlow, SeatCountsLieClearOfEverythingAtEverySeating)
 {
-    for (int index = 0; index < 5; ++index) {
+    for (int index = -1; index < 5; ++index) {
         CWindowDriver game(index);
+        EXPECT_EQ(game.Doc().GetOpponents(), std::max(index, 0) + 1) << "answer " << index;
         game.PlayInitial("Kh Kd 5c 8s 3h");
         game.ClickPlace(0);
         game.ClickControl(game.DiscardButton());
@@ -226,12 +228,8 @@ TEST(GameFlow, FinalShowdownFillsInWhileTheWindowAnswers)
         game.ClickControl(game.DiscardButton());
         game.Pick("Kh 7c 3d");
         game.ClickControl(game.Ok());
-        QWindow* window = game.Frame().windowHandle();
-        for (const auto& [key, presses] : {std::pair{Qt::Key_1, 2}, std::pair{Qt::Key_2, 4}, std::pair{Qt::Key_3, 1}})
-            for (int i = 0; i < presses; ++i)
-                QTest::keyClick(window, key, Qt::ControlModifier);
-        ASSERT_EQ(std::vector<int>(game.Doc().GetTable().m_anDrew, game.Doc().GetTable().m_anDrew + 3),
-                  (std::vector<int>{1, 3, 0}));
+        ASSERT_TRUE(game.Doc().SetSeenDraw(0, 1) && game.Doc().SetSeenDraw(1, 3) && game.Doc().SetSeenDraw(2, 0));
+        game.Settle();
 
         // Events are handled between the polls that bring more deals.
         const CEquityRun& run = game.View().ShowdownRun();
@@ -259,7 +257,7 @@ TEST(GameFlow, FinalShowdownFillsInWhileTheWindowAnswers)
         game.ClickPage(game.View().PlayingScene().SeatRect(2).center());
         EXPECT_EQ(run.Setup().m_anDrew[2], 1);
         EXPECT_EQ(run.Result().m_nTrials, 0u) << "the figures of the table before are gone";
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(game.Frame().windowHandle(), Qt::Key_N, Qt::ControlModifier);
         EXPECT_FALSE(run.IsRunning());
         EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
     }

@@ -5,40 +5,10 @@
 // warning must reach it.
 #include "WindowDriver.h"
 
-#include "ResultsScene.h"
-
 #include <QClipboard>
 #include <QMessageBox>
-#include <QTreeWidget>
-
-#include <tuple>
 
 namespace {
-
-// All a player can see: stage, picks, offered cards, the hand and its
-// marks, the seen draws, the description and advice, and the tables' cells.
-using TShown = std::tuple<EStage, std::vector<int>, std::vector<int>, std::vector<int>, std::string, QStringList>;
-
-TShown Shown(CWindowDriver& game)
-{
-    const CPokerDoc& doc = game.Doc();
-    std::vector<int> offered, hand;
-    for (int card = 0; card < 52; ++card)
-        if (doc.IsOffered(card))
-            offered.push_back(card);
-    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
-        hand.insert(hand.end(), {doc.GetHandCard(place), doc.IsMarked(place)});
-    for (int seat = 0; seat < doc.GetOpponents(); ++seat)
-        hand.push_back(doc.GetSeenDraw(seat));
-    const TConfirmedHand& result = doc.GetResult();
-    QStringList cells;
-    const CResultsScene& results = game.View().ResultsScene();
-    for (const QTreeWidget* list : {results.OneOpponentList(), results.AtLeastOneList()})
-        for (int row = 0; list->isVisible() && row < list->topLevelItemCount(); ++row)
-            for (int column = 0; column < list->columnCount(); ++column)
-                cells << list->topLevelItem(row)->text(column);
-    return {doc.GetStage(), doc.GetPicked(), offered, hand, result.m_strDescription + result.m_strAdvice, cells};
-}
 
 void Press(CWindowDriver& game, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
