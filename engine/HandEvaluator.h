@@ -71,6 +71,17 @@ public:
         // the flush of the same ranks, a straight the straight flush.
         return plain + (plain < m_nFirstPairValue ? m_nFlushLift : m_nStraightFlushLift);
     }
+    // The value of five distinct valid cards.
+    unsigned HandValue(const int cards[5]) const
+    {
+        int key = 0;
+        unsigned suits = kAnySuit;
+        for (int i = 0; i < 5; ++i) {
+            key += RankCode(cards[i]);
+            suits &= SuitBit(cards[i]);
+        }
+        return Value(key, suits);
+    }
     unsigned ValueCount() const { return m_nValueCount; }
 
     // Category of five cards; -1 when a card is outside 0..51 or repeated.

@@ -147,13 +147,7 @@ bool CountPairShowdown(const int hand[5], const bool unseen[52], TPairShowdownCo
         return false;
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     const TPatterns& patterns = Patterns();
-    int key = 0;
-    unsigned suits = CHandEvaluator::kAnySuit;
-    for (int i = 0; i < kHandSize; ++i) {
-        key += CHandEvaluator::RankCode(hand[i]);
-        suits &= CHandEvaluator::SuitBit(hand[i]);
-    }
-    const unsigned player = evaluator.Value(key, suits);
+    const unsigned player = evaluator.HandValue(hand);
     auto classOf = [player](unsigned value) { return value > player ? 0 : (value == player ? 1 : 2); };
 
     int ofRank[kRankCount] = {};

@@ -134,13 +134,7 @@ bool SimulatePatShowdown(const int hand[5], const bool unseen[52], int opponents
         static_cast<double>(opponents) * static_cast<double>(one.m_nTying) / static_cast<double>(one.m_nHands)};
 
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
-    int key = 0;
-    unsigned suits = CHandEvaluator::kAnySuit;
-    for (int i = 0; i < kHandSize; ++i) {
-        key += CHandEvaluator::RankCode(hand[i]);
-        suits &= CHandEvaluator::SuitBit(hand[i]);
-    }
-    const unsigned player = evaluator.Value(key, suits);
+    const unsigned player = evaluator.HandValue(hand);
 
     // The controls need every hand looked at. Where they narrow the figures
     // less than looking no further than the first hand above the player
