@@ -1,12 +1,14 @@
 #include "WebRuns.h"
 
 #include <cstdint>
+#include <string>
 
 namespace {
 
 constexpr int kHand = 5;
 constexpr int kDeck = 52;
-constexpr size_t kSetupSize = kHand + kDeck + 3 + kMaxTableOpponents + 2;
+// The fixed part; each opponent's range follows as its length and characters.
+constexpr size_t kSetupHead = kHand + kDeck + 3 + kMaxTableOpponents + 2;
 constexpr size_t kTallyHead = 16;
 constexpr size_t kHoldSize = 4;
 
@@ -41,12 +43,20 @@ std::vector<double> SetupNumbers(const TTableSetup& setup)
         numbers.push_back(drew);
     numbers.push_back(static_cast<double>(setup.m_nTrials));
     numbers.push_back(static_cast<double>(setup.m_nSeed));
+    // A range goes as its words as read, `open` already spelled out as the
+    // pair it asks for: the worker reads the same hands whatever the
+    // opening rank was.
+    for (const CHandRange& range : setup.m_aRanges) {
+        numbers.push_back(static_cast<double>(range.Text().size()));
+        for (const char letter : range.Text())
+            numbers.push_back(static_cast<unsigned char>(letter));
+    }
     return numbers;
 }
 
 bool SetupOfNumbers(const std::vector<double>& numbers, TTableSetup& setup)
 {
-    if (numbers.size() != kSetupSize)
+    if (numbers.size() < kSetupHead)
         return false;
     TReader in{numbers};
     for (int& card : setup.m_anHand)
@@ -61,7 +71,15 @@ bool SetupOfNumbers(const std::vector<double>& numbers, TTableSetup& setup)
     setup.m_nTrials = in.Whole();
     setup.m_nSeed = in.Whole();
     setup.m_nThreads = 1;
-    return in.m_bOk;
+    for (CHandRange& range : setup.m_aRanges) {
+        std::string words;
+        for (std::uint64_t letters = in.Whole(); letters > 0 && in.m_bOk; --letters)
+            words += static_cast<char>(in.Next());
+        std::string bad;
+        if (!in.m_bOk || !CHandRange::Parse(words, CHandRange::kDefaultOpenRank, range, bad))
+            return false;
+    }
+    return in.m_bOk && in.m_nNext == numbers.size();
 }
 
 std::vector<double> TallyNumbers(const TTableTally& tally)
