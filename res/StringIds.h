@@ -212,6 +212,8 @@ enum ETextId : unsigned {
     idTableSeatDrew = 402,          // opponent number
     idTableDrewUnseen = 403,
     idSeatHolding = 404,            // the seat's value, the range's words
+    idRangeEmpty = 405,             // opponent number, the range's words
+    idRangeNeverDraws = 406,        // opponent number, the seen count, the range's words
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,

@@ -96,6 +96,17 @@ val DecisionValue(CWebGame& game)
     return value;
 }
 
+val CallValue(CWebGame& game)
+{
+    const TWebCall& call = game.Call();
+    val value = val::object();
+    value.set("needed", call.m_strNeeded);
+    value.set("verdict", call.m_strVerdict);
+    value.set("assumption", call.m_strAssumption);
+    value.set("key", call.m_strKey);
+    return value;
+}
+
 // Numbers to a worker or from one, copied into a typed array of their own.
 val NumbersValue(const std::vector<double>& numbers)
 {
@@ -173,6 +184,17 @@ val TextsValue()
         {"holdsTitle", idDrawAnalysisTitle},
         {"markDiscards", idDrawAnalysisMarkDiscards},
         {"keepColumn", idDrawAnalysisFirstHeading + 1},
+        {"tableTitle", idTableTitle},
+        {"rangeAny", idRangeAny},
+        {"rangeOpened", idRangeOpened},
+        {"rangePairOrBetter", idRangePairOrBetter},
+        {"rangeTwoPair", idRangeTwoPair},
+        {"rangeDraw", idRangeDraw},
+        {"rangeTyped", idRangeTyped},
+        {"opening", idTableOpening},
+        {"pot", idTablePot},
+        {"call", idTableCall},
+        {"drewUnseen", idTableDrewUnseen},
     };
     val value = val::object();
     for (const auto& [name, id] : texts)
@@ -220,6 +242,31 @@ bool CanSetSeenDraws(const CWebGame& game) { return game.Doc().CanSetSeenDraws()
 int SeenDraw(const CWebGame& game, int seat) { return game.Doc().GetSeenDraw(seat); }
 bool SetSeenDraw(CWebGame& game, int seat, int count) { return game.Doc().SetSeenDraw(seat, count); }
 bool CycleSeenDraw(CWebGame& game, int seat) { return game.Doc().CycleSeenDraw(seat); }
+bool CanSetRanges(const CWebGame& game) { return game.Doc().CanSetRanges(); }
+bool SetOpening(CWebGame& game, int rank) { return game.Doc().SetOpening(rank); }
+bool SetPrice(CWebGame& game, double pot, double call) { return game.Doc().SetPrice(pot, call); }
+std::string Refusal(CWebGame& game) { return game.Refusal(); }
+
+// A range typed or chosen for a seat: empty when taken, else the refusal
+// in words naming the opponent, as the desktop shows it.
+std::string SetRange(CWebGame& game, int seat, const std::string& words)
+{
+    std::string reason;
+    if (game.Doc().SetRange(seat, words, &reason))
+        return std::string();
+    return FormatString(WebText(idRangeRefused).c_str(), reason.empty() ? words.c_str() : reason.c_str());
+}
+
+// The table beyond its seats: the opening rank (Ace-high index) and the price.
+val TableValue(const CWebGame& game)
+{
+    const TTable& table = game.Doc().GetTable();
+    val value = val::object();
+    value.set("openRank", table.m_nOpenRank);
+    value.set("pot", table.m_dPot);
+    value.set("call", table.m_dCall);
+    return value;
+}
 
 // A seat as the desktop's table shows it ("#2 drew 3") and as its screen
 // reader says it: the name, and the value apart.
@@ -227,15 +274,24 @@ val SeatValue(const CWebGame& game, int seat)
 {
     const int drew = game.Doc().GetSeenDraw(seat);
     const bool unseen = drew == kDrawUnseen;
+    const TTable& table = game.Doc().GetTable();
+    const bool ranged = seat < table.m_nOpponents && !table.m_aRanges[seat].IsAny();
+    std::string said = unseen      ? WebText(idSeatNotSeen)
+                       : drew == 1 ? WebText(idSeatDrewOne)
+                                   : FormatString(WebText(idSeatDrewMany).c_str(), drew);
+    if (ranged)
+        said = FormatString(WebText(idSeatHolding).c_str(), said.c_str(), table.m_aRanges[seat].Text().c_str());
     val value = val::object();
+    value.set("range", ranged ? table.m_aRanges[seat].Text() : std::string());
+    value.set("words", seat < table.m_nOpponents ? table.m_astrRangeWords[seat] : std::string());
+    value.set("prompt", FormatString(WebText(idRangePrompt).c_str(), seat + 1));
+    value.set("drewLabel", FormatString(WebText(idTableSeatDrew).c_str(), seat + 1));
     value.set("drew", drew);
     value.set("unseen", unseen);
     value.set("label", unseen ? FormatString(WebText(idSeatDrewUnseen).c_str(), seat + 1)
                               : FormatString(WebText(idSeatDrew).c_str(), seat + 1, drew));
     value.set("name", FormatString(WebText(idSeatName).c_str(), seat + 1));
-    value.set("value", unseen      ? WebText(idSeatNotSeen)
-                       : drew == 1 ? WebText(idSeatDrewOne)
-                                   : FormatString(WebText(idSeatDrewMany).c_str(), drew));
+    value.set("value", said);
     return value;
 }
 
@@ -287,7 +343,15 @@ EMSCRIPTEN_BINDINGS(quintara)
         .function("seenDraw", &SeenDraw)
         .function("setSeenDraw", &SetSeenDraw)
         .function("cycleSeenDraw", &CycleSeenDraw)
-        .function("seat", &SeatValue);
+        .function("seat", &SeatValue)
+        .function("canSetRanges", &CanSetRanges)
+        .function("setRange", &SetRange)
+        .function("setOpening", &SetOpening)
+        .function("setPrice", &SetPrice)
+        .function("table", &TableValue)
+        .function("call", &CallValue)
+        .function("refusal", &Refusal)
+        .function("tableSummary", &CWebGame::TableSummary);
     emscripten::function("texts", &TextsValue);
     emscripten::function("playTableBlocks", &PlayBlocks);
     emscripten::function("cardName", &WebCardName);

@@ -1,5 +1,6 @@
 #include "WebGame.h"
 
+#include "CallPrice.h"
 #include "CardText.h"
 #include "Cards.h"
 #include "Decision.h"
@@ -11,6 +12,7 @@
 #include "TableEquity.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -83,12 +85,31 @@ TTable TableOf(const CPokerDoc& doc, ETableModel model)
 
 // Standing pat nobody draws: what the opponents were seen to draw shapes
 // only the usual play's figures (as on the command line), and the stand-pat
-// showdown stays in view once a seat is set.
+// showdown stays in view once a seat is set. Like the tables beside it, the
+// showdown counts every hand the unseen cards hold: the ranges shape the pot
+// shares at the table only, as on the command line.
 TTable StandPatTable(const CPokerDoc& doc)
 {
     TTable table = TableOf(doc, ETableModel::StandPat);
     std::fill(std::begin(table.m_anDrew), std::end(table.m_anDrew), kDrawUnseen);
+    std::fill(std::begin(table.m_aRanges), std::end(table.m_aRanges), CHandRange());
     return table;
+}
+
+// The engine's refusal of a ranged table, naming the opponent at fault.
+std::string RefusalText(const TTableSetup& setup)
+{
+    int opponent = -1;
+    const ETableError error = CheckTableSetup(setup, opponent);
+    if (error == ETableError::None)
+        return std::string();
+    if (opponent < 0 || (error != ETableError::EmptyRange && error != ETableError::RangeNeverDraws))
+        return LoadString(idEquityRefused);
+    const std::string range = setup.m_aRanges[opponent].Text();
+    if (error == ETableError::EmptyRange)
+        return FormatString(LoadString(idRangeEmpty).c_str(), opponent + 1, range.c_str());
+    return FormatString(LoadString(idRangeNeverDraws).c_str(), opponent + 1, setup.m_anDrew[opponent],
+                        range.c_str());
 }
 
 std::string Heading(unsigned id, const TTable& table)
@@ -171,6 +192,31 @@ const TWebDecision& CWebGame::Decision()
     return m_decision;
 }
 
+const TWebCall& CWebGame::Call()
+{
+    RefreshFigures();
+    return m_call;
+}
+
+const std::string& CWebGame::Refusal()
+{
+    RefreshFigures();
+    return m_strRefusal;
+}
+
+std::string CWebGame::TableSummary() const
+{
+    std::string summary = DescribeTable(TableOf(m_doc, ETableModel::UsualPlay));
+    if (!summary.empty())
+        summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+    summary += ".";
+    const TTable& table = m_doc.GetTable();
+    const TCallPrice price = PriceCall(table.m_dPot, table.m_dCall, 0, 0);
+    if (price.m_bValid)
+        summary += " " + DescribeCall(price).m_strNeeded;
+    return summary;
+}
+
 unsigned CWebGame::Generation()
 {
     Refresh();
@@ -223,6 +269,7 @@ void CWebGame::Refresh()
         TTableSetup standPat = m_doc.GetEquitySetup(false, ETableModel::StandPat, kShowdownTrials, kTableSeed);
         const TTable table = StandPatTable(m_doc);
         std::copy(std::begin(table.m_anDrew), std::end(table.m_anDrew), standPat.m_anDrew);
+        std::copy(std::begin(table.m_aRanges), std::end(table.m_aRanges), standPat.m_aRanges);
         m_arrRuns.push_back(RunOf(standPat));
     }
     if (m_doc.CanMark()) {
@@ -260,6 +307,8 @@ void CWebGame::RefreshFigures()
     m_bFiguresStale = false;
     m_equity = TWebEquity();
     m_decision = TWebDecision();
+    m_call = TWebCall();
+    m_strRefusal.clear();
     m_result.m_arrShowdown.clear();
     m_result.m_strShowdownHeading.clear();
     m_result.m_strShowdownNote.clear();
@@ -312,6 +361,8 @@ void CWebGame::RefreshEquity()
     TTableResult run = ResultSoFar(equityRun);
     if (run.m_arrHolds.empty()) {
         m_equity.m_strNote = MissingNote(run);
+        if (run.m_eError != ETableError::None)
+            m_strRefusal = m_equity.m_strNote = RefusalText(equityRun.m_setup);
         for (TWebHold& hold : m_arrHolds)
             hold.m_arrCells.front().clear();
         return;
@@ -328,6 +379,16 @@ void CWebGame::RefreshEquity()
         m_decision.m_nDiscardMask = ~decision.m_best.m_nKeepMask & 0x1Fu;
     }
     SortByPotShare(run.m_arrHolds);
+    // The price of a call for the first by pot share, or the final hand, as
+    // the command line prices it.
+    const TTable& priced = m_doc.GetTable();
+    const THoldEquity& first = run.m_arrHolds.front();
+    const TCallPrice price = PriceCall(priced.m_dPot, priced.m_dCall, first.m_dPotShare,
+                                       EquityRows(first, run.m_nTrials).back().m_dHalfWidth);
+    if (price.m_bValid) {
+        const TCallText call = DescribeCall(price);
+        m_call = {call.m_strNeeded, call.m_strVerdict, call.m_strAssumption, CallVerdictKey(price.m_eVerdict)};
+    }
     std::vector<unsigned> rankOfMask(32, 0);
     for (const THoldEquity& equity : run.m_arrHolds) {
         rankOfMask[equity.m_nKeepMask] = static_cast<unsigned>(m_equity.m_arrHolds.size());

@@ -57,6 +57,15 @@ struct TWebDecision {
     unsigned m_nDiscardMask = 0;  // the best hold's
 };
 
+// The price of a call for the best hold, or for the final hand, as the
+// command line words it; empty texts without a price or figures.
+struct TWebCall {
+    std::string m_strNeeded;
+    std::string m_strVerdict;
+    std::string m_strAssumption;
+    std::string m_strKey;  // "call", "fold" or "close"
+};
+
 // One way to keep cards from the initial hand, as the draw analysis lists it.
 struct TWebHold {
     std::string m_strKeep;              // the kept cards with suit symbols, or "(none)"
@@ -105,6 +114,13 @@ public:
     const std::vector<TWebHold>& Holds();
     const TWebEquity& Equity();
     const TWebDecision& Decision();
+    const TWebCall& Call();
+    // Why the table's run is refused, naming the opponent at fault; empty
+    // while it is not.
+    const std::string& Refusal();
+    // The table as set, in one sentence, with the price: what a screen
+    // reader is told when it changes.
+    std::string TableSummary() const;
     // The sentence above the holds: how many cards they draw from, in which order.
     std::string HoldsExplanation();
 
@@ -127,6 +143,8 @@ private:
     std::vector<TWebHold> m_arrHolds;
     TWebEquity m_equity;
     TWebDecision m_decision;
+    TWebCall m_call;
+    std::string m_strRefusal;
     std::vector<TWebRun> m_arrRuns;
     unsigned m_nGeneration = 0;
     bool m_bStale = true;
