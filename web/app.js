@@ -123,6 +123,11 @@ function applyTexts() {
   $("decisionMark").textContent = texts.markDiscards;
   $("holdsHeading").textContent = texts.holdsTitle;
   fillColumns($("holdsTable"), texts.holdsHeadings.map((heading) => heading.replace(/\n/g, " ")), sortHolds);
+  $("pairLabel").textContent = texts.rangePairOrBetter;
+  $("drewLabel").textContent = "";
+  $("openingLabel").textContent = texts.opening;
+  $("potLabel").textContent = texts.pot;
+  $("callLabel").textContent = texts.call;
   const [win, tie, lose, potShare] = texts.outcomes;
   fillColumns($("equityTable"), [texts.keepColumn, potShare, win, tie, lose]);
 }
@@ -135,6 +140,8 @@ const wideScreen = window.matchMedia("(min-width: 900px)");
 function openParts() {
   for (const part of document.querySelectorAll("details.part"))
     part.open = wideScreen.matches;
+  $("priceButton").setAttribute("aria-expanded", String(wideScreen.matches));
+  $("pricePart").hidden = !wideScreen.matches || $("priceButton").hidden;
 }
 
 function wireColumns() {
@@ -316,6 +323,14 @@ function fillDecision() {
   $("decisionMark").setAttribute("aria-pressed", String(decision.discardMask === markedMask()));
   $("classicDiffers").textContent = decision.classicDiffers;
   $("classicDiffers").hidden = !decision.classicDiffers;
+  // The price of a call for that hold, or for the final hand.
+  const call = game.call();
+  $("call").hidden = !call.verdict;
+  $("call").dataset.verdict = call.key;
+  $("callNeeded").textContent = call.needed;
+  $("callVerdict").textContent = call.verdict;
+  $("callAssumption").textContent = call.assumption;
+  $("tableRefusal").textContent = game.refusal();
 }
 
 // Everything the simulations give, as far as their tallies are in.
@@ -384,11 +399,97 @@ function showHand(stage) {
   showHoldMarks();
 }
 
-// The opponents' seats, numbered as on the desktop; after the discard a tap
-// cycles what the seat was seen to draw (unseen, 0 .. 5).
+// The opponents' seats, numbered as on the desktop. From the initial hand on
+// a tap opens the seat's panel: his range (the desktop's seat menu) and,
+// after the discard, what he was seen to draw.
+let seatOpen = -1;
+let rangeMessage = "";
+// Ace-high rank letters, index 0 the Two, as the opening rank counts them.
+const kRankLetters = "23456789TJQKA";
+const kDefaultOpenRank = 9;
+
+function buildSeatPanel() {
+  const choices = [[texts.rangeAny, ""], [texts.rangeOpened, "open"], [texts.rangeTwoPair, "2P+"],
+                   [texts.rangeDraw, "4F/OE"]];
+  for (const [caption, words] of choices) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "rangeChoice";
+    button.textContent = caption;
+    button.dataset.words = words;
+    button.addEventListener("click", () => chooseRange(words));
+    $("rangeChoices").append(button);
+  }
+  const pairs = $("pairSelect");
+  pairs.append(new Option("\u2014", ""));
+  for (let rank = kRanks - 1; rank >= 0; --rank) {
+    const words = kRankLetters[rank].repeat(2) + "+";
+    pairs.append(new Option(words, words));
+  }
+  pairs.addEventListener("change", () => { if (pairs.value) chooseRange(pairs.value); });
+  $("rangeForm").addEventListener("submit", (event) => {
+    event.preventDefault();
+    chooseRange($("rangeInput").value.trim());
+  });
+  for (let count = -1; count <= kPlaces; ++count) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "segment";
+    button.textContent = count < 0 ? texts.drewUnseen : String(count);
+    button.dataset.drew = String(count);
+    button.addEventListener("click", () => act(() => game.setSeenDraw(seatOpen, count)));
+    $("drewChoices").append(button);
+  }
+  $("seatDone").addEventListener("click", () => {
+    const seat = seatOpen;
+    seatOpen = -1;
+    render();
+    $("seats").children[seat]?.firstChild.focus();
+  });
+  const opening = $("openingSelect");
+  for (let rank = kRanks - 1; rank >= 0; --rank)
+    opening.append(new Option(kRankLetters[rank], String(rank)));
+  opening.addEventListener("change", () => act(() => game.setOpening(Number(opening.value))));
+  $("priceButton").addEventListener("click", () => {
+    const button = $("priceButton");
+    button.setAttribute("aria-expanded", String(button.getAttribute("aria-expanded") !== "true"));
+    render();
+  });
+  $("potInput").addEventListener("change", choosePrice);
+  $("callInput").addEventListener("change", choosePrice);
+}
+
+// A range for the open seat: refused words stay in the field, with the
+// reason naming the opponent.
+function chooseRange(words) {
+  act(() => { rangeMessage = game.setRange(seatOpen, words); });
+  if (!rangeMessage)
+    $("rangeInput").value = game.seat(seatOpen).words;
+}
+
+// The pot and the call make one price, set once both are given; 0 and 0 (or
+// both empty) take it away.
+function choosePrice() {
+  const amount = (id) => { const text = $(id).value.trim(); return text === "" ? 0 : Number(text); };
+  const pot = amount("potInput");
+  const call = amount("callInput");
+  let message = "";
+  if (!(pot >= 0 && call >= 0 && Number.isFinite(pot) && Number.isFinite(call)))
+    message = "The pot and the call are amounts above 0, or both 0 for no price.";
+  else if ((pot > 0) !== (call > 0))
+    message = "Give both the pot and the call (both 0: no price).";
+  $("priceHint").textContent = message;
+  if (!message)
+    act(() => game.setPrice(pot, call));
+}
+
+function amountText(amount) {
+  return amount > 0 ? String(amount) : "";
+}
+
 function showSeats() {
   const seats = $("seats");
-  const canSet = game.canSetSeenDraws();
+  const canSet = game.canSetRanges();
   const count = game.opponents();
   while (seats.children.length < count) {
     const seat = seats.children.length;
@@ -397,23 +498,78 @@ function showSeats() {
     button.type = "button";
     button.className = "seat";
     button.dataset.seat = String(seat);
-    button.addEventListener("click", () => act(() => game.cycleSeenDraw(seat)));
+    button.setAttribute("aria-controls", "seatPanel");
+    button.addEventListener("click", () => {
+      if (!game.canSetRanges())
+        return;
+      seatOpen = seatOpen === seat ? -1 : seat;
+      rangeMessage = "";
+      $("rangeInput").value = game.seat(seat).words;
+      render();
+    });
     item.append(button);
     seats.append(item);
   }
   while (seats.children.length > count)
     seats.lastChild.remove();
+  if (!canSet || seatOpen >= count)
+    seatOpen = -1;
   for (const item of seats.children) {
     const button = item.firstChild;
     const seat = game.seat(Number(button.dataset.seat));
-    button.textContent = seat.label;
+    const shown = seat.range ? `${seat.label} \u00b7 ${seat.range}` : seat.label;
+    button.textContent = shown;
     // The name starts with what the seat shows, then says it in words.
-    button.setAttribute("aria-label", `${seat.label} (${seat.name}, ${seat.value})`);
+    button.setAttribute("aria-label", `${shown} (${seat.name}, ${seat.value})`);
     button.setAttribute("aria-disabled", String(!canSet));
+    button.setAttribute("aria-expanded", String(Number(button.dataset.seat) === seatOpen));
     button.dataset.drew = seat.unseen ? "?" : String(seat.drew);
+    button.dataset.range = seat.range;
   }
-  $("seatsHint").textContent = canSet ? "Tap a seat to say how many cards he was seen to draw."
-                                      : "After the discard, a tap on a seat says how many cards he drew.";
+  $("seatsHint").textContent = !canSet ? "From your first five on, tap a seat for his range."
+    : game.canSetSeenDraws() ? "Tap a seat for his range and what he drew." : "Tap a seat for his range.";
+  showSeatPanel();
+  showPrice(canSet);
+}
+
+function showSeatPanel() {
+  $("seatPanel").hidden = seatOpen < 0;
+  if (seatOpen < 0)
+    return;
+  const seat = game.seat(seatOpen);
+  $("seatPanelHeading").textContent = seat.name;
+  const words = seat.words.toUpperCase();
+  for (const button of $("rangeChoices").children)
+    button.setAttribute("aria-pressed", String(button.dataset.words.toUpperCase() === words));
+  const pairs = $("pairSelect");
+  pairs.value = Array.from(pairs.options, (option) => option.value).includes(words) ? words : "";
+  $("rangeLabel").textContent = seat.prompt;
+  if (!rangeMessage && document.activeElement !== $("rangeInput"))
+    $("rangeInput").value = seat.words;
+  $("rangeError").textContent = rangeMessage;
+  $("rangeInput").setAttribute("aria-invalid", String(rangeMessage !== ""));
+  $("drewBlock").hidden = !game.canSetSeenDraws();
+  $("drewLabel").textContent = seat.drewLabel;
+  for (const button of $("drewChoices").children)
+    button.setAttribute("aria-pressed", String(Number(button.dataset.drew) === seat.drew));
+}
+
+// The opening requirement and the price, from the initial hand on.
+let summarySaid = null;
+
+function showPrice(canSet) {
+  $("priceButton").hidden = !canSet;
+  $("pricePart").hidden = !canSet || $("priceButton").getAttribute("aria-expanded") !== "true";
+  const table = game.table();
+  $("openingSelect").value = String(table.openRank);
+  for (const id of ["potInput", "callInput"])
+    if (document.activeElement !== $(id))
+      $(id).value = amountText(id === "potInput" ? table.pot : table.call);
+  // Each change of the table is said once, undone or redone too.
+  const summary = game.tableSummary();
+  if (summarySaid !== null && summary !== summarySaid)
+    $("tableStatus").textContent = summary;
+  summarySaid = summary;
 }
 
 // While the replacements are picked the figures of the hand before stay in
@@ -505,6 +661,7 @@ function gameLink() {
     const marked = handCards().filter((_, place) => game.isMarked(place));
     if (marked.length > 0)
       link.set("m", cardsText(marked));
+    return tableLink(link);
   } else if (stage === kStage.pickReplacements || stage === kStage.finalHand) {
     const thrown = everyCard((card) => game.isDiscarded(card));
     const drawn = stage === kStage.finalHand ? replacementsOf.get(finalKey()) : picked;
@@ -523,11 +680,36 @@ function gameLink() {
     const seen = Array.from({ length: game.opponents() }, (_, seat) => game.seenDraw(seat));
     if (seen.some((drew) => drew >= 0))
       link.set("s", seen.map((drew) => (drew >= 0 ? String(drew) : "?")).join("."));
-    return link;
+    return tableLink(link);
   }
   if (picked.length > 0 && stage === kStage.pickInitialHand)
     link.set("p", cardsText(picked));
   return link;
+}
+
+// The table beyond the seen draws: each seat's range words as typed (r),
+// the opening rank (n) and the price (pot, call).
+function tableLink(link) {
+  const words = Array.from({ length: game.opponents() }, (_, seat) => game.seat(seat).words);
+  if (words.some((text) => text))
+    link.set("r", words.join(","));
+  const table = game.table();
+  if (table.openRank !== kDefaultOpenRank)
+    link.set("n", kRankLetters[table.openRank]);
+  if (table.call > 0) {
+    link.set("pot", String(table.pot));
+    link.set("call", String(table.call));
+  }
+  return link;
+}
+
+function replayTable(link) {
+  const rank = link.has("n") ? kRankLetters.indexOf(link.get("n").toUpperCase()) : kDefaultOpenRank;
+  const words = link.has("r") ? link.get("r").split(",") : [];
+  const priced = link.has("pot") || link.has("call");
+  return (rank === kDefaultOpenRank || game.setOpening(rank)) && words.length <= game.opponents() &&
+    words.every((text, seat) => !text || game.setRange(seat, text) === "") &&
+    (!priced || game.setPrice(Number(link.get("pot")), Number(link.get("call"))));
 }
 
 // The address follows the game, so that a reload, a bookmark or a copied
@@ -555,7 +737,7 @@ function replayLink(link) {
   if (link.has("h")) {
     const hand = linkCards(link.get("h"));
     const marked = linkCards(link.get("m"));
-    steps.push(pick(hand), () => game.confirm());
+    steps.push(pick(hand), () => game.confirm(), () => replayTable(link));
     steps.push(() => marked.every((card) => {
       const place = handCards().indexOf(card);
       return place >= 0 && game.toggleMark(place);
@@ -938,6 +1120,7 @@ QuintaraModule().then((module) => {
   buildOpponents();
   buildDeck();
   buildPlaces();
+  buildSeatPanel();
   startWorkers();
   wire();
   restoreLink();

@@ -76,6 +76,10 @@ return {
   equityCards: Array.from(document.querySelectorAll('#equityTable tbody tr > th'),
       (th) => (th.querySelector('button') || th).dataset.cards),
   seats: Array.from(document.querySelectorAll('#seats .seat'), (b) => b.dataset.drew),
+  ranges: Array.from(document.querySelectorAll('#seats .seat'), (b) => b.dataset.range),
+  call: shown('call') ? [text('callNeeded'), text('callVerdict'), text('callAssumption')] : [],
+  rangeError: text('rangeError'), tableStatus: text('tableStatus'),
+  price: [document.getElementById('potInput').value, document.getElementById('callInput').value],
   seatNames: Array.from(document.querySelectorAll('#seats .seat'), (b) => b.getAttribute('aria-label')),
   stale: shown('staleNote'), linkStatus: text('linkStatus'), link: location.hash,
 };
@@ -179,14 +183,17 @@ class Odds:
     # showdown, seed 1): the same figures, not just close ones.
     TABLE_TRIALS, SHOWDOWN_TRIALS = "400000", "50000"
 
-    def run(self, opponents, dealt, discards=(), draws=(), drew=()):
+    def run(self, opponents, dealt, discards=(), draws=(), drew=(), table=()):
         args = [self.program, "--json", "--opponents", str(opponents), "--seed", "1"]
         if discards:
             args += ["--discard", ",".join(discards), "--draw", ",".join(draws)]
         answer = self.answer(args + ["--trials", self.SHOWDOWN_TRIALS], dealt)
         # What the opponents were seen to draw moves only the table's figures.
         seen = ["--drew", ",".join(drew)] if drew else []
-        table = self.answer(args + seen + ["--trials", self.TABLE_TRIALS, "--equity"], dealt)
+        # So do the ranges and the price; the tables and the stand-pat showdown ignore them.
+        table_args = args + seen + list(table) + ["--trials", self.TABLE_TRIALS, "--equity"]
+        answer["call_lines"] = self.text([a for a in table_args if a != "--json"], dealt).splitlines() if table else []
+        table = self.answer(table_args, dealt)
         answer["equity"] = table["equity"]
         holds = table["equity"]["holds"]
         answer["decision"] = table.get("decision") or (dict(holds[0], runner_up=holds[1]) if len(holds) > 1 else None)
@@ -201,8 +208,12 @@ class Odds:
         return answer
 
     @staticmethod
-    def answer(args, dealt):
-        return json.loads(subprocess.run(args + list(dealt), check=True, capture_output=True, text=True).stdout)
+    def text(args, dealt):
+        return subprocess.run(args + list(dealt), check=True, capture_output=True, text=True).stdout
+
+    @classmethod
+    def answer(cls, args, dealt):
+        return json.loads(cls.text(args, dealt))
 
 
 def percent(p):
@@ -306,6 +317,10 @@ def expect_figures(page, answer, step):
         shown = row[2:] + row[1:2]
         check(sorted(kept.split()) == sorted(hold["keep"]) and len(row) == 5 and shown == equity_figures(hold, shown),
               "%s: pot share of %s shows %s, not %s" % (step, kept, row, hold))
+    # The price of a call: the command line's own three lines.
+    call_lines = answer.get("call_lines", [])
+    check(len(page["call"]) == (3 if call_lines else 0) and all(line in call_lines for line in page["call"]),
+          "%s: the call reads %s" % (step, page["call"]))
     counts = [int(n) for n in re.findall(r"\d+", page["showdownHands"])]
     check(counts == [showdown[key] for key in ("hands", "beating", "tying", "losing")],
           step + ": showdown counts " + page["showdownHands"])
@@ -527,9 +542,9 @@ def game_by_taps(player, url):
 def seen_draws(player, url, hand, discards, drawn):
     """Taps on the seats of the final hand: each cycles unseen, 0, 1, ...; each
     is one undoable step, and the figures are those of --drew."""
-    for seat, taps in ((1, 2), (3, 1)):
-        for _ in range(taps):
-            player.tap('#seats .seat[data-seat="%d"]' % (seat - 1))
+    for seat, count in ((1, 1), (3, 0)):
+        set_drew(player, seat, count)
+    player.tap("#seatDone")
     page = player.page()
     check(page["seats"] == ["1", "?", "0"], "seats after taps: %s" % page["seats"])
     check(len(set(page["seatNames"])) == 3 and all(re.search(r"\d.*\(.*,", name) for name in page["seatNames"]),
@@ -541,6 +556,72 @@ def seen_draws(player, url, hand, discards, drawn):
     check(player.page()["seats"] == ["1", "?", "?"], "Undo takes back the last seat's draw")
     player.tap("#redoButton")
     check(player.page()["seats"] == ["1", "?", "0"], "Redo sets it again")
+
+
+def set_drew(player, seat, count):
+    """A tap on the seat opens its panel; a tap there says what he drew."""
+    player.tap('#seats .seat[data-seat="%d"]' % (seat - 1))
+    player.tap('#drewChoices [data-drew="%d"]' % count)
+
+
+def ranges_and_price(player, url):
+    """Qs Qd 7c 7h Ac against two: opponent 1 opened, a price of 20 into 60.
+    The decision and its call, then the final hand with opponent 1 seen to
+    draw 1 and opponent 2 to draw 3, are quintara-odds' figures and lines. A
+    bad range word is refused naming the opponent; Undo takes a range back;
+    the link carries ranges and price."""
+    player.size(PHONE, True)
+    load(player.driver, url)
+    player.tap('#opponentButtons button[data-opponents="2"]')
+    for text in ("Qs", "Qd", "7c", "7h", "Ac"):
+        player.tap(deck(card_index(text)))
+    player.tap("#okButton")
+    hand = player.hand(player.page())
+    player.tap("#priceButton")
+    player.tap('#seats .seat[data-seat="0"]')
+    player.tap("#rangeInput")
+    player.keys("JJ+/zz")
+    player.tap("#rangeSet")
+    page = player.page()
+    check("opponent 1" in page["rangeError"] and "zz" in page["rangeError"] and page["ranges"] == ["", ""],
+          "a bad word is refused naming the opponent: %s" % page["rangeError"])
+    player.tap('#rangeChoices [data-words="open"]')
+    check(player.page()["ranges"] == ["JJ+", ""], "Opened gives opponent 1 the opening requirement")
+    player.fits_phone("phone, a seat's range")
+    player.shoot("phone-6-seat-range")
+    player.tap("#undoButton")
+    check(player.page()["ranges"] == ["", ""], "Undo takes the range back")
+    player.tap("#redoButton")
+    player.tap("#seatDone")
+    for field, amount in (("#potInput", "60"), ("#callInput", "20")):
+        player.tap(field)
+        player.keys(amount, Keys.TAB)
+    page = player.page()
+    check("JJ+" in page["tableStatus"] and "20" in page["tableStatus"], "said: %s" % page["tableStatus"])
+    table = ["--range", "open", "--pot", "60", "--call", "20"]
+    expect_figures(page, player.odds.run(2, hand, table=table), "opener and price")
+    player.shoot("phone-6a-opener-and-price")
+    player.tap("#decisionMark")
+    discards = [p["text"] for p in player.page()["places"] if p["pressed"] == "true"]
+    player.tap("#discardButton")
+    draws = ["2d", "3s", "4c", "5h", "6d"][:len(discards)]
+    for text in draws:
+        player.tap(deck(card_index(text)))
+    player.tap("#okButton")
+    set_drew(player, 1, 1)
+    set_drew(player, 2, 3)
+    player.tap("#seatDone")
+    before = player.page()
+    check(before["seats"] == ["1", "3"] and before["ranges"] == ["JJ+", ""], "seats %s" % before["seats"])
+    expect_figures(before, player.odds.run(2, hand, discards, draws, drew=["1", "3"], table=table),
+                   "opener seen to draw 1, final hand")
+    player.shoot("phone-6b-opener-drew-1")
+    load(player.driver, "about:blank", ready=False)
+    load(player.driver, url + before["link"])
+    after = player.page()
+    same = ("stage", "seats", "ranges", "price", "call", "equity", "showdown")
+    check({key: after[key] for key in same} == {key: before[key] for key in same} and not after["linkStatus"],
+          "the link %s reopens ranges and price: %s" % (before["link"], after))
 
 
 def shared_links(player, url):
@@ -841,7 +922,7 @@ def main():
     player = Player(driver, Odds(program), shots)
     started = time.monotonic()
     try:
-        for game in (game_by_taps, game_by_keys, table_changes_keep_the_cards, workers_agree):
+        for game in (game_by_taps, ranges_and_price, game_by_keys, table_changes_keep_the_cards, workers_agree):
             game(player, site.url)
             print("passed:", game.__name__)
         offline(player, site)
