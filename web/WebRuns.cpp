@@ -9,7 +9,7 @@ constexpr int kHand = 5;
 constexpr int kDeck = 52;
 // The fixed part; each opponent's range follows as its length and characters.
 constexpr size_t kSetupHead = kHand + kDeck + 3 + kMaxTableOpponents + 2;
-constexpr size_t kTallyHead = 16;
+constexpr size_t kTallyHead = 17;
 constexpr size_t kHoldSize = 4;
 
 // Reads numbers in order; any read past the end fails the whole.
@@ -86,7 +86,8 @@ std::vector<double> TallyNumbers(const TTableTally& tally)
 {
     const THoldEquity& counted = tally.m_counted;
     std::vector<double> numbers = {static_cast<double>(tally.m_eError), static_cast<double>(tally.m_nTrials),
-                                   static_cast<double>(tally.m_nBatchSquares), tally.m_bCounted ? 1.0 : 0.0,
+                                   static_cast<double>(tally.m_nBatchSquares), static_cast<double>(tally.m_nReuse),
+                                   tally.m_bCounted ? 1.0 : 0.0,
                                    static_cast<double>(counted.m_nKeepMask), counted.m_dWin, counted.m_dTie,
                                    counted.m_dLose, counted.m_dPotShare, counted.m_dPotShareError,
                                    counted.m_dWinError, counted.m_dTieError, counted.m_dLoseError,
@@ -108,6 +109,7 @@ bool TallyOfNumbers(const std::vector<double>& numbers, TTableTally& tally)
     tally.m_eError = static_cast<ETableError>(static_cast<int>(in.Next()));
     tally.m_nTrials = in.Whole();
     tally.m_nBatchSquares = in.Whole();
+    tally.m_nReuse = in.Whole();
     tally.m_bCounted = in.Next() != 0;
     THoldEquity& counted = tally.m_counted;
     counted.m_nKeepMask = static_cast<unsigned>(in.Next());

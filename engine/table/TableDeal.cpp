@@ -283,26 +283,65 @@ bool CTableDealer::DealConditioned(CTableRandom& random, TTableDeal& deal, std::
     return true;
 }
 
+int CTableDealer::ReuseFor(double jointChance)
+{
+    // A rejected attempt costs about a fifth of playing a deal of all 32
+    // holds, and the opponents' hands explain little of a pot share's
+    // spread beside the draws: reuse until the attempts of a group cost
+    // about as much as one deal, in powers of two so that groups tile the
+    // blocks and batches.
+    constexpr int kMostReuse = 64;
+    const double attempts = jointChance > 0 ? 1 / jointChance : 2.0 * kMostReuse;
+    int reuse = 1;
+    while (reuse < kMostReuse && attempts > 2.0 * reuse)
+        reuse *= 2;
+    return reuse;
+}
+
 double CTableDealer::JointChance(CTableRandom& random, unsigned tries, unsigned enough) const
 {
     if (m_arrConditioned.size() < 2 || tries == 0)
         return 1;
     TTableDeal deal;
     std::uint64_t used = 0;
-    unsigned fits = 0;
-    for (unsigned t = 0; t < tries && (enough == 0 || fits < enough); ++t)
+    unsigned fits = 0, t = 0;
+    for (; t < tries && (enough == 0 || fits < enough); ++t)
         fits += DealConditioned(random, deal, used);
-    return static_cast<double>(fits) / tries;
+    return static_cast<double>(fits) / t;
+}
+
+void CTableDealer::Stir(CTableRandom& random, TTableDeal& deal) const
+{
+    // A few swaps of a conditioned opponent's card with one of the other
+    // cards (m_anCards holds them all), each kept only when his hand still
+    // meets his condition. A swap and its undoing are equally likely and
+    // every consistent deal is as likely as another, so the deal stays one
+    // of them, each equally likely, while the group's deals drift apart.
+    const unsigned conditioned = static_cast<unsigned>(m_arrConditioned.size());
+    const unsigned others = static_cast<unsigned>(deal.m_nCards);
+    CHalfDraws draws(random);
+    for (int move = 0; move < kStirMoves * static_cast<int>(conditioned); ++move) {
+        const int o = m_arrConditioned[draws.Below(conditioned)];
+        int& card = deal.m_anHands[o][draws.Below(kHandSize)];
+        int& other = deal.m_anCards[draws.Below(others)];
+        std::swap(card, other);
+        if (!Meets(o, deal.m_anHands[o]))
+            std::swap(card, other);
+    }
 }
 
 bool CTableDealer::Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const
 {
-    if (!m_arrConditioned.empty()) {
+    if (!m_arrConditioned.empty() && deal.m_nReuseLeft > 0) {
+        --deal.m_nReuseLeft;
+        Stir(random, deal);
+    } else if (!m_arrConditioned.empty()) {
         std::uint64_t used = 0;
         unsigned tries = 0;
         while (!DealConditioned(random, deal, used))
             if (++tries >= maxTries)
                 return false;
+        deal.m_nReuseLeft = m_nReuse - 1;
         // Without a branch: the taken cards are written over.
         int kept = 0;
         for (int card : m_arrUnseen) {

@@ -98,6 +98,8 @@ struct TTableDeal {
     int m_nCards = 0;
     int m_nStubStart = 0;
     int m_nOrdered = 0;
+    // Deals still to play on the conditioned opponents' current hands.
+    int m_nReuseLeft = 0;
 
     const int* Stub() const { return m_anCards + m_nStubStart; }
     int StubSize() const { return m_nCards - m_nStubStart; }
@@ -140,14 +142,24 @@ public:
     std::size_t HandsFor(int o) const;
     // Share of joint deals of the conditioned opponents that do not clash,
     // by `tries` attempts (1 when at most one is conditioned). With `enough`
-    // above 0 it stops once that many fitted, and returns enough / tries:
-    // the answer to "at least that share?" is the same, found sooner.
+    // above 0 it stops once that many fitted, by the attempts made: the
+    // answer to "at least enough / tries?" is the same, found sooner.
     double JointChance(CTableRandom& random, unsigned tries, unsigned enough = 0) const;
 
     // Deals one trial into `deal` (reuse one TTableDeal through a block:
     // its cards carry over). False when the conditioned opponents clashed on
     // every one of `maxTries` attempts.
     bool Deal(CTableRandom& random, TTableDeal& deal, unsigned maxTries) const;
+
+    // How many deals in a row keep the conditioned opponents' hands (the
+    // others' hands and the stub are dealt anew each time): a group dealt
+    // rarely is then paid for once in several deals. Each deal is still one
+    // of the consistent deals, all equally likely; the deals of one group
+    // are not independent, so the run's intervals count groups, not deals.
+    void SetReuse(int deals) { m_nReuse = deals < 1 ? 1 : deals; }
+    int Reuse() const { return m_arrConditioned.empty() ? 1 : m_nReuse; }
+    // The reuse for a group that fits `jointChance` of the time.
+    static int ReuseFor(double jointChance);
 
 private:
     // Calls `visit(hand)` on every hand of the unseen cards until it
@@ -158,6 +170,9 @@ private:
     // True when opponent `o`'s five meet his range and seen count.
     bool Meets(int o, const int hand[5]) const;
     bool DealConditioned(CTableRandom& random, TTableDeal& deal, std::uint64_t& used) const;
+    // Moves the conditioned hands of a reused group a little (see Deal).
+    static constexpr int kStirMoves = 2;
+    void Stir(CTableRandom& random, TTableDeal& deal) const;
 
     TTableSetup m_setup;
     std::vector<int> m_arrUnseen;
@@ -165,4 +180,5 @@ private:
     size_t m_nPickedFromList = 0;                        // the first ones, picked from their lists
     int m_anList[kMaxTableOpponents] = {-1, -1, -1, -1, -1};  // per opponent: his hands' list, or -1
     std::vector<std::vector<std::uint64_t>> m_arrLists;  // per condition, its hands as card sets
+    int m_nReuse = 1;
 };

@@ -49,7 +49,7 @@ struct TTally {
     std::uint64_t m_nWins = 0;
     std::uint64_t m_nTies = 0;
     std::uint64_t m_nShare = 0;    // sixtieths
-    std::uint64_t m_nShareSq = 0;  // their squares
+    std::uint64_t m_nShareSq = 0;  // the squares of each group's sum (a group is one deal without reuse)
 };
 
 // The best opponent value after the draw, and how many hold it.
@@ -343,15 +343,19 @@ size_t Outcome(unsigned player, const TBest& best)
     return wins + ties * (1 + static_cast<size_t>(best.m_nCount));
 }
 
-void AddOutcomes(TTally& tally, const std::uint32_t* outcomes)
+// The pot share of each outcome, in sixtieths.
+constexpr std::uint64_t kShareOfOutcome[kOutcomes] = {0, kWhole, 30, 20, 15, 12, 10};
+
+// `squares`: each deal is its own group.
+void AddOutcomes(TTally& tally, const std::uint32_t* outcomes, bool squares)
 {
     tally.m_nWins += outcomes[1];
-    tally.m_nShare += outcomes[1] * kWhole;
-    tally.m_nShareSq += outcomes[1] * kWhole * kWhole;
-    for (size_t j = 1; j <= kMaxTableOpponents; ++j) {
+    for (size_t j = 1; j <= kMaxTableOpponents; ++j)
         tally.m_nTies += outcomes[1 + j];
-        tally.m_nShare += outcomes[1 + j] * kShareOfTie[j];
-        tally.m_nShareSq += outcomes[1 + j] * kShareOfTie[j] * kShareOfTie[j];
+    for (size_t o = 1; o < kOutcomes; ++o) {
+        tally.m_nShare += outcomes[o] * kShareOfOutcome[o];
+        if (squares)
+            tally.m_nShareSq += outcomes[o] * kShareOfOutcome[o] * kShareOfOutcome[o];
     }
 }
 
@@ -395,6 +399,10 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
     // Each deal only counts its outcome for each hold; the sums follow at
     // the end of a batch.
     std::vector<std::uint32_t> outcomes(plans.size() * kOutcomes, 0);
+    // Deals on the same conditioned hands form a group; its sums' squares
+    // give the intervals.
+    const std::uint64_t reuse = static_cast<std::uint64_t>(dealer.Reuse());
+    std::vector<std::uint64_t> groupSums(reuse > 1 ? plans.size() : 0, 0);
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     CTableRandom random(setup.m_nSeed, block);
     TTableDeal deal;
@@ -429,11 +437,19 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
             const THoldPlan& plan = plans[h];
             const unsigned player = evaluator.Value(plan.m_nKey + prefixKey[plan.m_nDraw],
                                                     plan.m_nSuits & prefixSuits[plan.m_nDraw]);
-            ++outcomes[h * kOutcomes + Outcome(player, bestByDraw[plan.m_nDraw])];
+            const size_t outcome = Outcome(player, bestByDraw[plan.m_nDraw]);
+            ++outcomes[h * kOutcomes + outcome];
+            if (reuse > 1)
+                groupSums[h] += kShareOfOutcome[outcome];
         }
+        if (reuse > 1 && ((t + 1) % reuse == 0 || t + 1 == trials))
+            for (size_t h = 0; h < plans.size(); ++h) {
+                tallies[h].m_nShareSq += groupSums[h] * groupSums[h];
+                groupSums[h] = 0;
+            }
         if (++batchDeals == kBatchTrials || t + 1 == trials) {
             for (size_t h = 0; h < plans.size(); ++h)
-                AddOutcomes(tallies[h], &outcomes[h * kOutcomes]);
+                AddOutcomes(tallies[h], &outcomes[h * kOutcomes], reuse == 1);
             std::fill(outcomes.begin(), outcomes.end(), 0u);
             for (size_t h = 0; h < plans.size(); ++h) {
                 batchSums[h] = tallies[h].m_nShare - batchStart[h];
@@ -446,7 +462,8 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
     return true;
 }
 
-THoldEquity FromTally(unsigned mask, const TTally& tally, std::uint64_t trials)
+// `reuse`: the deals of a group (m_nShareSq's unit).
+THoldEquity FromTally(unsigned mask, const TTally& tally, std::uint64_t trials, std::uint64_t reuse)
 {
     THoldEquity equity;
     equity.m_nKeepMask = mask;
@@ -458,9 +475,12 @@ THoldEquity FromTally(unsigned mask, const TTally& tally, std::uint64_t trials)
     equity.m_dLose = static_cast<double>((trials - tally.m_nWins - tally.m_nTies) / n);
     const long double sum = static_cast<long double>(tally.m_nShare);
     equity.m_dPotShare = static_cast<double>(sum / (n * kWhole));
-    if (trials > 1) {
-        const long double squares = static_cast<long double>(tally.m_nShareSq) - sum * sum / n;
-        const long double variance = std::max<long double>(0, squares / (n - 1)) / (kWhole * kWhole);
+    if (trials > reuse) {
+        // Groups of k deals with sums G: the mean's variance is
+        // (sum G² / n - k·mean²) / n, by n - k for n in the one-deal form.
+        const long double k = static_cast<long double>(reuse);
+        const long double squares = static_cast<long double>(tally.m_nShareSq) - k * sum * sum / n;
+        const long double variance = std::max<long double>(0, squares / (n - k)) / (kWhole * kWhole);
         equity.m_dPotShareError = static_cast<double>(kZ95 * std::sqrt(variance / n));
     }
     return equity;
@@ -541,6 +561,7 @@ struct CTableSimulation::TState {
     bool m_bCounted = false;
     THoldEquity m_counted;
     int m_nRunning = 0;
+    std::uint64_t m_nReuse = 1;
 
     std::vector<std::thread> m_arrThreads;
 
@@ -565,8 +586,12 @@ void CTableSimulation::TState::Prepare()
         return;
     }
     CTableRandom probe(m_setup.m_nSeed, ~0ull);
-    if (m_pDealer->JointChance(probe, kJointProbeTries, kJointProbeFits) < kLeastJointChance)
+    const double chance = m_pDealer->JointChance(probe, kJointProbeTries, kJointProbeFits);
+    if (chance < kLeastJointChance)
         Fail(ETableError::ImpossibleDrew);
+    m_pDealer->SetReuse(CTableDealer::ReuseFor(chance));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_nReuse = static_cast<std::uint64_t>(m_pDealer->Reuse());
 }
 
 void CTableSimulation::TState::Work(bool countFirst)
@@ -663,7 +688,7 @@ TTableResult CTableSimulation::Snapshot() const
         if (mask == kAllKept && state.m_bCounted)
             result.m_arrHolds.push_back(state.m_counted);
         else
-            result.m_arrHolds.push_back(FromTally(mask, state.m_arrTotals[h], state.m_nPlayed));
+            result.m_arrHolds.push_back(FromTally(mask, state.m_arrTotals[h], state.m_nPlayed, state.m_nReuse));
     }
     return result;
 }
@@ -775,14 +800,21 @@ TTableTally PlayTableBlocks(const TTableSetup& setup, std::uint64_t firstBlock, 
     std::vector<TTally> totals(plans.size());
     TPairTally pairs;
     if (blocks > 0 && (firstBlock == 0 || firstBlock < end)) {
-        const CTableDealer dealer(setup);
-        // The check CTableSimulation makes once, before any block.
-        CTableRandom probe(setup.m_nSeed, ~0ull);
-        if (firstBlock == 0 && (!dealer.HasHandsForEveryCondition() ||
-                                dealer.JointChance(probe, kJointProbeTries, kJointProbeFits) < kLeastJointChance)) {
+        CTableDealer dealer(setup);
+        // The check CTableSimulation makes once, before any block; every
+        // player of blocks probes alike, so all reuse the same.
+        if (!dealer.HasHandsForEveryCondition()) {
             tally.m_eError = ETableError::ImpossibleDrew;
             return tally;
         }
+        CTableRandom probe(setup.m_nSeed, ~0ull);
+        const double chance = dealer.JointChance(probe, kJointProbeTries, kJointProbeFits);
+        if (firstBlock == 0 && chance < kLeastJointChance) {
+            tally.m_eError = ETableError::ImpossibleDrew;
+            return tally;
+        }
+        dealer.SetReuse(CTableDealer::ReuseFor(chance));
+        tally.m_nReuse = static_cast<std::uint64_t>(dealer.Reuse());
         std::vector<TTally> tallies(plans.size());
         for (std::uint64_t block = firstBlock; block < end; ++block) {
             const std::uint64_t trials = std::min(kBlockTrials, setup.m_nTrials - block * kBlockTrials);
@@ -834,8 +866,10 @@ TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTal
     std::vector<TTally> totals(plans.size());
     TPairTally pairs;
     const THoldEquity* counted = nullptr;
+    std::uint64_t reuse = 1;
     for (const TTableTally& tally : tallies) {
         result.m_nTrials += tally.m_nTrials;
+        reuse = std::max(reuse, tally.m_nReuse);
         for (size_t h = 0; h < plans.size() && h < tally.m_arrHolds.size(); ++h) {
             totals[h].m_nWins += tally.m_arrHolds[h].m_nWins;
             totals[h].m_nTies += tally.m_arrHolds[h].m_nTies;
@@ -859,7 +893,7 @@ TTableResult TableResultOf(const TTableSetup& setup, const std::vector<TTableTal
         if (plans[h].m_nMask == kAllKept && counted != nullptr)
             result.m_arrHolds.push_back(*counted);
         else
-            result.m_arrHolds.push_back(FromTally(plans[h].m_nMask, totals[h], result.m_nTrials));
+            result.m_arrHolds.push_back(FromTally(plans[h].m_nMask, totals[h], result.m_nTrials, reuse));
     }
     return result;
 }

@@ -152,11 +152,12 @@ struct TTableHoldTally {
     std::uint64_t m_nWins = 0;
     std::uint64_t m_nTies = 0;
     std::uint64_t m_nShare = 0;    // pot shares in sixtieths
-    std::uint64_t m_nShareSq = 0;  // their squares
+    std::uint64_t m_nShareSq = 0;  // the squares of each group's sums (m_nReuse deals)
 };
 struct TTableTally {
     ETableError m_eError = ETableError::None;
     std::uint64_t m_nTrials = 0;               // deals played
+    std::uint64_t m_nReuse = 1;                // deals on the same conditioned hands
     std::vector<TTableHoldTally> m_arrHolds;   // by keep mask, as TTableResult's
     std::vector<std::uint64_t> m_arrPairSquares;  // as TTableResult's; empty on a final hand
     std::uint64_t m_nBatchSquares = 0;

@@ -163,30 +163,37 @@ TEST(TableDeal, SeenOpponentsAreDealtJointlyNotOneAtATime)
     }
     ASSERT_GT(pairs, 0);
 
-    const int deals = Sanitized() ? 20000 : 100000;
-    std::map<std::uint64_t, double> seen;
-    CTableRandom random(5, 0);
-    TTableDeal deal;
-    for (int t = 0; t < deals; ++t) {
-        ASSERT_TRUE(dealer.Deal(random, deal, 100000));
-        seen[MaskOf(deal.m_anHands[0], 5)] += 1;
-    }
-    double chi = 0;
-    int cells = 0;
-    for (const auto& [h, partners] : expected) {
-        if (partners == 0) {
-            EXPECT_EQ(seen.count(h), 0u) << "a hand that leaves no partner was dealt";
-            continue;
+    // Dealt anew each time, and kept for groups of 16 deals, moved a little
+    // between them: the last deal of each group is as fair as the first.
+    for (int reuse : {1, 16}) {
+        CTableDealer grouped(setup);
+        grouped.SetReuse(reuse);
+        const int deals = Sanitized() ? 20000 : 100000;
+        std::map<std::uint64_t, double> seen;
+        CTableRandom random(5, 0);
+        TTableDeal deal;
+        for (int t = 0; t < deals; ++t) {
+            for (int r = 0; r < reuse; ++r)
+                ASSERT_TRUE(grouped.Deal(random, deal, 100000));
+            seen[MaskOf(deal.m_anHands[0], 5)] += 1;
         }
-        const double e = deals * partners / pairs;
-        const double o = seen.count(h) ? seen[h] : 0;
-        chi += (o - e) * (o - e) / e;
-        ++cells;
+        double chi = 0;
+        int cells = 0;
+        for (const auto& [h, partners] : expected) {
+            if (partners == 0) {
+                EXPECT_EQ(seen.count(h), 0u) << "a hand that leaves no partner was dealt";
+                continue;
+            }
+            const double e = deals * partners / pairs;
+            const double o = seen.count(h) ? seen[h] : 0;
+            chi += (o - e) * (o - e) / e;
+            ++cells;
+        }
+        // Upper 99.9% point of chi-square by Wilson and Hilferty.
+        const double df = cells - 1, z = 3.09;
+        const double bound = df * std::pow(1 - 2 / (9 * df) + z * std::sqrt(2 / (9 * df)), 3);
+        EXPECT_LT(chi, bound) << cells << " hands, groups of " << reuse;
     }
-    // Upper 99.9% point of chi-square by Wilson and Hilferty.
-    const double df = cells - 1, z = 3.09;
-    const double bound = df * std::pow(1 - 2 / (9 * df) + z * std::sqrt(2 / (9 * df)), 3);
-    EXPECT_LT(chi, bound) << cells << " hands";
 }
 
 // Fifteen cards with no straight, flush, full house or four of a kind and
@@ -335,7 +342,7 @@ TEST(TableSetupCheck, SeenCountsThatCannotBeDealtTogetherStopTheRun)
 
 TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneTwoAndFourThreads)
 {
-    TTableSetup setup = TableOf("Jc Jd 4h 4s Ac", 5, {kDrawUnseen, 3, kDrawUnseen, 1});
+    TTableSetup setup = TableOf("Jc Jd 4h 4s Ac", 5, {3, 3, kDrawUnseen, 1});
     setup.m_nTrials = Sanitized() ? 9000 : 50000;  // several blocks, the last one short
     setup.m_nSeed = 99;
     setup.m_nThreads = 1;
@@ -368,7 +375,7 @@ TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
         const char* m_szWhat;
         TTableSetup m_setup;
     } cases[] = {
-        {"seen draws", TableOf("Jc Jd 4h 4s Ac", 5, {kDrawUnseen, 3, kDrawUnseen, 1})},
+        {"seen draws, their hands kept for groups of deals", TableOf("Jc Jd 4h 4s Ac", 5, {3, 3, kDrawUnseen, 1})},
         {"three standing pat", TableOf("Kd Ks 8s 4h 2c", 3)},
         {"two standing pat, the keep-all counted", TableOf("Kd Ks 8s 4h 2c", 2)},
     };
@@ -384,6 +391,9 @@ TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
                                             PlayTableBlocks(c.m_setup, 1, 1)};
         EXPECT_FALSE(TableResultOf(c.m_setup, tallies).m_bDone) << c.m_szWhat;
         tallies.push_back(PlayTableBlocks(c.m_setup, 0, 1));
+        if (&c == &cases[0]) {
+            ASSERT_GT(tallies.back().m_nReuse, 1u) << "the seen hands are not reused: that path is untested";
+        }
         const TTableResult apart = TableResultOf(c.m_setup, tallies);
         EXPECT_TRUE(apart.m_bDone) << c.m_szWhat;
         EXPECT_EQ(apart.m_nTrials, run.m_nTrials) << c.m_szWhat;

@@ -38,6 +38,10 @@ const TTableState kStates[] = {
     {"Kd Ks 8s 4h 2c", "", false, 3, kUsual, {U, U, U}, {31, 3, 7, 0}},
     // Five opponents run through the stub into the reshuffled discards.
     {"Kd Ks 8s 4h 2c", "", false, 5, kUsual, {U, U, U, U, U}, {31, 3, 7, 0}},
+    // Seen opponents rarely dealt together keep their hands for a few deals,
+    // moved a little between them; at five the draws run the stub out.
+    {"Kd Ks 8s 4h 2c", "", false, 5, kUsual, {3, 3, 3, U, U}, {31, 3, 7, 0}},
+    {"9c 9d Kh Qs 3d", "4c 7h 8s", true, 4, kUsual, {1, 3, 3, U}, {31}},
     {"7h 8h 9h Th 2c", "", false, 3, kUsual, {0, U, U}, {31, 15, 0}},
     {"Jc Jd 4h 4s Ac", "", false, 3, kUsual, {1, 3, U}, {31, 15, 3}},
     {"Ac Qd 9h 6s 3c", "", false, 5, kUsual, {5, 3, U, U, U}, {31, 1, 0}},
@@ -270,6 +274,29 @@ TEST(TableSimulation, TheIntervalCoversTheExactFigureNineteenTimesInTwenty)
     const double expected = 0.95 * runs, slack = 4.5 * std::sqrt(runs * 0.95 * 0.05);
     EXPECT_GT(covered, expected - slack) << "of " << runs << " runs, exact " << exact;
     EXPECT_LT(covered, expected + slack) << "of " << runs << " runs, exact " << exact;
+}
+
+// Seen opponents dealt rarely together keep their hands for a group of
+// deals; the interval counts groups, so over many seeds the figures spread
+// as their half-widths say (1.96 standard errors), neither more nor less.
+TEST(TableSimulation, AGroupOfDealsOnTheSameSeenHandsCountsOnceInTheInterval)
+{
+    TTableSetup setup = SetupOf({"Ah Qh 9h 6h 2h", "", true, 3, kUsual, {0, 0, 0}, {}}, 2048, 0);
+    std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
+    for (int c : Cards("Ah Qh 9h 6h 2h 3c 4c 5c 6c 7c 8c 9d Td Jd Qd Kd 3s 4s 5s 6s 7s 8s 9s 2d 3d 4d 5d Kc Qc Jc"))
+        setup.m_abSeen[c] = false;
+    ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
+    ASSERT_GT(PlayTableBlocks(setup, 0, 1).m_nReuse, 1u) << "the hands are not reused: nothing is tested";
+    const int runs = Sanitized() ? 200 : 400;
+    double sum = 0, squares = 0, variances = 0;
+    for (const auto& run : OverSeeds(setup, runs, {31})) {
+        sum += run[0].m_dPotShare;
+        squares += run[0].m_dPotShare * run[0].m_dPotShare;
+        variances += std::pow(run[0].m_dPotShareError / 1.96, 2);
+    }
+    const double spread = std::sqrt((squares - sum * sum / runs) / (runs - 1));
+    // The spread's own relative error is about 1 / sqrt(2 runs): 4.5 of them.
+    EXPECT_NEAR(spread / std::sqrt(variances / runs), 1.0, 4.5 / std::sqrt(2.0 * runs));
 }
 
 // Holds of equal pot share go to the one keeping more cards, then to the
