@@ -27,7 +27,6 @@ constexpr std::uint64_t kBlockTrials = 4096;
 constexpr std::uint64_t kBatchTrials = 256;
 // Pot shares in sixtieths: every 1 / (j + 1) for j up to five opponents is whole.
 constexpr std::uint64_t kWhole = 60;
-constexpr std::uint64_t kShareOfTie[kMaxTableOpponents + 1] = {60, 30, 20, 15, 12, 10};
 // A seen group the deck can hardly give together (fewer than one joint deal
 // in ~4000 fits) is refused rather than simulated for ever.
 constexpr unsigned kJointProbeTries = 1u << 18;
@@ -343,7 +342,7 @@ size_t Outcome(unsigned player, const TBest& best)
     return wins + ties * (1 + static_cast<size_t>(best.m_nCount));
 }
 
-// The pot share of each outcome, in sixtieths.
+// The pot share of each outcome, in sixtieths: lost, won, tied with 1..5.
 constexpr std::uint64_t kShareOfOutcome[kOutcomes] = {0, kWhole, 30, 20, 15, 12, 10};
 
 // `squares`: each deal is its own group.
