@@ -212,6 +212,8 @@ enum ETextId : unsigned {
     idTableSeatDrew = 402,          // opponent number
     idTableDrewUnseen = 403,
     idSeatHolding = 404,            // the seat's value, the range's words
+    idCallHeading = 405,            // over the final hand's call verdict
+    idPriceRefused = 406,           // a pot without a call, or a call without a pot
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,

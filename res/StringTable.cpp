@@ -241,6 +241,8 @@ const TEntry kEntries[] = {
     {402, "Opponent %d drew:"},
     {403, "not seen"},
     {404, "%s, holding %s"},
+    {405, "The price of a call:"},
+    {406, "A price needs both the pot and the call (0 and 0: no price)."},
     {32772, "Change number of &opponents\tCtrl+O"},
     {32776, "Quintara &Overview"},
     {32777, "&Exact draw analysis...\tCtrl+E"},
