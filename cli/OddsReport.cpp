@@ -234,8 +234,7 @@ TCallPrice BestCall(const TOddsAnalysis& analysis)
     const std::vector<THoldEquity>& holds = analysis.m_equity.m_arrHolds;
     if (holds.empty() || analysis.m_dCall <= 0)
         return TCallPrice();
-    return PriceCall(analysis.m_dPot, analysis.m_dCall, holds.front().m_dPotShare,
-                     PotShareError(holds.front(), analysis.m_equity.m_nTrials));
+    return PriceHoldCall(analysis.m_dPot, analysis.m_dCall, holds.front(), analysis.m_equity.m_nTrials);
 }
 
 // The price of a call in words, after a blank line; empty without a price.
@@ -272,8 +271,8 @@ std::string JsonEquity(const TOddsAnalysis& analysis)
     for (const THoldEquity& hold : analysis.m_equity.m_arrHolds) {
         std::string call;
         if (priced) {
-            const TCallPrice price = PriceCall(analysis.m_dPot, analysis.m_dCall, hold.m_dPotShare,
-                                               PotShareError(hold, analysis.m_equity.m_nTrials));
+            const TCallPrice price =
+                PriceHoldCall(analysis.m_dPot, analysis.m_dCall, hold, analysis.m_equity.m_nTrials);
             call = ", \"call_ev\": " + JsonNumber(price.m_dGain) + ", \"call_ev_error\": " + JsonNumber(price.m_dGainError);
         }
         holds += std::string(holds.empty() ? "" : ", ") + "{\"keep\": [" +

@@ -155,6 +155,11 @@ TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials)
             MakeRow(idShowdownPotShare, equity.m_dPotShare, PotShareHalfWidth(equity, trials), exact)};
 }
 
+TCallPrice PriceHoldCall(double pot, double call, const THoldEquity& hold, std::uint64_t trials)
+{
+    return PriceCall(pot, call, hold.m_dPotShare, EquityRows(hold, trials).back().m_dHalfWidth);
+}
+
 std::string EquityNote(const TTableResult& result)
 {
     if (result.m_arrHolds.empty())

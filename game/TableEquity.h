@@ -3,6 +3,7 @@
 // The player's table as the game knows it, turned into an equity run, and
 // the figures of a run as both front ends show them.
 
+#include "CallPrice.h"
 #include "CardDistributionManager.h"
 #include "TableSimulation.h"
 
@@ -70,6 +71,11 @@ using TEquityRows = std::vector<TEquityRow>;
 // of 0 or 1 gets the rule of three, where the sample would claim a width of
 // zero.
 TEquityRows EquityRows(const THoldEquity& equity, std::uint64_t trials);
+
+// The price of calling `call` into `pot` with one hold, or the final hand:
+// its pot share with the interval the figures show, so that every front end
+// prices a hold alike. Invalid without a price.
+TCallPrice PriceHoldCall(double pot, double call, const THoldEquity& hold, std::uint64_t trials);
 
 // Says whether the figures are counted exactly or simulated, with the deals
 // played and what the ± means; a run still going says so.

@@ -214,6 +214,8 @@ enum ETextId : unsigned {
     idSeatHolding = 404,            // the seat's value, the range's words
     idRangeEmpty = 405,             // opponent number, the range's words
     idRangeNeverDraws = 406,        // opponent number, the seen count, the range's words
+    idCallHeading = 407,            // over the final hand's call verdict
+    idPriceRefused = 408,           // a pot without a call, or a call without a pot
 
     // Dialogs, menus and the frame.
     idAboutTitle = 101,

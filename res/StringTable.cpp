@@ -243,6 +243,8 @@ const TEntry kEntries[] = {
     {404, "%s, holding %s"},
     {405, "Opponent %d: no hand of the range %s is left among the cards you have not seen. Change his range."},
     {406, "Opponent %d: the usual play never draws %d to a hand of the range %s. Change his range or his count."},
+    {407, "The price of a call:"},
+    {408, "A price needs both the pot and the call (0 and 0: no price)."},
     {32772, "Change number of &opponents\tCtrl+O"},
     {32776, "Quintara &Overview"},
     {32777, "&Exact draw analysis...\tCtrl+E"},

@@ -175,7 +175,11 @@ void CPokerView::ShowDocument()
     m_playingScene.ShowControls(doc.CanMark(), doc.GetMarkedCount() > 0, doc.CanMark() || stage == EStage::FinalHand);
 
     const bool results = stage == EStage::InitialHand || stage == EStage::CardsMarked || stage == EStage::FinalHand;
-    m_resultsScene.Show(results, stage != EStage::FinalHand);
+    // After the draw the third box has no discards to suggest: it gives the
+    // call's verdict, when there is a call to price.
+    const bool finalCall = stage == EStage::FinalHand && doc.GetTable().m_dCall > 0;
+    m_resultsScene.SetSuggestionsHeading(stage == EStage::FinalHand ? idCallHeading : idSuggestionsHeading);
+    m_resultsScene.Show(results, stage != EStage::FinalHand || finalCall);
     m_playingScene.ShowShowdown(results);
 
     PlaceControls();
@@ -190,20 +194,29 @@ void CPokerView::RunEquity()
 {
     const CPokerDoc& doc = *m_pDocument;
     const bool initial = doc.CanMark();
+    const bool final = doc.GetStage() == EStage::FinalHand;
     // The initial hand stands pat against opponents who stand pat too; the
     // final one meets the table as it drew.
+    bool newFinalRun = false;
     if (initial)
         m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::StandPat, ShowdownTrials(), kTableSeed));
-    else if (doc.GetStage() == EStage::FinalHand)
-        m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::UsualPlay, EquityTrials(), kTableSeed));
+    else if (final)
+        newFinalRun = m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::UsualPlay, EquityTrials(), kTableSeed));
     else
         m_showdownRun.Stop();
     if (!initial)
         m_holdsRun.Stop();
-    if (!initial || m_holdsRun.Start(doc.GetEquitySetup(true, ETableModel::UsualPlay, EquityTrials(), kTableSeed))) {
+    // A new price is written anew, even into a run that goes on.
+    const bool repriced = doc.GetTable().m_dPot != m_dWrittenPot || doc.GetTable().m_dCall != m_dWrittenCall;
+    m_dWrittenPot = doc.GetTable().m_dPot;
+    m_dWrittenCall = doc.GetTable().m_dCall;
+    if (!initial || m_holdsRun.Start(doc.GetEquitySetup(true, ETableModel::UsualPlay, EquityTrials(), kTableSeed))
+        || repriced) {
         m_strDecision.clear();
         m_strClassicDiffers.clear();
     }
+    if (!final || newFinalRun || repriced)
+        m_strFinalCall.clear();
     // A restored state shows the figures its runs have, not the bare texts.
     ShowShowdownEquity();
     ShowHoldsEquity();
@@ -219,10 +232,11 @@ void CPokerView::ShowShowdownEquity()
     table.m_eModel = setup.m_eModel;
     const unsigned headingId = setup.m_eModel == ETableModel::StandPat ? idEquityStandingHeading : idEquityFinalHeading;
     const std::string heading = FormatString(LoadString(headingId).c_str(), DescribeTable(table).c_str());
-    // The seen counts show beside the seats too; without them the heading
-    // is one line.
+    // The seen counts and the ranges show beside the seats too; without
+    // them the heading is one line.
     TTable unseen = table;
     std::fill(std::begin(unseen.m_anDrew), std::end(unseen.m_anDrew), kDrawUnseen);
+    std::fill(std::begin(unseen.m_aRanges), std::end(unseen.m_aRanges), CHandRange());
     const std::string shortHeading = FormatString(LoadString(headingId).c_str(), DescribeTable(unseen).c_str());
 
     TEquityRows rows;
@@ -236,10 +250,37 @@ void CPokerView::ShowShowdownEquity()
         note = ShortNote(result);
     }
     m_playingScene.SetShowdown(heading, shortHeading, rows, note);
+    ShowFinalCall();
+}
+
+void CPokerView::ShowFinalCall()
+{
+    const TTable& table = m_pDocument->GetTable();
+    if (m_pDocument->GetStage() != EStage::FinalHand || table.m_dCall <= 0)
+        return;
+    const TTableResult& result = m_showdownRun.Result();
+    const bool counted = !result.m_arrHolds.empty() && result.m_arrHolds.front().m_bExact;
+    const bool usable = m_showdownRun.HasSetup() && result.m_eError == ETableError::None && !result.m_arrHolds.empty()
+        && (result.m_bDone || counted
+            || (result.m_nTrials > 0 && result.m_arrHolds.front().m_dPotShareError <= kDecisionHalfWidth));
+    // As the decision: written once the interval is usable and once more at
+    // the end, with the command line's figures.
+    if (usable && (m_strFinalCall.empty() || result.m_bDone)) {
+        const TCallText call =
+            DescribeCall(PriceHoldCall(table.m_dPot, table.m_dCall, result.m_arrHolds.front(), result.m_nTrials));
+        m_strFinalCall = call.m_strNeeded + "\r\n" + call.m_strVerdict + "\r\n" + call.m_strAssumption;
+    }
+    if (result.m_eError != ETableError::None)
+        m_resultsScene.SetSuggestions(LoadString(idEquityRefused));
+    else
+        m_resultsScene.SetSuggestions(m_strFinalCall.empty() ? LoadString(idEquityDealing) : m_strFinalCall);
 }
 
 void CPokerView::ShowHoldsEquity()
 {
+    // The final hand's box holds its call, from the showdown run.
+    if (m_pDocument->GetStage() == EStage::FinalHand)
+        return;
     const TTableResult& result = m_holdsRun.Result();
     const TTableDecision decision = DecideHold(result);
     const bool usable = m_holdsRun.HasSetup() && result.m_eError == ETableError::None && decision.m_bValid
@@ -254,8 +295,7 @@ void CPokerView::ShowHoldsEquity()
         const TDecisionText text = DescribeDecision(decision, setup.m_anHand, table, result.m_nTrials);
         m_strDecision = text.m_strHeading + "\r\n" + text.m_strBest + "\r\n" + text.m_strRunnerUp;
         // The price of a call, for the best hold, when one is given.
-        const TCallPrice price = PriceCall(table.m_dPot, table.m_dCall, decision.m_best.m_dPotShare,
-                                           decision.m_best.m_dPotShareError);
+        const TCallPrice price = PriceHoldCall(table.m_dPot, table.m_dCall, decision.m_best, result.m_nTrials);
         const TCallText call = DescribeCall(price);
         if (price.m_bValid)
             m_strDecision += "\r\n" + call.m_strNeeded + " " + call.m_strVerdict + " " + call.m_strAssumption;
@@ -309,8 +349,15 @@ void CPokerView::OnTable()
     CTableDlg dialog(m_pDocument->GetTable(), m_pDocument->CanSetSeenDraws(), this);
     // A refusal keeps the dialog open, with the reason, for another try.
     while (dialog.exec() == QDialog::Accepted) {
+        // A pot without a call (or the reverse) prices nothing: say so,
+        // rather than blame a range.
+        const TTable wanted = dialog.Table();
+        if ((wanted.m_dPot > 0) != (wanted.m_dCall > 0)) {
+            dialog.ShowRefusal(Text(idPriceRefused));
+            continue;
+        }
         std::string reason;
-        if (m_pDocument->SetTable(dialog.Table(), &reason))
+        if (m_pDocument->SetTable(wanted, &reason))
             return;
         dialog.ShowRefusal(QString::fromStdString(FormatString(LoadString(idRangeRefused).c_str(), reason.c_str())));
     }

@@ -108,6 +108,9 @@ private:
     // The showdown block and the suggestions from their runs' figures so far.
     void ShowShowdownEquity();
     void ShowHoldsEquity();
+    // The final hand's call verdict from the showdown run, in the box the
+    // suggestions take before the draw; shown only with a price.
+    void ShowFinalCall();
     void OpenHelp(int contextId);
     // The keys of the game: cards typed, Backspace, Enter and paste in the
     // picker; 1 to 5 and Enter in the discard phase. False for the others,
@@ -139,4 +142,9 @@ private:
     // the run has enough deals, and again only when it ends.
     std::string m_strDecision;
     std::string m_strClassicDiffers;
+    // The final hand's call in words, written as the decision is; and the
+    // price both texts were written for, so that a new price rewrites them.
+    std::string m_strFinalCall;
+    double m_dWrittenPot = 0;
+    double m_dWrittenCall = 0;
 };

@@ -23,7 +23,7 @@ constexpr Qt::Alignment kColumnAlignment[kColumnCount] = {
 
 }  // namespace
 
-CResultsScene::CResultsScene() = default;
+CResultsScene::CResultsScene() : m_nSuggestionsHeadingId(idSuggestionsHeading) {}
 
 CResultsScene::~CResultsScene()
 {
@@ -124,6 +124,19 @@ void CResultsScene::Show(bool tables, bool suggestions)
     m_suggestionsBox->setVisible(m_bSuggestions);
 }
 
+void CResultsScene::SetSuggestionsHeading(unsigned headingId)
+{
+    if (headingId == m_nSuggestionsHeadingId)
+        return;
+    m_nSuggestionsHeadingId = headingId;
+    if (!m_suggestionsBox)
+        return;
+    QString name = Text(headingId);
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    m_suggestionsBox->setAccessibleName(name);
+}
+
 int CResultsScene::BandTop(int band) const
 {
     return m_rect.top() + band * (35 + BandHeight()) + 35;
@@ -142,7 +155,7 @@ void CResultsScene::PlaceControls(const QPoint& scroll)
 void CResultsScene::Draw(QPainter& buffer) const
 {
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-    const unsigned headings[] = {idOneOpponentHeading, idAtLeastOneHeading, idSuggestionsHeading};
+    const unsigned headings[] = {idOneOpponentHeading, idAtLeastOneHeading, m_nSuggestionsHeadingId};
     const int bands = !m_bTables ? 0 : m_bSuggestions ? 3 : 2;
     for (int band = 0; band < bands; ++band)
         DrawSceneText(buffer, Text(headings[band]), QRect(m_rect.left(), BandTop(band) - 30, m_rect.width(), kHeadingHeight),

@@ -39,6 +39,10 @@ public:
     void SetSuggestions(const std::string& suggestions);
     // Shows the tables, and the suggestions under them when asked; or nothing.
     void Show(bool tables, bool suggestions);
+    // The heading over the suggestions box, also its name for a screen
+    // reader: the suggestions on discarding, or on the final hand the price
+    // of a call.
+    void SetSuggestionsHeading(unsigned headingId);
     // Puts the controls where the page has them now (client = page - scroll).
     void PlaceControls(const QPoint& scroll);
     void Draw(QPainter& buffer) const;
@@ -57,6 +61,7 @@ private:
     QRect m_rect;
     bool m_bTables = false;
     bool m_bSuggestions = false;
+    unsigned m_nSuggestionsHeadingId;
     std::string m_strSuggestions;  // what the box shows
     QTreeWidget* m_oneOpponentList = nullptr;
     QTreeWidget* m_atLeastOneList = nullptr;
