@@ -330,6 +330,14 @@ TTableSetup CPokerDoc::GetEquitySetup(bool everyHold, ETableModel model, std::ui
     return MakeTableSetup(m_manager, m_anHand, asItStands, table, trials, seed);
 }
 
+TTableSetup CPokerDoc::GetShowdownSetup(std::uint64_t trials, std::uint64_t seed) const
+{
+    TTableSetup setup = GetEquitySetup(false, ETableModel::StandPat, trials, seed);
+    std::fill(std::begin(setup.m_anDrew), std::end(setup.m_anDrew), kDrawUnseen);
+    std::fill(std::begin(setup.m_aRanges), std::end(setup.m_aRanges), CHandRange());
+    return setup;
+}
+
 CPokerDoc::TSnapshot CPokerDoc::Snapshot() const
 {
     TSnapshot snapshot{m_manager, m_eStage, m_arrPicked, {}, {}, m_result, m_table, m_nOpponents};

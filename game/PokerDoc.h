@@ -125,6 +125,11 @@ public:
     // the seen draws included. CheckTableSetup refuses the setup at the
     // other stages.
     TTableSetup GetEquitySetup(bool everyHold, ETableModel model, std::uint64_t trials, std::uint64_t seed) const;
+    // The hand as it stands against the table standing pat, as every front
+    // end shows it: like the tables beside it, it counts every hand the
+    // unseen cards hold, whatever the seats' ranges and seen draws (those
+    // shape the pot shares at the table only).
+    TTableSetup GetShowdownSetup(std::uint64_t trials, std::uint64_t seed) const;
 
     // The history: each confirmation, mark change, discard, seen draw, range,
     // opening rank, price, new

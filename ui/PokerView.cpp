@@ -199,7 +199,7 @@ void CPokerView::RunEquity()
     // final one meets the table as it drew.
     bool newFinalRun = false;
     if (initial)
-        m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::StandPat, ShowdownTrials(), kTableSeed));
+        m_showdownRun.Start(doc.GetShowdownSetup(ShowdownTrials(), kTableSeed));
     else if (final)
         newFinalRun = m_showdownRun.Start(doc.GetEquitySetup(false, ETableModel::UsualPlay, EquityTrials(), kTableSeed));
     else
@@ -230,6 +230,8 @@ void CPokerView::ShowShowdownEquity()
     const TTableResult& result = m_showdownRun.Result();
     TTable table = m_pDocument->GetTable();
     table.m_eModel = setup.m_eModel;
+    // Standing pat, the run counted every hand: its heading names no range.
+    std::copy(std::begin(setup.m_aRanges), std::end(setup.m_aRanges), std::begin(table.m_aRanges));
     const unsigned headingId = setup.m_eModel == ETableModel::StandPat ? idEquityStandingHeading : idEquityFinalHeading;
     const std::string heading = FormatString(LoadString(headingId).c_str(), DescribeTable(table).c_str());
     // The seen counts and the ranges show beside the seats too; without

@@ -266,11 +266,7 @@ void CWebGame::Refresh()
     // the hand's own figures serve).
     m_arrRuns.push_back(RunOf(m_doc.GetEquitySetup(true, ETableModel::UsualPlay, kTableTrials, kTableSeed)));
     if (m_doc.GetOpponents() > 1) {
-        TTableSetup standPat = m_doc.GetEquitySetup(false, ETableModel::StandPat, kShowdownTrials, kTableSeed);
-        const TTable table = StandPatTable(m_doc);
-        std::copy(std::begin(table.m_anDrew), std::end(table.m_anDrew), standPat.m_anDrew);
-        std::copy(std::begin(table.m_aRanges), std::end(table.m_aRanges), standPat.m_aRanges);
-        m_arrRuns.push_back(RunOf(standPat));
+        m_arrRuns.push_back(RunOf(m_doc.GetShowdownSetup(kShowdownTrials, kTableSeed)));
     }
     if (m_doc.CanMark()) {
         // Keep masks count over the hand's places, so a hold's discards mark as they are.
