@@ -38,7 +38,9 @@ inline void WhenModalShown(std::function<void(QWidget*)> action)
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        // Keys reach a dialog once it is the active window, as a user's do;
+        // before that, Tab would not move its focus on a loaded machine.
+        if (!modal || !modal->isVisible() || !modal->isActiveWindow() || !modal->focusWidget())
             return;
         timer->stop();
         timer->deleteLater();
