@@ -15,9 +15,16 @@
 
 namespace {
 
-CPokerApp& RunningApp()
+// The program's windows must go before the QApplication of main does.
+std::unique_ptr<CPokerApp>& AppSlot()
 {
     static std::unique_ptr<CPokerApp> app;
+    return app;
+}
+
+CPokerApp& RunningApp()
+{
+    std::unique_ptr<CPokerApp>& app = AppSlot();
     if (!app) {
         app = std::make_unique<CPokerApp>();
         probe::AnswerOpponentsDialogAtOnce();
@@ -95,5 +102,6 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    AppSlot().reset();
     return 0;
 }
