@@ -12,8 +12,6 @@ int AceHighRank(int card)
     return rank == 0 ? 12 : rank - 1;
 }
 
-namespace {
-
 std::vector<int> Unseen(const std::vector<int>& known)
 {
     bool isKnown[52] = {};
@@ -23,8 +21,6 @@ std::vector<int> Unseen(const std::vector<int>& known)
         if (!isKnown[c]) unseen.push_back(c);
     return unseen;
 }
-
-} // namespace
 
 TPlainHand ClassifyPlain(const int cards[5])
 {
@@ -87,37 +83,50 @@ TPlainHand ClassifyPlain(const int cards[5])
     return h;
 }
 
+unsigned FourSuitedMask(const int cards[5])
+{
+    for (int suit = 0; suit < 4; ++suit) {
+        unsigned keep = 0;
+        for (int i = 0; i < 5; ++i)
+            keep |= (cards[i] / 13 == suit ? 1u : 0u) << i;
+        if (__builtin_popcount(keep) == 4) return keep;
+    }
+    return 0;
+}
+
+unsigned OpenEndedMask(const int cards[5])
+{
+    for (int out = 0; out < 5; ++out) {
+        unsigned ranks = 0;  // bit r: Ace-high rank r among the other four
+        for (int i = 0; i < 5; ++i)
+            if (i != out) ranks |= 1u << AceHighRank(cards[i]);
+        if (__builtin_popcount(ranks) == 4 && ranks == (ranks & (0u - ranks)) * 15 && !(ranks >> 12))
+            return 31u & ~(1u << out);
+    }
+    return 0;
+}
+
 TBruteForceCounts CountOpponentHands(const std::vector<int>& known, const std::vector<int>& hand)
 {
-    const std::vector<int> unseen = Unseen(known);
-
     const bool havePlayer = hand.size() == 5;
     TPlainHand player;
     if (havePlayer) player = ClassifyPlain(hand.data());
 
     TBruteForceCounts n;
-    const int u = static_cast<int>(unseen.size());
-    int cards[5];
-    for (int a = 0; a < u; ++a)
-    for (int b = a + 1; b < u; ++b)
-    for (int c = b + 1; c < u; ++c)
-    for (int d = c + 1; d < u; ++d)
-    for (int e = d + 1; e < u; ++e) {
-        cards[0] = unseen[a]; cards[1] = unseen[b]; cards[2] = unseen[c];
-        cards[3] = unseen[d]; cards[4] = unseen[e];
+    ForEachFiveOf(Unseen(known), [&](const int* cards) {
         const TPlainHand o = ClassifyPlain(cards);
         n.m_dTotal += 1;
         if (o.m_nCategory != pcStraight && o.m_nCategory != pcFlush) n.m_adPlain[o.m_nCategory] += 1;
         n.m_adPlain[pcStraight] += o.m_bStraight;
         n.m_adPlain[pcFlush] += o.m_bFlush;
-        if (!havePlayer) continue;
+        if (!havePlayer) return;
 
         if (o.m_anRanking > player.m_anRanking) n.m_dRulesAbove += 1;
         else if (o.m_anRanking == player.m_anRanking) n.m_dRulesLevel += 1;
         else n.m_dRulesBelow += 1;
 
         n.m_dHigher += o.m_nCategory == player.m_nCategory && o.m_anRanking > player.m_anRanking;
-    }
+    });
     return n;
 }
 

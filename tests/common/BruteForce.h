@@ -38,7 +38,32 @@ struct TPlainHand {
 // A card's rank counted Ace-high, 0 (Two) to 12 (Ace).
 int AceHighRank(int card);
 
+// The cards outside `known`, in index order.
+std::vector<int> Unseen(const std::vector<int>& known);
+
+// Calls visit(hand) on every five of `cards`, one by one, in index order.
+template <typename TVisit>
+void ForEachFiveOf(const std::vector<int>& cards, TVisit visit)
+{
+    const size_t n = cards.size();
+    int hand[5];
+    for (size_t a = 0; a < n; ++a)
+    for (size_t b = a + 1; b < n; ++b)
+    for (size_t c = b + 1; c < n; ++c)
+    for (size_t d = c + 1; d < n; ++d)
+    for (size_t e = d + 1; e < n; ++e) {
+        hand[0] = cards[a]; hand[1] = cards[b]; hand[2] = cards[c]; hand[3] = cards[d]; hand[4] = cards[e];
+        visit(static_cast<const int*>(hand));
+    }
+}
+
 TPlainHand ClassifyPlain(const int cards[5]);
+
+// The four cards of one suit (bit i: cards[i]), or 0.
+unsigned FourSuitedMask(const int cards[5]);
+// Four cards of consecutive ranks below the Ace, Two-to-Five up to
+// Ten-to-King (bit i: cards[i]), or 0.
+unsigned OpenEndedMask(const int cards[5]);
 
 struct TBruteForceCounts {
     double m_dTotal = 0;

@@ -3,19 +3,11 @@
 #include "BruteForce.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <random>
 
 namespace {
-
-// The plain ranking as one number: category first, then the tie-breaking ranks.
-long long Strength(const int cards[5])
-{
-    const TPlainHand plain = ClassifyPlain(cards);
-    long long strength = 0;
-    for (int part : plain.m_anRanking)
-        strength = strength * 16 + (part + 1);
-    return strength;
-}
 
 unsigned KeepRanks(const int hand[5], std::vector<int> ranks)
 {
@@ -28,6 +20,42 @@ unsigned KeepRanks(const int hand[5], std::vector<int> ranks)
 
 } // namespace
 
+TTableSetup TableSetupOf(const std::string& hand, int opponents, const std::vector<int>& drew,
+                         const std::string& seen, const std::vector<const char*>& ranges)
+{
+    TTableSetup setup;
+    const std::vector<int> cards = Cards(hand);
+    std::copy(cards.begin(), cards.end(), setup.m_anHand);
+    for (int c : Cards(seen))
+        setup.m_abSeen[c] = true;
+    setup.m_nOpponents = opponents;
+    std::copy(drew.begin(), drew.end(), setup.m_anDrew);
+    for (size_t o = 0; o < ranges.size(); ++o) {
+        std::string bad;
+        if (!CHandRange::Parse(ranges[o], CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad))
+            std::abort();  // a typo in the test
+    }
+    return setup;
+}
+
+void LeaveUnseen(TTableSetup& setup, const std::string& unseen)
+{
+    std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
+    for (int card : setup.m_anHand)
+        setup.m_abSeen[card] = false;
+    for (int card : Cards(unseen))
+        setup.m_abSeen[card] = false;
+}
+
+std::vector<int> UnseenAt(const TTableSetup& setup)
+{
+    std::vector<int> known(setup.m_anHand, setup.m_anHand + 5);
+    for (int c = 0; c < 52; ++c)
+        if (setup.m_abSeen[c])
+            known.push_back(c);
+    return Unseen(known);
+}
+
 unsigned PlainUsualKeep(const int hand[5])
 {
     const TPlainHand plain = ClassifyPlain(hand);
@@ -39,25 +67,10 @@ unsigned PlainUsualKeep(const int hand[5])
         return KeepRanks(hand, {plain.m_nHighPair, plain.m_nLowPair});
     if (plain.m_nCategory == pcOnePair)
         return KeepRanks(hand, {plain.m_nPair});
-    for (int suit = 0; suit < 4; ++suit) {
-        unsigned keep = 0;
-        for (int i = 0; i < 5; ++i)
-            if (hand[i] / 13 == suit)
-                keep |= 1u << i;
-        if (__builtin_popcount(keep) == 4)
-            return keep;
-    }
-    // Leave one card out: the other four in a row without the Ace.
-    for (int out = 0; out < 5; ++out) {
-        int low = 99, high = -1;
-        for (int i = 0; i < 5; ++i)
-            if (i != out) {
-                low = std::min(low, AceHighRank(hand[i]));
-                high = std::max(high, AceHighRank(hand[i]));
-            }
-        if (high - low == 3 && high < 12)
-            return 31u & ~(1u << out);
-    }
+    if (const unsigned keep = FourSuitedMask(hand))
+        return keep;
+    if (const unsigned keep = OpenEndedMask(hand))
+        return keep;
     for (int rank : {12, 11})
         for (int i = 0; i < 5; ++i)
             if (AceHighRank(hand[i]) == rank)
@@ -67,10 +80,7 @@ unsigned PlainUsualKeep(const int hand[5])
 
 std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, const std::vector<unsigned>& holds)
 {
-    std::vector<int> unseen;
-    for (int c = 0; c < 52; ++c)
-        if (!setup.m_abSeen[c] && std::find(setup.m_anHand, setup.m_anHand + 5, c) == setup.m_anHand + 5)
-            unseen.push_back(c);
+    const std::vector<int> unseen = UnseenAt(setup);
     const std::vector<unsigned> masks = setup.m_bFinal ? std::vector<unsigned>{31} : holds;
     const bool drawing = setup.m_eModel == ETableModel::UsualPlay;
     const int opponents = setup.m_nOpponents;
@@ -104,10 +114,11 @@ std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, co
             int player[5];
             for (int i = 0; i < 5; ++i)
                 player[i] = masks[h] >> i & 1u ? setup.m_anHand[i] : stub[next++];
-            const long long mine = Strength(player);
+            const auto mine = ClassifyPlain(player).m_anRanking;
 
             std::vector<int> discards;  // the opponents' who have drawn, not yet reshuffled
-            long long best = -1;
+            std::array<int, 6> best;
+            best.fill(-2);
             int atBest = 0;
             for (int o = 0; o < opponents; ++o) {
                 int hand[5];
@@ -128,7 +139,7 @@ std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, co
                         }
                     discards.insert(discards.end(), mine5.begin(), mine5.end());
                 }
-                const long long theirs = Strength(hand);
+                const auto theirs = ClassifyPlain(hand).m_anRanking;
                 if (theirs > best) {
                     best = theirs;
                     atBest = 1;

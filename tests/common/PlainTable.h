@@ -12,6 +12,7 @@
 #include "TableSimulation.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct TPlainHoldFigures {
@@ -21,6 +22,18 @@ struct TPlainHoldFigures {
     double m_dVariance = 0;  // of one deal's pot share
     std::uint64_t m_nTrials = 0;
 };
+
+// A table for `hand` ("Kd Ks 8s 4h 2c") against `opponents`, the cards of
+// `seen` marked seen, and per opponent his seen draw (kDrawUnseen when not
+// seen) and range (any hand when missing).
+TTableSetup TableSetupOf(const std::string& hand, int opponents, const std::vector<int>& drew = {},
+                         const std::string& seen = "", const std::vector<const char*>& ranges = {});
+
+// Marks every card seen but the hand and `unseen`.
+void LeaveUnseen(TTableSetup& setup, const std::string& unseen);
+
+// The cards neither seen nor in the hand.
+std::vector<int> UnseenAt(const TTableSetup& setup);
 
 // Cards the usual play keeps (bit i: hand[i]), by the plain classifier.
 unsigned PlainUsualKeep(const int hand[5]);

@@ -16,24 +16,6 @@ inline bool Sanitized()
     return std::getenv("QUINTARA_SANITIZED") != nullptr;
 }
 
-// Calls visit(hand) on every five of `cards`, one by one, in index order.
-template <typename TVisit>
-void ForEachFiveOf(const std::vector<int>& cards, TVisit visit)
-{
-    const int n = static_cast<int>(cards.size());
-    int hand[5];
-    for (int a = 0; a < n; ++a)
-    for (int b = a + 1; b < n; ++b)
-    for (int c = b + 1; c < n; ++c)
-    for (int d = c + 1; d < n; ++d)
-    for (int e = d + 1; e < n; ++e) {
-        const int at[5] = {a, b, c, d, e};
-        for (int i = 0; i < 5; ++i)
-            hand[i] = cards[static_cast<size_t>(at[i])];
-        visit(static_cast<const int*>(hand));
-    }
-}
-
 // Chance that at least one of n opponents, holding n distinct hands of the
 // total, holds one of the x favourable ones.
 inline double AtLeastOneOf(double x, double total, unsigned n)

@@ -68,25 +68,18 @@ const TAnalysisCase kCases[] = {
     {"Jc Kd Ah 4h 4s", fmOnePair, dcThreeStraight, 1.48, 0, 2.127},
 };
 
-class HandAnalysis : public ::testing::TestWithParam<TAnalysisCase> {};
-
-TEST_P(HandAnalysis, NamesTheFormationTheDrawAndItsChances)
+TEST(HandAnalysis, NamesTheFormationTheDrawAndItsChances)
 {
-    const TAnalysisCase& c = GetParam();
-    auto m = AnalyzedHand(c.m_pszHand);
-    EXPECT_EQ(m.m_nFormation, c.m_nFormation);
-    EXPECT_EQ(m.m_nDrawCode, c.m_nDrawCode);
-    EXPECT_DOUBLE_EQ(m.GetStraightDrawPercent(), c.m_dStraightPercent);
-    EXPECT_EQ(m.CountStraightFlushDraws(), c.m_nStraightFlushDraws);
-    EXPECT_DOUBLE_EQ(m.GetStraightFlushDrawPercent(), c.m_dStraightFlushPercent);
+    for (const TAnalysisCase& c : kCases) {
+        SCOPED_TRACE(c.m_pszHand);
+        auto m = AnalyzedHand(c.m_pszHand);
+        EXPECT_EQ(m.m_nFormation, c.m_nFormation);
+        EXPECT_EQ(m.m_nDrawCode, c.m_nDrawCode);
+        EXPECT_DOUBLE_EQ(m.GetStraightDrawPercent(), c.m_dStraightPercent);
+        EXPECT_EQ(m.CountStraightFlushDraws(), c.m_nStraightFlushDraws);
+        EXPECT_DOUBLE_EQ(m.GetStraightFlushDrawPercent(), c.m_dStraightFlushPercent);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Hands, HandAnalysis, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<TAnalysisCase>& info) {
-                             std::string name = info.param.m_pszHand;
-                             name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
-                             return name;
-                         });
 
 // The card picker resets the manager for each new game.
 TEST(HandAnalysisAfterReset, IsThatOfAFreshManager)

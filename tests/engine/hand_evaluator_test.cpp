@@ -1,13 +1,18 @@
-// The table-driven five-card evaluator, against the plain classifier.
+// The table-driven five-card evaluator, against the plain classifier; and
+// the refusal of bad hands everywhere five cards are taken.
 #include "CardText.h"
+#include "DrawAnalysis.h"
 #include "HandEvaluator.h"
+#include "Showdown.h"
 #include "TestSupport.h"
+#include "UsualPlay.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,11 +61,24 @@ TEST(HandEvaluator, CategoryAndValueOfEveryHandAreThePlainRanking)
     }
 }
 
-TEST(HandEvaluator, RefusesRepeatedOrOutOfRangeCards)
+// Every entry point that takes five cards refuses a card given twice, one
+// below 0 and one past the deck, and leaves what it would fill alone.
+TEST(BadHands, AreRefusedByEveryEntryPoint)
 {
     const int hands[][5] = {{0, 13, 13, 26, 39}, {-1, 13, 14, 26, 39}, {0, 13, 14, 26, 52}};
-    for (const auto& cards : hands)
-        EXPECT_EQ(CHandEvaluator::Instance().Evaluate(cards), -1) << cards[0] << " " << cards[4];
+    const bool known[52] = {};
+    for (const auto& hand : hands) {
+        const std::string what = testing::PrintToString(std::vector<int>(hand, hand + 5));
+        EXPECT_EQ(CHandEvaluator::Instance().Evaluate(hand), -1) << what;
+        EXPECT_EQ(UsualPlayDrawCount(hand), -1) << what;
+        EXPECT_EQ(UsualPlayKeepMask(hand), 0u) << what;
+        EXPECT_TRUE(AnalyzeDraws(hand, known).empty()) << what;
+        EXPECT_TRUE(AnalyzeDraws(hand, nullptr).empty()) << what;
+        TShowdownCounts counts{11, 1, 2, 8};
+        EXPECT_FALSE(CountShowdown(hand, nullptr, counts)) << what;
+        EXPECT_EQ(counts.m_nHands, 11u) << what;
+        EXPECT_EQ(counts.m_nBeating + counts.m_nTying + counts.m_nLosing, 11u) << what;
+    }
     EXPECT_STREQ(HandCategoryKey(-1), "");
     EXPECT_STREQ(HandCategoryKey(hcCategoryCount), "");
 }

@@ -18,27 +18,6 @@
 
 namespace {
 
-TTableSetup TableOf(const std::string& hand, int opponents, std::vector<int> drew = {})
-{
-    TTableSetup setup;
-    const std::vector<int> cards = Cards(hand);
-    std::copy(cards.begin(), cards.end(), setup.m_anHand);
-    setup.m_nOpponents = opponents;
-    for (size_t o = 0; o < drew.size(); ++o)
-        setup.m_anDrew[o] = drew[o];
-    return setup;
-}
-
-// Everything but `unseen` (and the hand) marked seen.
-void LeaveUnseen(TTableSetup& setup, const std::string& unseen)
-{
-    std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
-    for (int card : setup.m_anHand)
-        setup.m_abSeen[card] = false;
-    for (int card : Cards(unseen))
-        setup.m_abSeen[card] = false;
-}
-
 constexpr int U = kDrawUnseen;
 
 std::uint64_t MaskOf(const int* cards, int count)
@@ -49,34 +28,8 @@ std::uint64_t MaskOf(const int* cards, int count)
     return mask;
 }
 
-struct TSeenCase {
-    int m_nDrew;
-    bool (*m_pFits)(const TPlainHand&);
-    const char* m_szWhat;
-};
-
-const TSeenCase kSeenCases[] = {
-    {0, [](const TPlainHand& h) { return h.m_nCategory >= pcStraight; }, "a straight or better"},
-    {2, [](const TPlainHand& h) { return h.m_nCategory == pcThreeOfAKind; }, "three of a kind"},
-    {3, [](const TPlainHand& h) { return h.m_nCategory == pcOnePair; }, "one pair"},
-};
-
-TEST(TableDeal, ASeenOpponentHoldsOnlyHandsThatDrawHisCount)
-{
-    for (const TSeenCase& c : kSeenCases) {
-        const TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 3, {kDrawUnseen, c.m_nDrew});
-        const CTableDealer dealer(setup);
-        CTableRandom random(7, 0);
-        TTableDeal deal;
-        for (int t = 0; t < 2000; ++t) {
-            ASSERT_TRUE(dealer.Deal(random, deal, 1000));
-            const TPlainHand seen = ClassifyPlain(deal.m_anHands[1]);
-            ASSERT_TRUE(c.m_pFits(seen)) << "drew " << c.m_nDrew << " should be " << c.m_szWhat;
-        }
-    }
-}
-
-// The opponents' hands and the stub split the unseen cards. After every
+// The opponents' hands and the stub split the unseen cards, and a seen
+// opponent holds only hands his usual play draws his count to. After every
 // draw, the player's hand (his dealt five, the kept ones and the discards
 // that never come back, and the replacements from the stub's first places)
 // and every opponent's final hand hold 5 + d + 5n different cards: on the
@@ -91,7 +44,7 @@ TEST(TableDeal, ACardIsInOnePlaceAtATime)
         for (int deck : {0, 1, 2}) {
             // The whole deck; seen counts and a seen card; the least deck
             // CheckTableSetup allows (the hands, the player's draw and one more five).
-            TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", opponents, deck == 1 ? std::vector<int>{1, U, 3, U, 0}
+            TTableSetup setup = TableSetupOf("Kd Ks 8s 4h 2c", opponents, deck == 1 ? std::vector<int>{1, U, 3, 2, 0}
                                                                                  : std::vector<int>{});
             setup.m_abSeen[Cards("Qs")[0]] = deck == 1;
             if (deck == 2) {
@@ -114,6 +67,10 @@ TEST(TableDeal, ACardIsInOnePlaceAtATime)
                 for (int o = 0; o < opponents; ++o) {
                     dealt |= MaskOf(deal.m_anHands[o], 5);
                     opponentDraws += deal.m_anDraw[o];
+                    // A seen opponent holds only hands that draw his count.
+                    if (setup.m_anDrew[o] != U) {
+                        ASSERT_EQ(5 - __builtin_popcount(PlainUsualKeep(deal.m_anHands[o])), setup.m_anDrew[o]) << o;
+                    }
                 }
                 ASSERT_EQ(dealt, unseen);
                 ASSERT_EQ(__builtin_popcountll(dealt), 5 * opponents + deal.StubSize());
@@ -140,7 +97,7 @@ TEST(TableDeal, ACardIsInOnePlaceAtATime)
 // would make the first uniform over his hands instead.
 TEST(TableDeal, SeenOpponentsAreDealtJointlyNotOneAtATime)
 {
-    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2, {3, 1});
+    TTableSetup setup = TableSetupOf("Kd Ks 8s 4h 2c", 2, {3, 1});
     LeaveUnseen(setup, "Ac Ad Ah 2h 3d 3s 7c 7d 9h 9s Jc Qd Kh 5s 6c 6h");
     const CTableDealer dealer(setup);
     const std::vector<int>& cards = dealer.Unseen();
@@ -200,80 +157,51 @@ TEST(TableDeal, SeenOpponentsAreDealtJointlyNotOneAtATime)
 // no three of a rank: no hand stands pat or holds three of a kind.
 const char* const kNoMadeHands = "Ac 3c 7c Jc Ad 4d 8d Qd 2h 6h 9h Kh 3s 7s Qs";
 
+// Each case: the first opponent's seen draw and range, on the whole deck or
+// with only kNoMadeHands unseen, and a change to the setup.
 struct TCheckCase {
     const char* m_szWhat;
+    int m_nDrew;
+    const char* m_szRange;
+    bool m_bNoMadeHands;
     void (*m_pChange)(TTableSetup&);
     ETableError m_eExpected;
 };
 
 const TCheckCase kCheckCases[] = {
-    {"a card twice", [](TTableSetup& s) { s.m_anHand[1] = s.m_anHand[0]; }, ETableError::BadHand},
-    {"a hand card seen", [](TTableSetup& s) { s.m_abSeen[s.m_anHand[2]] = true; }, ETableError::BadHand},
-    {"no opponent", [](TTableSetup& s) { s.m_nOpponents = 0; }, ETableError::BadOpponents},
-    {"six opponents", [](TTableSetup& s) { s.m_nOpponents = 6; }, ETableError::BadOpponents},
-    {"drew six", [](TTableSetup& s) { s.m_anDrew[0] = 6; }, ETableError::BadDrew},
-    {"drew with stand pat",
-     [](TTableSetup& s) {
-         s.m_eModel = ETableModel::StandPat;
-         s.m_anDrew[0] = 1;
-     },
+    {"a card twice", U, "?", false, [](TTableSetup& s) { s.m_anHand[1] = s.m_anHand[0]; }, ETableError::BadHand},
+    {"a hand card seen", U, "?", false, [](TTableSetup& s) { s.m_abSeen[s.m_anHand[2]] = true; }, ETableError::BadHand},
+    {"no opponent", U, "?", false, [](TTableSetup& s) { s.m_nOpponents = 0; }, ETableError::BadOpponents},
+    {"six opponents", U, "?", false, [](TTableSetup& s) { s.m_nOpponents = 6; }, ETableError::BadOpponents},
+    {"drew six", 6, "?", false, nullptr, ETableError::BadDrew},
+    {"drew with stand pat", 1, "?", false, [](TTableSetup& s) { s.m_eModel = ETableModel::StandPat; },
      ETableError::BadDrew},
-    {"no trials", [](TTableSetup& s) { s.m_nTrials = 0; }, ETableError::ZeroTrials},
-    {"no trials, counted",
+    {"no trials", U, "?", false, [](TTableSetup& s) { s.m_nTrials = 0; }, ETableError::ZeroTrials},
+    {"no trials, counted", U, "?", false,
      [](TTableSetup& s) {
          s.m_nTrials = 0;
          s.m_bFinal = true;
          s.m_eModel = ETableModel::StandPat;
      },
      ETableError::None},
-    {"stands pat on no straight or better",
-     [](TTableSetup& s) {
-         LeaveUnseen(s, kNoMadeHands);
-         s.m_anDrew[0] = 0;
-     },
-     ETableError::ImpossibleDrew},
-    {"three of a kind from pairs at most",
-     [](TTableSetup& s) {
-         LeaveUnseen(s, kNoMadeHands);
-         s.m_anDrew[0] = 2;
-     },
-     ETableError::ImpossibleDrew},
-    {"one pair is there", [](TTableSetup& s) {
-         LeaveUnseen(s, kNoMadeHands);
-         s.m_anDrew[0] = 3;
-     },
-     ETableError::None},
-    {"a range with no hand left",
-     [](TTableSetup& s) {
-         LeaveUnseen(s, kNoMadeHands);
-         std::string bad;
-         CHandRange::Parse("3K+", CHandRange::kDefaultOpenRank, s.m_aRanges[0], bad);
-     },
-     ETableError::EmptyRange},
-    {"a range that never draws the seen count",
-     [](TTableSetup& s) {
-         LeaveUnseen(s, kNoMadeHands);
-         std::string bad;
-         CHandRange::Parse("JJ+", CHandRange::kDefaultOpenRank, s.m_aRanges[0], bad);
-         s.m_anDrew[0] = 2;
-     },
-     ETableError::RangeNeverDraws},
-    {"a range and its seen count", [](TTableSetup& s) {
-         LeaveUnseen(s, kNoMadeHands);
-         std::string bad;
-         CHandRange::Parse("JJ+", CHandRange::kDefaultOpenRank, s.m_aRanges[0], bad);
-         s.m_anDrew[0] = 1;
-     },
-     ETableError::None},
-    {"a card short of a draw after the draw",
+    {"stands pat on no straight or better", 0, "?", true, nullptr, ETableError::ImpossibleDrew},
+    {"three of a kind from pairs at most", 2, "?", true, nullptr, ETableError::ImpossibleDrew},
+    {"one pair is there", 3, "?", true, nullptr, ETableError::None},
+    {"a range with no hand left", U, "3K+", true, nullptr, ETableError::EmptyRange},
+    {"a range that never draws the seen count", 2, "JJ+", true, nullptr, ETableError::RangeNeverDraws},
+    {"a range and its seen count", 1, "JJ+", true, nullptr, ETableError::None},
+    {"a card short of a draw after the draw", U, "?", false,
      [](TTableSetup& s) { LeaveUnseen(s, "Ac 3c 7c Jc Ad 4d 8d Qd 2h 6h 9h Kh 3s 7s"); }, ETableError::TooFewCards},
 };
 
 TEST(TableSetupCheck, NamesWhatIsWrong)
 {
     for (const TCheckCase& c : kCheckCases) {
-        TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 1);
-        c.m_pChange(setup);
+        TTableSetup setup = TableSetupOf("Kd Ks 8s 4h 2c", 1, {c.m_nDrew}, "", {c.m_szRange});
+        if (c.m_bNoMadeHands)
+            LeaveUnseen(setup, kNoMadeHands);
+        if (c.m_pChange)
+            c.m_pChange(setup);
         EXPECT_EQ(CheckTableSetup(setup), c.m_eExpected) << c.m_szWhat;
         if (c.m_eExpected != ETableError::None) {
             EXPECT_TRUE(SimulateTable(setup).m_arrHolds.empty()) << c.m_szWhat;
@@ -290,105 +218,88 @@ TEST(TableSetupCheck, NamesTheOpponentWhoseRangeCannotBeDealt)
         ETableError m_eExpected;
         int m_nOpponent;
     } cases[] = {
-        {{"?", "?", "AA"}, {kDrawUnseen, kDrawUnseen, kDrawUnseen}, ETableError::EmptyRange, 2},
-        {{"?", "4K", "AA"}, {kDrawUnseen, kDrawUnseen, kDrawUnseen}, ETableError::EmptyRange, 1},
-        {{"KK", "?", "?"}, {0, kDrawUnseen, 3}, ETableError::RangeNeverDraws, 0},
-        {{"2P", "?", "4K"}, {1, kDrawUnseen, kDrawUnseen}, ETableError::EmptyRange, 2},
+        {{"?", "?", "AA"}, {}, ETableError::EmptyRange, 2},
+        {{"?", "4K", "AA"}, {}, ETableError::EmptyRange, 1},
+        {{"KK", "?", "?"}, {0, U, 3}, ETableError::RangeNeverDraws, 0},
+        {{"2P", "?", "4K"}, {1}, ETableError::EmptyRange, 2},
         {{"2P", "OE", "4F"}, {1, 1, 1}, ETableError::None, -1},
     };
     for (const auto& c : cases) {
-        TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 3, c.m_arrDrew);
         // One ace left, and a rank of every four seen.
-        for (int card : Cards("Ad Ah As 3c 5c 6c 7c 9c Tc Jc Qc"))
-            setup.m_abSeen[card] = true;
-        for (size_t o = 0; o < c.m_arrRanges.size(); ++o) {
-            std::string bad;
-            ASSERT_TRUE(CHandRange::Parse(c.m_arrRanges[o], CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad));
-        }
+        const TTableSetup setup =
+            TableSetupOf("Kd Ks 8s 4h 2c", 3, c.m_arrDrew, "Ad Ah As 3c 5c 6c 7c 9c Tc Jc Qc", c.m_arrRanges);
         int opponent = 99;
         EXPECT_EQ(CheckTableSetup(setup, opponent), c.m_eExpected) << c.m_nOpponent;
         EXPECT_EQ(opponent, c.m_nOpponent);
     }
 }
 
-// Two opponents who can each hold a pair of aces but never both at once:
-// refused by the run, not dealt for ever.
-TEST(TableSetupCheck, RangesThatCannotBeDealtTogetherStopTheRun)
+// Conditions each possible alone but never together stop the run, whole or
+// in blocks, with no figures: two opponents who can each hold a pair of aces
+// but never both at once, and two seen to draw two where one rank has three
+// unseen cards.
+TEST(TableSetupCheck, ConditionsThatCannotBeDealtTogetherStopTheRun)
 {
-    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2);
-    for (int card : Cards("Ah As"))
-        setup.m_abSeen[card] = true;
-    for (int o = 0; o < 2; ++o) {
-        std::string bad;
-        ASSERT_TRUE(CHandRange::Parse("AA", CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad));
+    TTableSetup aces = TableSetupOf("Kd Ks 8s 4h 2c", 2, {}, "Ah As", {"AA", "AA"});
+    TTableSetup trips = TableSetupOf("Kd Ks 8s 4h 2c", 2, {2, 2});
+    LeaveUnseen(trips, "7c 7d 7h Ac Ad 3c 3d 5c 5d 6c 6d 9c 9d Tc Td Jc Jd Qc Qd 2d");
+    for (const TTableSetup& setup : {aces, trips}) {
+        ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
+        const TTableResult result = SimulateTable(setup);
+        EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
+        EXPECT_TRUE(result.m_arrHolds.empty());
+        const TTableTally first = PlayTableBlocks(setup, 0, 1);
+        EXPECT_EQ(first.m_eError, ETableError::ImpossibleDrew);
+        const TTableResult apart = TableResultOf(setup, {first});
+        EXPECT_EQ(apart.m_eError, ETableError::ImpossibleDrew);
+        EXPECT_TRUE(apart.m_arrHolds.empty());
     }
-    ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
-    const TTableResult result = SimulateTable(setup);
-    EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
-    EXPECT_TRUE(result.m_arrHolds.empty());
 }
 
-// Each seen count is possible alone (one rank has three unseen cards), but
-// two opponents can never both hold three of a kind.
-TEST(TableSetupCheck, SeenCountsThatCannotBeDealtTogetherStopTheRun)
+void ExpectSameFigures(const TTableResult& a, const TTableResult& b, const std::string& what)
 {
-    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2, {2, 2});
-    LeaveUnseen(setup, "7c 7d 7h Ac Ad 3c 3d 5c 5d 6c 6d 9c 9d Tc Td Jc Jd Qc Qd 2d");
-    ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
-    const TTableResult result = SimulateTable(setup);
-    EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
-    EXPECT_TRUE(result.m_arrHolds.empty());
-}
-
-TEST(TableSimulation, OneSeedGivesTheSameFiguresOnOneTwoAndFourThreads)
-{
-    TTableSetup setup = TableOf("Jc Jd 4h 4s Ac", 5, {3, 3, kDrawUnseen, 1});
-    setup.m_nTrials = Sanitized() ? 9000 : 50000;  // several blocks, the last one short
-    setup.m_nSeed = 99;
-    setup.m_nThreads = 1;
-    const TTableResult one = SimulateTable(setup);
-    ASSERT_EQ(one.m_arrHolds.size(), 32u);
-    for (unsigned threads : {2u, 4u}) {
-        setup.m_nThreads = threads;
-        const TTableResult many = SimulateTable(setup);
-        ASSERT_EQ(many.m_arrHolds.size(), 32u);
-        EXPECT_EQ(one.m_nTrials, many.m_nTrials);
-        EXPECT_EQ(one.m_arrPairSquares, many.m_arrPairSquares) << threads;
-        for (size_t h = 0; h < 32; ++h) {
-            const THoldEquity &a = one.m_arrHolds[h], &b = many.m_arrHolds[h];
-            EXPECT_TRUE(a.m_dWin == b.m_dWin && a.m_dTie == b.m_dTie && a.m_dPotShare == b.m_dPotShare &&
-                        a.m_dPotShareError == b.m_dPotShareError)
-                << threads << " threads, hold " << h;
-        }
+    EXPECT_EQ(a.m_nTrials, b.m_nTrials) << what;
+    EXPECT_EQ(a.m_arrPairSquares, b.m_arrPairSquares) << what;
+    EXPECT_EQ(a.m_nBatchSquares, b.m_nBatchSquares) << what;
+    ASSERT_EQ(a.m_arrHolds.size(), b.m_arrHolds.size()) << what;
+    for (size_t h = 0; h < a.m_arrHolds.size(); ++h) {
+        const THoldEquity &x = a.m_arrHolds[h], &y = b.m_arrHolds[h];
+        EXPECT_TRUE(x.m_dWin == y.m_dWin && x.m_dTie == y.m_dTie && x.m_dPotShare == y.m_dPotShare &&
+                    x.m_dPotShareError == y.m_dPotShareError && x.m_bExact == y.m_bExact)
+            << what << ", hold " << h;
     }
-    setup.m_nSeed = 100;
-    EXPECT_NE(SimulateTable(setup).m_arrHolds[3].m_dPotShare, one.m_arrHolds[3].m_dPotShare);
 }
 
-// The web page's workers play ranges of blocks apart and in any order; their
-// tallies must give the run's figures to the last bit, counted holds and
-// the paired margins included, and say done only once every block is in.
-TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
+// One seed gives the same figures to the last bit on one, two and four
+// threads; and the web page's workers, who play ranges of blocks apart and in
+// any order, add up to them too, counted holds and the paired margins
+// included, saying done only once every block is in.
+TEST(TableSimulation, OneSeedGivesTheSameFiguresOnAnyThreadsAndInBlocksPlayedApart)
 {
-    const std::uint64_t trials = Sanitized() ? 9000 : 30000;  // the last block short
+    const std::uint64_t trials = Sanitized() ? 9000 : 30000;  // several blocks, the last one short
     struct TSplitCase {
         const char* m_szWhat;
         TTableSetup m_setup;
     } cases[] = {
-        {"seen draws, their hands kept for groups of deals", TableOf("Jc Jd 4h 4s Ac", 5, {3, 3, kDrawUnseen, 1})},
-        {"three standing pat", TableOf("Kd Ks 8s 4h 2c", 3)},
-        {"two standing pat, the keep-all counted", TableOf("Kd Ks 8s 4h 2c", 2)},
+        {"seen draws, their hands kept for groups of deals", TableSetupOf("Jc Jd 4h 4s Ac", 5, {3, 3, U, 1})},
+        {"three standing pat", TableSetupOf("Kd Ks 8s 4h 2c", 3)},
+        {"two standing pat, the keep-all counted", TableSetupOf("Kd Ks 8s 4h 2c", 2)},
     };
     cases[1].m_setup.m_eModel = cases[2].m_setup.m_eModel = ETableModel::StandPat;
     for (TSplitCase& c : cases) {
         c.m_setup.m_nTrials = trials;
-        c.m_setup.m_nThreads = 2;
+        c.m_setup.m_nSeed = 99;
+        c.m_setup.m_nThreads = 1;
         const TTableResult run = SimulateTable(c.m_setup);
+        ASSERT_EQ(run.m_arrHolds.size(), 32u) << c.m_szWhat;
+        for (unsigned threads : {2u, 4u}) {
+            c.m_setup.m_nThreads = threads;
+            ExpectSameFigures(SimulateTable(c.m_setup), run, std::string(c.m_szWhat) + ", threads " + std::to_string(threads));
+        }
         const std::uint64_t blocks = TableBlockCount(c.m_setup);
         ASSERT_GE(blocks, 3u) << c.m_szWhat;
         // Backwards, uneven, the last range running past the end.
-        std::vector<TTableTally> tallies = {PlayTableBlocks(c.m_setup, 2, blocks),
-                                            PlayTableBlocks(c.m_setup, 1, 1)};
+        std::vector<TTableTally> tallies = {PlayTableBlocks(c.m_setup, 2, blocks), PlayTableBlocks(c.m_setup, 1, 1)};
         EXPECT_FALSE(TableResultOf(c.m_setup, tallies).m_bDone) << c.m_szWhat;
         tallies.push_back(PlayTableBlocks(c.m_setup, 0, 1));
         if (&c == &cases[0]) {
@@ -396,56 +307,28 @@ TEST(TableSimulation, BlocksPlayedApartAddUpToTheRun)
         }
         const TTableResult apart = TableResultOf(c.m_setup, tallies);
         EXPECT_TRUE(apart.m_bDone) << c.m_szWhat;
-        EXPECT_EQ(apart.m_nTrials, run.m_nTrials) << c.m_szWhat;
-        EXPECT_EQ(apart.m_arrPairSquares, run.m_arrPairSquares) << c.m_szWhat;
-        EXPECT_EQ(apart.m_nBatchSquares, run.m_nBatchSquares) << c.m_szWhat;
-        ASSERT_EQ(apart.m_arrHolds.size(), run.m_arrHolds.size()) << c.m_szWhat;
-        for (size_t h = 0; h < run.m_arrHolds.size(); ++h) {
-            EXPECT_EQ(apart.m_arrHolds[h].m_dWin, run.m_arrHolds[h].m_dWin) << c.m_szWhat << h;
-            EXPECT_EQ(apart.m_arrHolds[h].m_dTie, run.m_arrHolds[h].m_dTie) << c.m_szWhat << h;
-            EXPECT_EQ(apart.m_arrHolds[h].m_dPotShare, run.m_arrHolds[h].m_dPotShare) << c.m_szWhat << h;
-            EXPECT_EQ(apart.m_arrHolds[h].m_dPotShareError, run.m_arrHolds[h].m_dPotShareError) << c.m_szWhat << h;
-            EXPECT_EQ(apart.m_arrHolds[h].m_bExact, run.m_arrHolds[h].m_bExact) << c.m_szWhat << h;
-        }
+        ExpectSameFigures(apart, run, std::string(c.m_szWhat) + ", blocks apart");
+        c.m_setup.m_nSeed = 100;
+        EXPECT_NE(SimulateTable(c.m_setup).m_arrHolds[3].m_dPotShare, run.m_arrHolds[3].m_dPotShare) << c.m_szWhat;
     }
-    // A final hand counted whole has no blocks: the (0, 0) range counts it.
-    TTableSetup counted = TableOf("Kd Ks 8s 4h 2c", 2);
+    // A final hand counted whole has no blocks: the (0, 0) range counts it;
+    // against three it is simulated apart, whole, with the run's deals.
+    TTableSetup counted = TableSetupOf("Kd Ks 8s 4h 2c", 2);
     counted.m_eModel = ETableModel::StandPat;
     counted.m_bFinal = true;
-    EXPECT_EQ(TableBlockCount(counted), 0u);
-    const TTableResult whole = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
-    ASSERT_EQ(whole.m_arrHolds.size(), 1u);
-    EXPECT_TRUE(whole.m_bDone);
-    EXPECT_EQ(whole.m_arrHolds[0].m_dPotShare, SimulateTable(counted).m_arrHolds[0].m_dPotShare);
-    // Against three the hand as it stands is simulated apart, whole, with
-    // the run's deals.
-    counted.m_nOpponents = 3;
-    EXPECT_EQ(TableBlockCount(counted), 0u);
-    const TTableResult apart = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
-    const TTableResult run = SimulateTable(counted);
-    ASSERT_EQ(apart.m_arrHolds.size(), 1u);
-    EXPECT_TRUE(apart.m_bDone);
-    EXPECT_EQ(apart.m_nTrials, run.m_nTrials);
-    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShare, run.m_arrHolds[0].m_dPotShare);
-    EXPECT_EQ(apart.m_arrHolds[0].m_dPotShareError, run.m_arrHolds[0].m_dPotShareError);
-}
-
-// The range that starts the run refuses seen draws the deck cannot give
-// together, as the run does, and a refused tally leaves no figures.
-TEST(TableSimulation, BlocksOfSeenDrawsThatCannotBeDealtTogetherAreRefused)
-{
-    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 2, {2, 2});
-    LeaveUnseen(setup, "7c 7d 7h Ac Ad 3c 3d 5c 5d 6c 6d 9c 9d Tc Td Jc Jd Qc Qd 2d");
-    const TTableTally first = PlayTableBlocks(setup, 0, 1);
-    EXPECT_EQ(first.m_eError, ETableError::ImpossibleDrew);
-    const TTableResult result = TableResultOf(setup, {first});
-    EXPECT_EQ(result.m_eError, ETableError::ImpossibleDrew);
-    EXPECT_TRUE(result.m_arrHolds.empty());
+    for (int opponents : {2, 3}) {
+        counted.m_nOpponents = opponents;
+        EXPECT_EQ(TableBlockCount(counted), 0u);
+        const TTableResult apart = TableResultOf(counted, {PlayTableBlocks(counted, 0, 0)});
+        ASSERT_EQ(apart.m_arrHolds.size(), 1u);
+        EXPECT_TRUE(apart.m_bDone);
+        ExpectSameFigures(apart, SimulateTable(counted), "final hand against " + std::to_string(opponents));
+    }
 }
 
 TEST(TableSimulation, CancelStopsTheRunAndKeepsWhatWasPlayed)
 {
-    TTableSetup setup = TableOf("Kd Ks 8s 4h 2c", 5);
+    TTableSetup setup = TableSetupOf("Kd Ks 8s 4h 2c", 5);
     setup.m_nTrials = 1ull << 40;
     CTableSimulation run(setup);
     while (run.Snapshot().m_nTrials == 0)

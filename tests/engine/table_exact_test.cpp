@@ -4,6 +4,7 @@
 // from those counts.
 
 #include "PatShowdown.h"
+#include "PlainTable.h"
 #include "Showdown.h"
 #include "TableSimulation.h"
 #include "TestSupport.h"
@@ -17,14 +18,10 @@
 
 namespace {
 
-TTableSetup StandPat(const std::string& hand, const std::string& seen, int opponents, bool final)
+TTableSetup StandPat(const std::string& hand, const std::string& seen, int opponents, bool final,
+                     const char* range = "?")
 {
-    TTableSetup setup;
-    const std::vector<int> cards = Cards(hand);
-    std::copy(cards.begin(), cards.end(), setup.m_anHand);
-    for (int c : Cards(seen))
-        setup.m_abSeen[c] = true;
-    setup.m_nOpponents = opponents;
+    TTableSetup setup = TableSetupOf(hand, opponents, {}, seen, {range});
     setup.m_eModel = ETableModel::StandPat;
     setup.m_bFinal = final;
     setup.m_nTrials = 4096;
@@ -36,73 +33,46 @@ const THoldEquity& KeepAll(const TTableResult& result)
     return result.m_arrHolds.back();
 }
 
-// Initial deals and final hands, from nothing to a flush.
-const char* const kHands[][2] = {
-    {"Kd Ks 8s 4h 2c", ""},
-    {"7c 5d 4h 3s 2c", ""},
-    {"Ah Kh Qh Jh 9h", "3c 4c"},
-    {"Tc Td Ts 2h 2d", "Ac"},
-};
-
-TEST(TableExact, OneOpponentStandingPatIsTheShowdownCount)
+// Against one opponent standing pat, any hand or a range: every hand of his
+// range among the unseen cards, one by one, by the plain ranking. Initial
+// deals and final hands, from nothing to a flush.
+TEST(TableExact, OneOpponentStandingPatCountsEveryHandOfHisRange)
 {
-    for (const auto& c : kHands)
+    const struct {
+        const char* m_szHand;
+        const char* m_szSeen;
+        const char* m_szRange;
+    } cases[] = {
+        {"Kd Ks 8s 4h 2c", "", "?"}, {"7c 5d 4h 3s 2c", "", "?"}, {"Ah Kh Qh Jh 9h", "3c 4c", "?"},
+        {"Tc Td Ts 2h 2d", "Ac", "?"}, {"Kd Ks 8s 4h 2c", "", "JJ+"}, {"7c 5d 4h 3s 2c", "", "77-TT/4F/OE"},
+        {"Ah Kh Qh Jh 9h", "3c 4c", "2P"}, {"Tc Td Ts 2h 2d", "Ac", "AA"},
+    };
+    for (const auto& c : cases)
         for (bool final : {false, true}) {
-            const TTableSetup setup = StandPat(c[0], c[1], 1, final);
+            const std::string what = std::string(c.m_szHand) + " " + c.m_szRange + (final ? " final" : "");
+            const TTableSetup setup = StandPat(c.m_szHand, c.m_szSeen, 1, final, c.m_szRange);
             const TTableResult result = SimulateTable(setup);
-            ASSERT_FALSE(result.m_arrHolds.empty()) << c[0];
-            TShowdownCounts counts;
-            ASSERT_TRUE(CountShowdown(setup.m_anHand, setup.m_abSeen, counts));
-            const TShowdownOdds odds = ShowdownOdds(counts, 1);
+            ASSERT_FALSE(result.m_arrHolds.empty()) << what;
+            const auto player = ClassifyPlain(setup.m_anHand).m_anRanking;
+            double hands = 0, below = 0, level = 0;
+            ForEachFiveOf(UnseenAt(setup), [&](const int* h) {
+                if (!setup.m_aRanges[0].Contains(h))
+                    return;
+                const auto theirs = ClassifyPlain(h).m_anRanking;
+                hands += 1;
+                below += theirs < player;
+                level += theirs == player;
+            });
             const THoldEquity& all = KeepAll(result);
-            EXPECT_TRUE(all.m_bExact) << c[0];
-            EXPECT_EQ(all.m_dWin, odds.m_dWin) << c[0];
-            EXPECT_EQ(all.m_dTie, odds.m_dTie) << c[0];
-            EXPECT_EQ(all.m_dLose, odds.m_dLose) << c[0];
-            EXPECT_EQ(all.m_dPotShare, odds.m_dPotShare) << c[0];
-            EXPECT_EQ(result.m_nTrials, final ? 0u : setup.m_nTrials) << c[0];
+            EXPECT_TRUE(all.m_bExact) << what;
+            EXPECT_DOUBLE_EQ(all.m_dWin, below / hands) << what;
+            EXPECT_DOUBLE_EQ(all.m_dTie, level / hands) << what;
+            EXPECT_NEAR(all.m_dLose, 1 - (below + level) / hands, 1e-12) << what;
+            EXPECT_DOUBLE_EQ(all.m_dPotShare, (below + level / 2) / hands) << what;
+            EXPECT_EQ(result.m_nTrials, final ? 0u : setup.m_nTrials) << what;
         }
 }
 
-// Against one ranged opponent standing pat: every hand of his range among the
-// unseen cards, one by one, by the plain ranking.
-TEST(TableExact, OneRangedOpponentStandingPatCountsEveryHandOfHisRange)
-{
-    const char* const ranges[] = {"JJ+", "77-TT/4F/OE", "2P", "AA"};
-    for (size_t i = 0; i < sizeof kHands / sizeof *kHands; ++i) {
-        const auto& c = kHands[i];
-        const char* range = ranges[i % 4];
-        const bool final = i % 2 == 1;
-        TTableSetup setup = StandPat(c[0], c[1], 1, final);
-        std::string bad;
-        ASSERT_TRUE(CHandRange::Parse(range, CHandRange::kDefaultOpenRank, setup.m_aRanges[0], bad));
-        const TTableResult result = SimulateTable(setup);
-        ASSERT_FALSE(result.m_arrHolds.empty()) << c[0] << " " << range;
-        std::vector<int> unseen;
-        for (int card = 0; card < 52; ++card)
-            if (!setup.m_abSeen[card] && std::find(setup.m_anHand, setup.m_anHand + 5, card) == setup.m_anHand + 5)
-                unseen.push_back(card);
-        const auto player = ClassifyPlain(setup.m_anHand).m_anRanking;
-        double hands = 0, below = 0, level = 0;
-        ForEachFiveOf(unseen, [&](const int* h) {
-            if (!setup.m_aRanges[0].Contains(h))
-                return;
-            const auto theirs = ClassifyPlain(h).m_anRanking;
-            hands += 1;
-            below += theirs < player;
-            level += theirs == player;
-        });
-        const THoldEquity& all = KeepAll(result);
-        EXPECT_TRUE(all.m_bExact) << c[0] << " " << range;
-        EXPECT_DOUBLE_EQ(all.m_dWin, below / hands) << c[0] << " " << range;
-        EXPECT_DOUBLE_EQ(all.m_dTie, level / hands) << c[0] << " " << range;
-        EXPECT_DOUBLE_EQ(all.m_dPotShare, (below + level / 2) / hands) << c[0] << " " << range;
-    }
-}
-
-} // namespace
-
-namespace {
 
 // Every ordered pair of disjoint hands of a small deck, one by one, by the
 // plain ranking.
@@ -155,9 +125,7 @@ TEST(TableExact, TwoOpponentsStandingPatCountEveryDisjointPair)
         // The run's figures for the final hand are those pairs': a two-way
         // tie pays half the pot, a three-way one a third.
         TTableSetup setup = StandPat(deck[0], "", 2, true);
-        std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
-        for (int c = 0; c < 52; ++c)
-            setup.m_abSeen[c] = !unseen[c] && std::find(hand.begin(), hand.end(), c) == hand.end();
+        LeaveUnseen(setup, deck[1]);
         const THoldEquity all = KeepAll(SimulateTable(setup));
         const auto share = [&plain](int a, int b) { return static_cast<double>(plain.m_anPairs[a][b]) / plain.m_nPairs; };
         EXPECT_TRUE(all.m_bExact);

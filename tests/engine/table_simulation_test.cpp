@@ -71,21 +71,10 @@ const TTableState kStates[] = {
 
 TTableSetup SetupOf(const TTableState& state, std::uint64_t trials, std::uint64_t seed)
 {
-    TTableSetup setup;
-    const std::vector<int> hand = Cards(state.m_szHand);
-    std::copy(hand.begin(), hand.end(), setup.m_anHand);
-    for (int c : Cards(state.m_szSeen))
-        setup.m_abSeen[c] = true;
+    TTableSetup setup = TableSetupOf(state.m_szHand, state.m_nOpponents, state.m_arrDrew, state.m_szSeen,
+                                     state.m_arrRanges);
     setup.m_bFinal = state.m_bFinal;
-    setup.m_nOpponents = state.m_nOpponents;
     setup.m_eModel = state.m_eModel;
-    for (size_t o = 0; o < state.m_arrDrew.size(); ++o)
-        setup.m_anDrew[o] = state.m_arrDrew[o];
-    for (size_t o = 0; o < state.m_arrRanges.size(); ++o) {
-        std::string bad;
-        EXPECT_TRUE(CHandRange::Parse(state.m_arrRanges[o], CHandRange::kDefaultOpenRank, setup.m_aRanges[o], bad))
-            << state.m_arrRanges[o];
-    }
     setup.m_nTrials = trials;
     setup.m_nSeed = seed;
     return setup;
@@ -112,13 +101,9 @@ double NormalQuantile(double alpha)
 
 std::string Describe(const TTableState& state, unsigned mask)
 {
-    std::string text = std::string(state.m_szHand) + " keep " + std::to_string(mask) + " vs " +
-                       std::to_string(state.m_nOpponents) + (state.m_eModel == kPat ? " pat" : " drawing");
-    for (int drew : state.m_arrDrew)
-        text += drew == U ? " ?" : " " + std::to_string(drew);
-    for (const char* range : state.m_arrRanges)
-        text += std::string(" ") + range;
-    return text + (state.m_bFinal ? " final" : "");
+    return std::string(state.m_szHand) + " keep " + std::to_string(mask) + " vs " + std::to_string(state.m_nOpponents) +
+           (state.m_eModel == kPat ? " pat" : " drawing") + (state.m_bFinal ? " final" : "") + " (" +
+           std::to_string(&state - kStates) + ")";
 }
 
 TEST(TableSimulation, EveryComparedHoldAgreesWithThePlainSimulation)
@@ -225,10 +210,8 @@ TEST(TableSimulation, HoldsDrawingAlikeShareTheirDealsSoTheirDifferenceIsPaired)
 // draw of the unseen cards, then every hand of what is left.
 double ExactPotShareAgainstOne(const TTableSetup& setup, unsigned mask)
 {
-    std::vector<int> unseen, kept;
-    for (int c = 0; c < 52; ++c)
-        if (!setup.m_abSeen[c] && std::find(setup.m_anHand, setup.m_anHand + 5, c) == setup.m_anHand + 5)
-            unseen.push_back(c);
+    const std::vector<int> unseen = UnseenAt(setup);
+    std::vector<int> kept;
     for (int i = 0; i < 5; ++i)
         if (mask >> i & 1u)
             kept.push_back(setup.m_anHand[i]);
@@ -259,9 +242,7 @@ TEST(TableSimulation, TheIntervalCoversTheExactFigureNineteenTimesInTwenty)
 {
     TTableSetup setup = SetupOf({"Kd Ks 8s 4h 2c", "", false, 1, kPat, {U}, {}}, 1000, 0);
     // A deck of 18 unseen cards, for the exact figure to be counted here.
-    std::fill(setup.m_abSeen, setup.m_abSeen + 52, true);
-    for (int c : Cards("Ac Ad Kh 8c 8d 4c 4d 2h Qs Js Ts 9s 5h 3h 6c 7d Jh 9c Kd Ks 8s 4h 2c"))
-        setup.m_abSeen[c] = false;
+    LeaveUnseen(setup, "Ac Ad Kh 8c 8d 4c 4d 2h Qs Js Ts 9s 5h 3h 6c 7d Jh 9c");
     ASSERT_EQ(CheckTableSetup(setup), ETableError::None);
     const unsigned mask = 1;  // the King, drawing four
     const double exact = ExactPotShareAgainstOne(setup, mask);

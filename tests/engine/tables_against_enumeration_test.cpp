@@ -98,25 +98,6 @@ const TDrawState kTargeted[] = {
     Holding("Ac 2c 3c 4c 5c", "Kd Qs"),             // the wheel in one suit
 };
 
-// The one-opponent closing row counts, by the full rules, the hands the
-// showdown counts above the player's, whether he holds a pair or not.
-TEST(ClosingRowOfEveryHand, IsTheShowdownsShareOfHandsAbove)
-{
-    for (const TDrawState& state : kTargeted) {
-        SCOPED_TRACE(state.Describe());
-        CCardDistributionManager m;
-        PlayAndAnalyze(m, state);
-        bool known[52] = {};
-        for (int c : state.Known())
-            known[c] = true;
-        TShowdownCounts showdown;
-        ASSERT_TRUE(CountShowdown(state.Hand().data(), known, showdown));
-        const TConfirmedHand result = ConfirmHand(m, 1, !state.m_discards.empty());
-        EXPECT_NEAR(result.m_arrOneOpponent.back().m_dProbability,
-                    static_cast<double>(showdown.m_nBeating) / static_cast<double>(showdown.m_nHands), 1e-15);
-    }
-}
-
 // Five random cards until they are of the category (any category when
 // negative), then 0 to 5 of them drawn in place of as many random discards.
 TDrawState RandomDrawTo(int category, std::mt19937& rng)
@@ -138,29 +119,20 @@ TDrawState RandomDrawTo(int category, std::mt19937& rng)
     return state;
 }
 
+// The targeted states, random ones, and random draws to every formation.
 TEST(TablesAgainstEnumeration, TargetedAndRandomStatesCountTheEnumeratedHands)
 {
     std::vector<TDrawState> states(std::begin(kTargeted), std::end(kTargeted));
     std::mt19937 rng(20240611);
     for (int i = 0; i < 8; ++i)
         states.push_back(RandomDrawTo(-1, rng));
+    for (int category = pcHighCard; category <= pcStraightFlush; ++category)
+        for (int i = 0; i < 3; ++i)
+            states.push_back(RandomDrawTo(category, rng));
     // Under the sanitizers every tenth state is enumerated.
     for (size_t i = 0; i < states.size(); i += Sanitized() ? 10 : 1)
         ExpectTablesMatchEnumeration(states[i]);
 }
-
-// Drawn inside the test, so that only its own run pays for finding the hand.
-class TablesAgainstEnumerationOfADrawTo : public ::testing::TestWithParam<int> {};
-
-TEST_P(TablesAgainstEnumerationOfADrawTo, EveryRowCountsTheEnumeratedHands)
-{
-    std::mt19937 rng(7350 + GetParam());
-    for (int i = 0; i < (Sanitized() ? 1 : 3); ++i)
-        ExpectTablesMatchEnumeration(RandomDrawTo(GetParam(), rng));
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryFormation, TablesAgainstEnumerationOfADrawTo,
-                         ::testing::Range(static_cast<int>(pcHighCard), static_cast<int>(pcStraightFlush) + 1));
 
 TEST(TablesOfAnUnknownFormation, HoldOnlyAnImpossibleClosingRow)
 {

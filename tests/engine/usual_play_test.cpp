@@ -28,13 +28,4 @@ TEST(UsualPlay, KeepsWhatThePlainRulesKeepFromEveryHand)
     EXPECT_EQ(disagreements, 0);
 }
 
-TEST(UsualPlay, RefusesHandsThatAreNotFiveDistinctCards)
-{
-    const int hands[][5] = {{0, 13, 13, 26, 39}, {-1, 13, 14, 26, 39}, {0, 13, 14, 26, 52}};
-    for (const auto& hand : hands) {
-        EXPECT_EQ(UsualPlayDrawCount(hand), -1);
-        EXPECT_EQ(UsualPlayKeepMask(hand), 0u);
-    }
-}
-
 } // namespace

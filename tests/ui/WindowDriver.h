@@ -6,65 +6,112 @@
 
 #include "BruteForce.h"
 #include "CardText.h"
+#include "EquityRun.h"
 #include "MainFrame.h"
 #include "PokerApp.h"
 #include "PokerDoc.h"
 #include "PokerView.h"
 #include "ResultsScene.h"
 #include "ScrollableStatic.h"
+#include "TableEquity.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-// Runs action on the next modal dialog once it shows.
-inline void WhenModalShown(std::function<void(QWidget*)> action)
+// Runs action on the widget `find` returns once it is visible.
+inline void WhenShown(std::function<QWidget*()> find, std::function<void(QWidget*)> action)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        // Keys reach a dialog once it is the active window, as a user's do;
-        // before that, Tab would not move its focus on a loaded machine.
-        if (!modal || !modal->isVisible() || !modal->isActiveWindow() || !modal->focusWidget())
+    QObject::connect(timer, &QTimer::timeout, [timer, find, action] {
+        QWidget* widget = find();
+        if (!widget || !widget->isVisible())
             return;
         timer->stop();
         timer->deleteLater();
-        action(modal);
+        action(widget);
     });
     timer->start();
 }
 
-// Answers the opponents dialog from the keyboard: Home, then Down `index`
-// times, then Enter; a negative index presses Escape instead.
-inline void AnswerOpponents(int index)
+// Runs action on the next modal dialog once it shows and has the keyboard:
+// keys sent before that would reach the window under it.
+inline void WhenModalShown(std::function<void(QWidget*)> action)
 {
-    WhenModalShown([index](QWidget* dialog) {
+    WhenShown([]() -> QWidget* {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal && modal->isActiveWindow() && modal->focusWidget() ? modal : nullptr;
+    }, std::move(action));
+}
+
+// Runs action on the next popup menu named `name` once it shows.
+inline void WhenPopupShown(const char* name, std::function<void(QMenu*)> action)
+{
+    WhenShown([name]() -> QWidget* {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu && menu->objectName() == QLatin1String(name) ? menu : nullptr;
+    }, [action](QWidget* menu) { action(static_cast<QMenu*>(menu)); });
+}
+
+// Answers the opponents dialog from the keyboard: Home, then Down `index`
+// times, then Enter; a negative index presses Escape instead. `shownFirst`
+// gets the number the dialog opened on.
+inline void AnswerOpponents(int index, int* shownFirst = nullptr)
+{
+    WhenModalShown([index, shownFirst](QWidget* dialog) {
         if (index < 0) {
             QTest::keyClick(dialog, Qt::Key_Escape);
             return;
         }
-        QWidget* combo = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        auto* combo = dialog->findChild<QComboBox*>();
+        if (shownFirst)
+            *shownFirst = combo->currentIndex() + 1;
         QTest::keyClick(combo, Qt::Key_Home);
         for (int i = 0; i < index; ++i)
             QTest::keyClick(combo, Qt::Key_Down);
         QTest::keyClick(combo, Qt::Key_Return);
     });
 }
+
+// Turns the event loop while `busy` holds; the bound only keeps a stuck run
+// from hanging the suite.
+inline void WaitWhile(const std::function<bool()>& busy)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (busy() && clock.elapsed() < 120000)
+        QTest::qWait(5);
+}
+
+// The page's equity runs play `trials` deals while this lives.
+class CEquityTrials {
+public:
+    explicit CEquityTrials(std::uint64_t trials) : m_nBefore(EquityTrials()) { SetEquityTrials(trials); }
+    ~CEquityTrials() { SetEquityTrials(m_nBefore); }
+
+private:
+    std::uint64_t m_nBefore;
+};
 
 class CWindowDriver {
 public:
@@ -88,12 +135,35 @@ public:
     // Turns the event loop until the page's equity runs have stopped.
     void FinishEquity()
     {
-        QElapsedTimer clock;
-        clock.start();
-        // The bound only keeps a stuck run from hanging the suite.
-        while ((View().ShowdownRun().IsRunning() || View().HoldsRun().IsRunning()) && clock.elapsed() < 120000)
-            QTest::qWait(5);
-        EXPECT_FALSE(View().ShowdownRun().IsRunning() || View().HoldsRun().IsRunning());
+        const auto running = [this] { return View().ShowdownRun().IsRunning() || View().HoldsRun().IsRunning(); };
+        WaitWhile(running);
+        EXPECT_FALSE(running());
+    }
+
+    // A key pressed on the window, as the keyboard sends it.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(Frame().windowHandle(), key, modifiers);
+        Settle();
+    }
+
+    // Keys typed on the window; '\b' is Backspace.
+    void Type(const char* keys)
+    {
+        for (const char* key = keys; *key; ++key) {
+            if (*key == '\b')
+                QTest::keyClick(Frame().windowHandle(), Qt::Key_Backspace);
+            else
+                QTest::keyClick(Frame().windowHandle(), *key);
+        }
+        Settle();
+    }
+
+    // Ctrl+O answered with `index` as AnswerOpponents does.
+    void ChangeOpponents(int index, int* shownFirst = nullptr)
+    {
+        AnswerOpponents(index, shownFirst);
+        Press(Qt::Key_O, Qt::ControlModifier);
     }
 
     // The window position of a page point.
@@ -142,6 +212,17 @@ public:
         ClickControl(Ok());
     }
 
+    // From the initial hand: marks `places` by clicks, discards, picks the
+    // replacements and presses OK.
+    void PlayFinal(std::initializer_list<int> places, const std::string& replacements)
+    {
+        for (int place : places)
+            ClickPlace(place);
+        ClickControl(DiscardButton());
+        Pick(replacements);
+        ClickControl(Ok());
+    }
+
     // Every visible, enabled control on the page is what a click at its
     // centre and at each corner (2 px inside) reaches, over the part of it
     // that the viewport shows.
@@ -163,9 +244,34 @@ public:
         }
     }
 
+    // What a screen reader finds on the page: the 52 picker cards, the hand's
+    // places, then the seats.
+    static constexpr int kFirstPlace = 52;
+    static constexpr int kFirstSeat = kFirstPlace + CPokerDoc::kPlaces;
+    QAccessibleInterface* Page() { return QAccessible::queryAccessibleInterface(View().viewport()); }
+
+    // The showdown block names the table as the run plays it and reads every
+    // figure of the run, each with its interval or exact.
+    void ExpectShowdownBlockReadsTheRun()
+    {
+        const QString block = View().PlayingScene().ShowdownBlock()->accessibleName();
+        const CEquityRun& run = View().ShowdownRun();
+        TTable table = Doc().GetTable();
+        table.m_eModel = run.Setup().m_eModel;
+        EXPECT_TRUE(block.contains(QString::fromStdString(DescribeTable(table)))) << block.toStdString();
+        ASSERT_EQ(run.Result().m_arrHolds.size(), 1u);
+        for (const TEquityRow& row : EquityRows(run.Result().m_arrHolds.front(), run.Result().m_nTrials))
+            EXPECT_TRUE(block.contains(QString::fromStdString(row.m_strFigure))) << row.m_strFigure;
+    }
+
 private:
     CPokerApp m_app;
 };
+
+inline QString SeatValue(CWindowDriver& game, int seat)
+{
+    return game.Page()->child(CWindowDriver::kFirstSeat + seat)->text(QAccessible::Value);
+}
 
 // All a player can see: stage, picks, offered cards, the hand and its marks,
 // the seen draws, the seats painted, the description and advice, the tables'

@@ -11,13 +11,8 @@
 
 namespace {
 
-constexpr int kFirstPlace = 52;
-constexpr int kFirstSeat = kFirstPlace + CPokerDoc::kPlaces;
-
-QAccessibleInterface* Page(CWindowDriver& game)
-{
-    return QAccessible::queryAccessibleInterface(game.View().viewport());
-}
+constexpr int kFirstPlace = CWindowDriver::kFirstPlace;
+constexpr int kFirstSeat = CWindowDriver::kFirstSeat;
 
 // The card a name speaks of, from the rank and suit words it holds as whole
 // words; -1 unless exactly one of each.
@@ -48,7 +43,7 @@ void ExpectPageHeard(CWindowDriver& game)
     const EStage stage = doc.GetStage();
     const bool picking = stage == EStage::PickInitialHand || stage == EStage::PickReplacements;
     const bool marking = stage == EStage::InitialHand || stage == EStage::CardsMarked;
-    QAccessibleInterface* page = Page(game);
+    QAccessibleInterface* page = game.Page();
     ASSERT_GE(page->childCount(), kFirstSeat + kMaxTableOpponents);
     for (int seat = 0; seat < kMaxTableOpponents; ++seat) {
         SCOPED_TRACE(testing::Message() << "stage " << static_cast<int>(stage) << ", seat " << seat);
@@ -93,7 +88,7 @@ TEST(Accessibility, EveryItemSaysWhatItShowsAtEveryStage)
 {
     CWindowDriver game;
     auto press = [&game](int item) {
-        Page(game)->child(item)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        game.Page()->child(item)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         game.Settle();
     };
     ExpectPageHeard(game);

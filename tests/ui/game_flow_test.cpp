@@ -70,17 +70,8 @@ void ExpectResultsShown(CWindowDriver& game)
         EXPECT_GT(box.indexOf(classic), first.size()) << box.toStdString();
     }
     EXPECT_EQ(game.View().PlayingScene().AdviceBox()->toPlainText(), AsShown(hand.m_strDescription));
-    // The showdown block reads the run's figures, each with its interval or
-    // exact, under a heading that names the table.
-    const QLabel* showdown = game.View().PlayingScene().ShowdownBlock();
-    ASSERT_TRUE(showdown->isVisible());
-    const TTableResult& run = game.View().ShowdownRun().Result();
-    ASSERT_EQ(run.m_arrHolds.size(), 1u);
-    TTable table = game.Doc().GetTable();
-    table.m_eModel = game.View().ShowdownRun().Setup().m_eModel;
-    EXPECT_TRUE(showdown->accessibleName().contains(QString::fromStdString(DescribeTable(table))));
-    for (const TEquityRow& row : EquityRows(run.m_arrHolds.front(), run.m_nTrials))
-        EXPECT_TRUE(showdown->accessibleName().contains(QString::fromStdString(row.m_strFigure))) << row.m_strFigure;
+    ASSERT_TRUE(game.View().PlayingScene().ShowdownBlock()->isVisible());
+    game.ExpectShowdownBlockReadsTheRun();
 }
 
 // Steps of a game, each with the stage it must leave the game at.
@@ -191,10 +182,7 @@ TEST(GameFlow, SeatCountsLieClearOfEverythingAtEverySeating)
         CWindowDriver game(index);
         EXPECT_EQ(game.Doc().GetOpponents(), std::max(index, 0) + 1) << "answer " << index;
         game.PlayInitial("Kh Kd 5c 8s 3h");
-        game.ClickPlace(0);
-        game.ClickControl(game.DiscardButton());
-        game.Pick("2d");
-        game.ClickControl(game.Ok());
+        game.PlayFinal({0}, "2d");
         const CPlayingScene& scene = game.View().PlayingScene();
         // The hand with its caption above it, and the picker's area.
         std::vector<QRect> others = {scene.PlaceRect(0).united(scene.PlaceRect(4)).adjusted(0, -30, 0, 0),
@@ -219,49 +207,36 @@ TEST(GameFlow, SeatCountsLieClearOfEverythingAtEverySeating)
 // the table or a new game drops the run under way.
 TEST(GameFlow, FinalShowdownFillsInWhileTheWindowAnswers)
 {
-    const std::uint64_t trials = EquityTrials();
-    SetEquityTrials(std::uint64_t(1) << 40);
-    {
-        CWindowDriver game;
-        game.PlayInitial("Kd Ks 8s 4h 2c");
-        game.Doc().MarkPlaces(0b10110);
-        game.ClickControl(game.DiscardButton());
-        game.Pick("Kh 7c 3d");
-        game.ClickControl(game.Ok());
-        ASSERT_TRUE(game.Doc().SetSeenDraw(0, 1) && game.Doc().SetSeenDraw(1, 3) && game.Doc().SetSeenDraw(2, 0));
-        game.Settle();
+    const CEquityTrials endless(std::uint64_t(1) << 40);
+    CWindowDriver game;
+    game.PlayInitial("Kd Ks 8s 4h 2c");
+    game.PlayFinal({1, 2, 4}, "Kh 7c 3d");
+    ASSERT_TRUE(game.Doc().SetSeenDraw(0, 1) && game.Doc().SetSeenDraw(1, 3) && game.Doc().SetSeenDraw(2, 0));
+    game.Settle();
 
-        // Events are handled between the polls that bring more deals.
-        const CEquityRun& run = game.View().ShowdownRun();
-        int turns = 0;
-        QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&turns] { ++turns; });
-        ticker.start(0);
-        std::uint64_t seen = 0;
-        QElapsedTimer clock;  // only so that a stuck run cannot hang the suite
-        clock.start();
-        for (int grew = 0; grew < 2 && run.IsRunning() && clock.elapsed() < 120000;) {
-            QTest::qWait(5);
-            if (run.Result().m_nTrials > seen) {
-                seen = run.Result().m_nTrials;
-                ++grew;
-            }
-        }
-        ASSERT_TRUE(run.IsRunning());
-        EXPECT_GT(turns, 2);
-        const QString block = game.View().PlayingScene().ShowdownBlock()->accessibleName();
-        EXPECT_TRUE(block.contains(QString::fromStdString(DescribeTable(game.Doc().GetTable())))) << block.toStdString();
-        for (const TEquityRow& row : EquityRows(run.Result().m_arrHolds.front(), run.Result().m_nTrials))
-            EXPECT_TRUE(block.contains(QString::fromStdString(row.m_strFigure))) << row.m_strFigure;
+    // Events are handled between the polls that bring more deals.
+    const CEquityRun& run = game.View().ShowdownRun();
+    int turns = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&turns] { ++turns; });
+    ticker.start(0);
+    std::uint64_t seen = 0;
+    int grew = 0;
+    WaitWhile([&] {
+        grew += run.Result().m_nTrials > seen;
+        seen = std::max(seen, run.Result().m_nTrials);
+        return grew < 2 && run.IsRunning();
+    });
+    ASSERT_TRUE(run.IsRunning());
+    EXPECT_GT(turns, 2);
+    game.ExpectShowdownBlockReadsTheRun();
 
-        game.ClickPage(game.View().PlayingScene().SeatRect(2).center());
-        EXPECT_EQ(run.Setup().m_anDrew[2], 1);
-        EXPECT_EQ(run.Result().m_nTrials, 0u) << "the figures of the table before are gone";
-        QTest::keyClick(game.Frame().windowHandle(), Qt::Key_N, Qt::ControlModifier);
-        EXPECT_FALSE(run.IsRunning());
-        EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
-    }
-    SetEquityTrials(trials);
+    game.ClickPage(game.View().PlayingScene().SeatRect(2).center());
+    EXPECT_EQ(run.Setup().m_anDrew[2], 1);
+    EXPECT_EQ(run.Result().m_nTrials, 0u) << "the figures of the table before are gone";
+    game.Press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(run.IsRunning());
+    EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
 }
 
 // Tab brings the focus to OK and to Discard while they are enabled; Space
@@ -269,23 +244,20 @@ TEST(GameFlow, FinalShowdownFillsInWhileTheWindowAnswers)
 TEST(GameFlow, KeyboardReachesOkAndDiscard)
 {
     CWindowDriver game;
-    QWindow* window = game.Frame().windowHandle();
     auto tabTo = [&](QWidget* button) {
         for (int i = 0; i < 8 && QApplication::focusWidget() != button; ++i)
-            QTest::keyClick(window, Qt::Key_Tab);
+            game.Press(Qt::Key_Tab);
         return QApplication::focusWidget() == button;
     };
 
     game.Pick("Kh Kd 5c 8s 3h");
     ASSERT_TRUE(tabTo(game.Ok()));
-    QTest::keyClick(window, Qt::Key_Space);
-    game.Settle();
+    game.Press(Qt::Key_Space);
     ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
 
     game.ClickPlace(2);
     ASSERT_TRUE(tabTo(game.DiscardButton()));
-    QTest::keyClick(window, Qt::Key_Space);
-    game.Settle();
+    game.Press(Qt::Key_Space);
     EXPECT_EQ(game.Doc().GetStage(), EStage::PickReplacements);
 }
 

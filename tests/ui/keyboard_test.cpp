@@ -10,40 +10,23 @@
 
 namespace {
 
-void Press(CWindowDriver& game, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(game.Frame().windowHandle(), key, modifiers);
-    game.Settle();
-}
-
-void Type(CWindowDriver& game, const char* keys)
-{
-    for (const char* key = keys; *key; ++key) {
-        if (*key == '\b')
-            QTest::keyClick(game.Frame().windowHandle(), Qt::Key_Backspace);
-        else
-            QTest::keyClick(game.Frame().windowHandle(), *key);
-    }
-    game.Settle();
-}
-
 // The whole game, then every step undone and redone: each brings back what
 // was first shown, picks made before a step included.
 TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
 {
     CWindowDriver game;
-    Type(game, "2c4s7d9cqH");
+    game.Type("2c4s7d9cqH");
     std::vector<TShown> shown = {Shown(game)};
     const std::vector<std::function<void()>> steps = {
-        [&] { Press(game, Qt::Key_Return); },
-        [&] { Type(game, "1"); },
-        [&] { Type(game, "4"); },
-        [&] { Type(game, "5"); },
-        [&] { Type(game, "4"); },
-        [&] { Press(game, Qt::Key_Enter); Type(game, "Ac10h"); },
-        [&] { Press(game, Qt::Key_Return); },
-        [&] { Press(game, Qt::Key_3, Qt::ControlModifier); },
-        [&] { Press(game, Qt::Key_3, Qt::ControlModifier); },
+        [&] { game.Press(Qt::Key_Return); },
+        [&] { game.Type("1"); },
+        [&] { game.Type("4"); },
+        [&] { game.Type("5"); },
+        [&] { game.Type("4"); },
+        [&] { game.Press(Qt::Key_Enter); game.Type("Ac10h"); },
+        [&] { game.Press(Qt::Key_Return); },
+        [&] { game.Press(Qt::Key_3, Qt::ControlModifier); },
+        [&] { game.Press(Qt::Key_3, Qt::ControlModifier); },
     };
     for (const auto& step : steps) {
         step();
@@ -67,19 +50,19 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
     game.ExpectControlsReachable();
 
     for (size_t i = shown.size() - 1; i-- > 0;) {
-        Press(game, Qt::Key_Z, Qt::ControlModifier);
+        game.Press(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_TRUE(Shown(game) == shown[i]) << "undone to " << i;
     }
     EXPECT_FALSE(game.Frame().m_undoAction->isEnabled());
     for (size_t i = 1; i < shown.size(); ++i) {
-        Press(game, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        game.Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(Shown(game) == shown[i]) << "redone to " << i;
     }
     EXPECT_FALSE(game.Frame().m_redoAction->isEnabled());
     // New clears the hand, and is one more step back.
-    Press(game, Qt::Key_N, Qt::ControlModifier);
+    game.Press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(game.Doc().GetStage(), EStage::PickInitialHand);
-    Press(game, Qt::Key_Z, Qt::ControlModifier);
+    game.Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(Shown(game) == shown.back());
 }
 
@@ -88,7 +71,7 @@ TEST(Keyboard, BackspaceAndEscapeTakeBackTyping)
 {
     for (const auto& [keys, picked] : {std::pair{"10\b\bJd", "Jd"}, std::pair{"2c4s7d9cQh\b\b", "2c 4s 7d"}}) {
         CWindowDriver game;
-        Type(game, keys);
+        game.Type(keys);
         EXPECT_EQ(game.Doc().GetPicked(), Cards(picked)) << keys;
     }
     CWindowDriver game;
@@ -100,9 +83,9 @@ TEST(Keyboard, BackspaceAndEscapeTakeBackTyping)
         return image;
     };
     const QImage before = page();
-    Type(game, "1");
+    game.Type("1");
     EXPECT_NE(page(), before) << "the prompt shows under the picker";
-    Press(game, Qt::Key_Escape);
+    game.Press(Qt::Key_Escape);
     EXPECT_EQ(page(), before);
 }
 
@@ -111,7 +94,7 @@ TEST(Keyboard, PasteTakesAWholeHandOrWarnsNamingTheBadCard)
     for (const auto& [clipboard, picked, named] :
          {std::tuple{"10h,Jh,Qh,Kh,ah", "Th Jh Qh Kh Ah", ""}, std::tuple{"2c 4s 7d 9c Zz", "3d", "Zz"}}) {
         CWindowDriver game;
-        Type(game, "3d");
+        game.Type("3d");
         QApplication::clipboard()->setText(QString::fromLatin1(clipboard));
         QString warning;
         if (*named)
@@ -119,7 +102,7 @@ TEST(Keyboard, PasteTakesAWholeHandOrWarnsNamingTheBadCard)
                 warning = static_cast<QMessageBox*>(box)->text();
                 box->close();
             });
-        Press(game, Qt::Key_V, Qt::ControlModifier);
+        game.Press(Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(game.Doc().GetPicked(), Cards(picked)) << clipboard;
         EXPECT_TRUE(warning.contains(QLatin1String(named))) << warning.toStdString();
     }

@@ -16,37 +16,12 @@
 
 namespace {
 
-constexpr int kFirstSeat = 52 + CPokerDoc::kPlaces;
-
-// Runs action on the next popup menu named `name` once it shows.
-void WhenPopupShown(const char* name, std::function<void(QMenu*)> action)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu || !menu->isVisible() || menu->objectName() != QLatin1String(name))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(menu);
-    });
-    timer->start();
-}
-
 QAction* ActionNamed(QMenu* menu, unsigned id)
 {
     for (QAction* action : menu->actions())
         if (action->text() == Text(id))
             return action;
     return nullptr;
-}
-
-QString SeatValue(CWindowDriver& game, int seat)
-{
-    return QAccessible::queryAccessibleInterface(game.View().viewport())
-        ->child(kFirstSeat + seat)
-        ->text(QAccessible::Value);
 }
 
 std::string RangeOf(CWindowDriver& game, int seat)

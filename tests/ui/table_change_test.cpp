@@ -3,25 +3,7 @@
 // new number, and Ctrl+Z brings back the table before, seen draws included.
 #include "WindowDriver.h"
 
-#include <QComboBox>
-
 namespace {
-
-// Answers Ctrl+O's dialog from the keyboard with `opponents`, noting the
-// number it showed first.
-void ChangeOpponents(CWindowDriver& game, int opponents, int& shownFirst)
-{
-    WhenModalShown([opponents, &shownFirst](QWidget* dialog) {
-        auto* combo = dialog->findChild<QComboBox*>();
-        shownFirst = combo->currentIndex() + 1;
-        QTest::keyClick(combo, Qt::Key_Home);
-        for (int i = 1; i < opponents; ++i)
-            QTest::keyClick(combo, Qt::Key_Down);
-        QTest::keyClick(combo, Qt::Key_Return);
-    });
-    QTest::keyClick(game.Frame().windowHandle(), Qt::Key_O, Qt::ControlModifier);
-    game.Settle();
-}
 
 TEST(TableChange, EveryStageKeepsTheGameAndUndoBringsTheTableBack)
 {
@@ -35,7 +17,7 @@ TEST(TableChange, EveryStageKeepsTheGameAndUndoBringsTheTableBack)
     };
     const TStep final = [](CWindowDriver& game) {
         game.ClickControl(game.Ok());
-        QTest::keyClick(game.Frame().windowHandle(), Qt::Key_2, Qt::ControlModifier);  // seat 2 stood pat
+        game.Press(Qt::Key_2, Qt::ControlModifier);  // seat 2 stood pat
     };
     const struct {
         EStage m_eStage;
@@ -56,7 +38,7 @@ TEST(TableChange, EveryStageKeepsTheGameAndUndoBringsTheTableBack)
         const TShown before = Shown(game, true);
 
         int shownFirst = 0;
-        ChangeOpponents(game, 1, shownFirst);
+        game.ChangeOpponents(0, &shownFirst);
         EXPECT_EQ(shownFirst, 3) << "the dialog opens on the table as it is";
         const TShown after = Shown(game, true);
         EXPECT_EQ(std::get<0>(after), c.m_eStage);
@@ -71,21 +53,17 @@ TEST(TableChange, EveryStageKeepsTheGameAndUndoBringsTheTableBack)
             // The tables and runs are the new table's.
             EXPECT_NE(std::get<6>(after), std::get<6>(before));
             EXPECT_EQ(game.View().ShowdownRun().Setup().m_nOpponents, 1);
-            TTable table = game.Doc().GetTable();
-            table.m_eModel = game.View().ShowdownRun().Setup().m_eModel;
-            EXPECT_TRUE(game.View().PlayingScene().ShowdownBlock()->accessibleName().contains(
-                QString::fromStdString(DescribeTable(table))));
+            game.ExpectShowdownBlockReadsTheRun();
         }
         if (game.View().ResultsScene().SuggestionsBox()->isVisible()) {
             EXPECT_EQ(game.View().HoldsRun().Setup().m_nOpponents, 1);
         }
 
-        QTest::keyClick(game.Frame().windowHandle(), Qt::Key_Z, Qt::ControlModifier);
-        game.Settle();
+        game.Press(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_TRUE(Shown(game, true) == before) << "Ctrl+Z brings back the table before";
         EXPECT_EQ(game.Doc().GetOpponents(), 3);
         ExpectStageShown(game, c.m_eStage);
-        ChangeOpponents(game, 3, shownFirst);
+        game.ChangeOpponents(2, &shownFirst);
         EXPECT_EQ(shownFirst, 3);
         EXPECT_TRUE(game.Frame().m_redoAction->isEnabled()) << "the same number is no step";
     }
