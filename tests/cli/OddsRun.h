@@ -107,3 +107,13 @@ inline std::string CardsOf(const TJson& list)
         cards += (cards.empty() ? "" : " ") + CardText(ParseCard(card.m_strValue));
     return cards;
 }
+
+// The cards of a keep mask over `hand`, kept or thrown, in the hand's order.
+inline std::string MaskCards(const int* hand, unsigned mask, bool kept)
+{
+    std::string text;
+    for (int i = 0; i < 5; ++i)
+        if (((mask >> i) & 1u) == (kept ? 1u : 0u))
+            text += (text.empty() ? "" : " ") + CardText(hand[i]);
+    return text;
+}
