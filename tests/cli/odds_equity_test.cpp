@@ -151,7 +151,8 @@ TEST(SeenDraws, EveryUsualCountIsTakenAndTheTableNamedInFull)
             drew += (i ? "," : " --drew ") +
                     (t.m_anDrew[i] == kDrawUnseen ? std::string("?") : std::to_string(t.m_anDrew[i]));
         }
-        const TOddsRun run = RunOdds("--equity --trials 500 --opponents " + std::to_string(t.m_nOpponents) + drew + kKings);
+        const std::string opponents = std::to_string(t.m_nOpponents);
+        const TOddsRun run = RunOdds("--equity --trials 500 --opponents " + opponents + drew + kKings);
         EXPECT_EQ(run.m_nStatus, 0) << drew << ": " << run.m_strErr;
         EXPECT_NE(run.m_strOut.find(DescribeTable(table)), std::string::npos) << run.m_strOut;
     }
