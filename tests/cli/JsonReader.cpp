@@ -1,65 +1,50 @@
 #include "JsonReader.h"
 
 #include <cstdlib>
-#include <cstring>
+#include <regex>
 
 namespace {
 
-// Recursive descent over the whole text; any slip rejects it.
+// Recursive descent over the whole text; any slip rejects it. Numbers and
+// strings follow JSON's grammar exactly: no '+', no leading zeros, no bare
+// '.', no raw control characters; quintara-odds escapes control characters
+// only, so a \u escape names one below 0x80.
 struct TReader {
     const std::string& m_text;
     size_t m_nPos = 0;
 
-    bool At(char c) const { return m_nPos < m_text.size() && m_text[m_nPos] == c; }
-    bool Take(char c) { return At(c) ? (++m_nPos, true) : false; }
-    void SkipSpace() { while (At(' ') || At('\t') || At('\r') || At('\n')) ++m_nPos; }
-
-    bool Literal(const char* word)
+    // Takes the text `pattern` matches here; false when it matches none.
+    bool Take(const std::regex& pattern, std::string* taken = nullptr)
     {
-        const size_t n = std::strlen(word);
-        return m_text.compare(m_nPos, n, word) == 0 ? (m_nPos += n, true) : false;
-    }
-
-    bool Digits()
-    {
-        const size_t start = m_nPos;
-        while (m_nPos < m_text.size() && m_text[m_nPos] >= '0' && m_text[m_nPos] <= '9') ++m_nPos;
-        return m_nPos > start;
-    }
-
-    // JSON's number grammar exactly: no '+', no leading zeros, no bare '.'.
-    bool Number(TJson& value)
-    {
-        const size_t start = m_nPos;
-        Take('-');
-        if ((!Take('0') && !Digits()) || (Take('.') && !Digits()) ||
-            ((Take('e') || Take('E')) && ((Take('+') || Take('-')), !Digits())))
+        std::smatch m;
+        if (!std::regex_search(m_text.begin() + static_cast<long>(m_nPos), m_text.end(), m, pattern,
+                               std::regex_constants::match_continuous))
             return false;
-        value.m_nKind = TJson::jkNumber;
-        value.m_dValue = std::strtod(m_text.substr(start, m_nPos - start).c_str(), nullptr);
+        m_nPos += static_cast<size_t>(m.length());
+        if (taken)
+            *taken = m.str();
         return true;
     }
+    bool Take(char c) { return m_nPos < m_text.size() && m_text[m_nPos] == c ? (++m_nPos, true) : false; }
+    void SkipSpace() { static const std::regex kSpace("[ \t\r\n]*"); Take(kSpace); }
 
     // The text after an opening quote, escapes decoded.
     bool String(std::string& out)
     {
         static const std::string kEscaped = "\"\\/bfnrt", kMeant = "\"\\/\b\f\n\r\t";
+        static const std::regex kCode("00[0-7][0-9a-fA-F]");
         while (m_nPos < m_text.size()) {
             const unsigned char c = static_cast<unsigned char>(m_text[m_nPos++]);
             if (c == '"') return true;
             if (c < 0x20 || (c == '\\' && m_nPos >= m_text.size())) return false;
             if (c != '\\') { out += static_cast<char>(c); continue; }
             const size_t e = kEscaped.find(m_text[m_nPos++]);
-            if (e != std::string::npos) { out += kMeant[e]; continue; }
-            if (m_text[m_nPos - 1] != 'u' || m_nPos + 4 > m_text.size()) return false;
-            const std::string hex = m_text.substr(m_nPos, 4);
-            char* end = nullptr;
-            const unsigned long code = std::strtoul(hex.c_str(), &end, 16);
-            if (end != hex.c_str() + 4 || hex.find_first_of("+- ") != std::string::npos) return false;
-            // quintara-odds escapes control characters only.
-            if (code >= 0x80) return false;
-            m_nPos += 4;
-            out += static_cast<char>(code);
+            std::string code;
+            if (e != std::string::npos) out += kMeant[e];
+            else if (m_text[m_nPos - 1] == 'u' && Take(kCode, &code))
+                out += static_cast<char>(std::strtoul(code.c_str(), nullptr, 16));
+            else
+                return false;
         }
         return false;
     }
@@ -79,7 +64,10 @@ struct TReader {
 
     bool Value(TJson& value, int depth)
     {
+        static const std::regex kNumber("-?(0|[1-9][0-9]*)(\\.[0-9]+)?([eE][-+]?[0-9]+)?"), kTrue("true"),
+            kFalse("false"), kNull("null");
         SkipSpace();
+        std::string number;
         if (depth > 64) return false;
         if (Take('{')) {
             value.m_nKind = TJson::jkObject;
@@ -100,12 +88,15 @@ struct TReader {
             value.m_nKind = TJson::jkString;
             return String(value.m_strValue);
         }
-        if (Literal("true") || Literal("false")) {
+        if (Take(kTrue) || Take(kFalse)) {
             value.m_nKind = TJson::jkBool;
             value.m_bValue = m_text[m_nPos - 2] == 'u';  // "true", not "false"
             return true;
         }
-        return Literal("null") || Number(value);
+        if (!Take(kNumber, &number)) return Take(kNull);
+        value.m_nKind = TJson::jkNumber;
+        value.m_dValue = std::strtod(number.c_str(), nullptr);
+        return true;
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// Runs quintara-odds in-process as main() does and keeps both streams apart.
+// The request runner of the quintara-odds tests: runs the program in-process
+// as main() does and keeps both streams apart; and the reading of its JSON.
 
 #include "CardText.h"
 #include "JsonReader.h"
@@ -19,6 +20,16 @@ struct TOddsRun {
     std::string m_strErr;
 };
 
+// The words of `text`, split at white space: a request written as one string.
+inline std::vector<std::string> Words(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
 // `args` are the arguments after the program name; `input` is stdin.
 inline TOddsRun RunOdds(const std::vector<std::string>& args, const std::string& input = "")
 {
@@ -34,6 +45,11 @@ inline TOddsRun RunOdds(const std::vector<std::string>& args, const std::string&
     return run;
 }
 
+inline TOddsRun RunOdds(const std::string& request, const std::string& input = "")
+{
+    return RunOdds(Words(request), input);
+}
+
 // Splits "a\nb\n" into {"a", "b"}.
 inline std::vector<std::string> Lines(const std::string& text)
 {
@@ -44,27 +60,19 @@ inline std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// The report of a run that must succeed, and the same as JSON.
-inline std::string Report(const std::vector<std::string>& args)
+// The report of a request that must succeed, and the same as JSON.
+inline std::string Report(const std::string& request)
 {
-    const TOddsRun run = RunOdds(args);
-    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    const TOddsRun run = RunOdds(request);
+    EXPECT_EQ(run.m_nStatus, 0) << request << ": " << run.m_strErr;
     return run.m_strOut;
 }
 
-inline TJson JsonReport(std::vector<std::string> args)
+inline TJson JsonReport(const std::string& request)
 {
-    args.insert(args.begin(), "--json");
     TJson json;
-    EXPECT_TRUE(ParseJson(Report(args), json));
+    EXPECT_TRUE(ParseJson(Report("--json " + request), json)) << request;
     return json;
-}
-
-// `args` with the cards after them.
-inline std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& cards)
-{
-    args.insert(args.end(), cards.begin(), cards.end());
-    return args;
 }
 
 // The member `key` of a JSON object; a missing one fails the test (and
@@ -91,19 +99,21 @@ inline std::vector<std::string> Keys(const TJson& object)
     return keys;
 }
 
-inline std::vector<std::string> Strings(const TJson& list)
+// The cards of a JSON list of card texts, as one text "Kd Ks 8s".
+inline std::string CardsOf(const TJson& list)
 {
-    std::vector<std::string> items;
-    for (const TJson& item : list.m_arrItems)
-        items.push_back(item.m_strValue);
-    return items;
+    std::string cards;
+    for (const TJson& card : list.m_arrItems)
+        cards += (cards.empty() ? "" : " ") + CardText(ParseCard(card.m_strValue));
+    return cards;
 }
 
-// The cards of a JSON list of card texts.
-inline std::vector<int> CardsOf(const TJson& list)
+// The cards of a keep mask over `hand`, kept or thrown, in the hand's order.
+inline std::string MaskCards(const int* hand, unsigned mask, bool kept)
 {
-    std::vector<int> cards;
-    for (const TJson& card : list.m_arrItems)
-        cards.push_back(ParseCard(card.m_strValue));
-    return cards;
+    std::string text;
+    for (int i = 0; i < 5; ++i)
+        if (((mask >> i) & 1u) == (kept ? 1u : 0u))
+            text += (text.empty() ? "" : " ") + CardText(hand[i]);
+    return text;
 }

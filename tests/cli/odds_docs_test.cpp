@@ -1,6 +1,8 @@
-// What the README and the manual pages show as command lines must run as
-// shown. Examples are found by their marks, so a new one is tested without
-// being listed here:
+// The real program, run by the shell: exit statuses, stdout and stderr apart,
+// read or write failures that end a run with one message, which in-process
+// runs cannot show; and what the README and the manual pages show as command
+// lines must run as shown. Examples are found by their marks, so a new one
+// is tested without being listed here:
 //  - README.md: code-block lines starting "$ ", and inline code spans
 //    starting "quintara-odds ";
 //  - res/man/*.1: the lines of the .nf blocks under EXAMPLES are shell
@@ -9,6 +11,8 @@
 // An example ending "# exits N" must exit N; any other must exit 0. The
 // desktop program's examples run offscreen with --quit-after-start, so that
 // they start and end, when it is built.
+#include "OddsRun.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -24,148 +28,140 @@
 
 namespace {
 
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in) << path;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 struct TExample {
     std::string m_strSource;  // file:line
     std::string m_strCommand;
     int m_nStatus = 0;
 };
 
-std::vector<std::string> FileLines(const std::string& path)
-{
-    std::ifstream in(path);
-    EXPECT_TRUE(in) << path;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-bool StartsWith(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 TExample MakeExample(const std::string& source, std::string command)
 {
-    TExample example{source, command, 0};
     const size_t mark = command.rfind("# exits ");
-    if (mark != std::string::npos) {
-        example.m_nStatus = std::atoi(command.c_str() + mark + 8);
+    const int status = mark == std::string::npos ? 0 : std::atoi(command.c_str() + mark + 8);
+    if (mark != std::string::npos)
         command.erase(mark);
-    }
     command.erase(command.find_last_not_of(' ') + 1);
-    example.m_strCommand = command;
-    return example;
+    return {source, command, status};
 }
 
-std::vector<TExample> ReadmeExamples(const std::string& path)
+// README.md: code-block lines "$ ..." and inline spans `quintara-odds ...`
+// (an example may not break across lines).
+void ReadmeExamples(const std::string& path, std::vector<TExample>& examples)
 {
-    std::vector<TExample> examples;
-    const std::vector<std::string> lines = FileLines(path);
+    const std::vector<std::string> lines = Lines(ReadFile(path));
     for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string source = "README.md:" + std::to_string(i + 1);
-        const std::string& line = lines[i];
+        const std::string source = "README.md:" + std::to_string(i + 1), &line = lines[i];
         const size_t text = line.find_first_not_of(' ');
-        if (text >= 4 && text != std::string::npos && StartsWith(line.substr(text), "$ ")) {
+        if (text >= 4 && text != std::string::npos && line.compare(text, 2, "$ ") == 0) {
             examples.push_back(MakeExample(source, line.substr(text + 2)));
             continue;
         }
-        // Inline spans: `...`; an example may not break across lines.
-        for (size_t open = line.find('`'); open != std::string::npos;) {
-            const size_t close = line.find('`', open + 1);
-            if (close == std::string::npos)
+        for (size_t open = line.find('`'), close; open != std::string::npos; open = line.find('`', close + 1)) {
+            if ((close = line.find('`', open + 1)) == std::string::npos)
                 break;
-            const std::string span = line.substr(open + 1, close - open - 1);
-            if (StartsWith(span, "quintara-odds "))
-                examples.push_back(MakeExample(source, span));
-            open = line.find('`', close + 1);
+            if (line.compare(open + 1, 14, "quintara-odds ") == 0)
+                examples.push_back(MakeExample(source, line.substr(open + 1, close - open - 1)));
         }
     }
-    return examples;
 }
 
-// Roff's escapes as a reader sees them.
-std::string Unescaped(std::string line)
-{
-    const std::pair<const char*, const char*> escapes[] = {{"\\-", "-"}, {"\\(dq", "\""}, {"\\e", "\\"}};
-    for (const auto& [from, to] : escapes)
-        for (size_t at; (at = line.find(from)) != std::string::npos;)
-            line.replace(at, std::string(from).size(), to);
-    return line;
-}
-
-// The lines of the .nf blocks in the section `section` of a manual page.
+// The lines of the .nf blocks in the section `section` of a manual page, with
+// roff's escapes as a reader sees them.
 std::vector<std::pair<size_t, std::string>> ManBlockLines(const std::vector<std::string>& lines,
                                                           const std::string& section)
 {
+    const std::pair<std::string, const char*> escapes[] = {{"\\-", "-"}, {"\\(dq", "\""}, {"\\e", "\\"}};
     std::vector<std::pair<size_t, std::string>> found;
     bool inSection = false, inBlock = false;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (StartsWith(line, ".SH ")) {
+        std::string line = lines[i];
+        if (line.rfind(".SH ", 0) == 0) {
             inSection = line == ".SH " + section;
             inBlock = false;
-        } else if (line == ".nf") {
-            inBlock = inSection;
-        } else if (line == ".fi") {
-            inBlock = false;
+        } else if (line == ".nf" || line == ".fi") {
+            inBlock = inSection && line == ".nf";
         } else if (inBlock && !line.empty() && line[0] != '.') {
-            found.emplace_back(i + 1, Unescaped(line));
+            for (const auto& [from, to] : escapes)
+                for (size_t at; (at = line.find(from)) != std::string::npos;)
+                    line.replace(at, from.size(), to);
+            found.emplace_back(i + 1, line);
         }
     }
     return found;
 }
 
-struct TDocs {
-    std::vector<TExample> m_arrExamples;
-    std::vector<std::string> m_arrRequests;  // batch lines of the manual pages
-    size_t m_nReadme = 0, m_nManual = 0;
-};
-
-TDocs ReadDocs()
+TEST(Binary, SetsTheStatusAndKeepsTheStreamsApart)
 {
-    const std::filesystem::path source = QUINTARA_SOURCE_DIR;
-    TDocs docs;
-    docs.m_arrExamples = ReadmeExamples((source / "README.md").string());
-    docs.m_nReadme = docs.m_arrExamples.size();
-    for (const auto& entry : std::filesystem::directory_iterator(source / "res" / "man")) {
-        if (entry.path().extension() != ".1")
-            continue;
-        const std::vector<std::string> lines = FileLines(entry.path().string());
-        const std::string name = entry.path().filename().string();
-        for (const auto& [number, command] : ManBlockLines(lines, "EXAMPLES"))
-            docs.m_arrExamples.push_back(MakeExample(name + ":" + std::to_string(number), command));
-        for (const auto& [number, request] : ManBlockLines(lines, "BATCH"))
-            docs.m_arrRequests.push_back(request);
+    const std::string out = testing::TempDir() + "quintara_odds_out", err = testing::TempDir() + "quintara_odds_err";
+    const struct {
+        const char* m_pShell;
+        int m_nStatus;
+        size_t m_nErrLines;
+        const char* m_pOut;  // text stdout must hold, "" for none; null when it goes elsewhere
+    } cases[] = {
+        {"BIN --opponents 3 2c 4s 7d 9c Qh", 0, 0, "One opponent holding:"},
+        {"BIN --opponents 3 2c 4s 7d 9c 1x", 2, 1, ""},
+        {"BIN --version", 0, 0, "quintara-odds 1.1\n"},
+        {"printf '2c 4s 7d 9c Qh\\nbad\\n' | BIN --batch", 2, 0, "{\"line\": 2, \"error\": "},
+        {"printf '2c 4s 7d 9c Qh\\n' | BIN --batch --jobs 2 > /dev/full", 1, 1, nullptr},
+        {"BIN --batch < /", 1, 1, ""},
+        {"BIN 2c 4s 7d 9c Qh > /dev/full", 1, 1, nullptr},
+    };
+    for (const auto& c : cases) {
+        std::string command = c.m_pShell;
+        command.replace(command.find("BIN"), 3, QUINTARA_ODDS_BINARY);
+        if (c.m_pOut)
+            command += " > " + out;
+        const int status = std::system((command + " 2> " + err).c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(WEXITSTATUS(status), c.m_nStatus) << command;
+        EXPECT_EQ(Lines(ReadFile(err)).size(), c.m_nErrLines) << command << "\n" << ReadFile(err);
+        if (c.m_pOut) {
+            const std::string text = ReadFile(out);
+            EXPECT_EQ(text.empty(), !*c.m_pOut) << command << ": " << text;
+            EXPECT_NE(text.find(c.m_pOut), std::string::npos) << command << ": " << text;
+        }
     }
-    docs.m_nManual = docs.m_arrExamples.size() - docs.m_nReadme;
-    return docs;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 TEST(DocumentedExamples, RunWithTheStatusTheDocsGive)
 {
-    const TDocs docs = ReadDocs();
+    const std::filesystem::path source = QUINTARA_SOURCE_DIR;
+    std::vector<TExample> examples;
+    std::vector<std::string> requests;  // batch lines of the manual pages
+    ReadmeExamples((source / "README.md").string(), examples);
+    const size_t readme = examples.size();
+    for (const auto& entry : std::filesystem::directory_iterator(source / "res" / "man")) {
+        if (entry.path().extension() != ".1")
+            continue;
+        const std::vector<std::string> lines = Lines(ReadFile(entry.path().string()));
+        for (const auto& [number, command] : ManBlockLines(lines, "EXAMPLES"))
+            examples.push_back(MakeExample(entry.path().filename().string() + ":" + std::to_string(number), command));
+        for (const auto& [number, request] : ManBlockLines(lines, "BATCH"))
+            requests.push_back(request);
+    }
     // The marks are what finds the examples: losing them all would pass.
-    EXPECT_GE(docs.m_nReadme, 3u);
-    EXPECT_GE(docs.m_nManual, 5u);
-    EXPECT_GE(docs.m_arrRequests.size(), 2u);
+    EXPECT_GE(readme, 3u);
+    EXPECT_GE(examples.size() - readme, 5u);
+    EXPECT_GE(requests.size(), 2u);
 
     // A folder of this run's own: another build's tests may run beside it.
     const std::filesystem::path dir =
         std::filesystem::path(testing::TempDir()) / ("quintara_odds_docs_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     {
-        std::ofstream requests(dir / "requests.txt");
-        for (const std::string& request : docs.m_arrRequests)
-            requests << request << '\n';
+        std::ofstream file(dir / "requests.txt");
+        for (const std::string& request : requests)
+            file << request << '\n';
     }
     std::string binaries = std::filesystem::path(QUINTARA_ODDS_BINARY).parent_path().string();
 #ifdef QUINTARA_DESKTOP_BINARY
@@ -175,7 +171,7 @@ TEST(DocumentedExamples, RunWithTheStatusTheDocsGive)
     const bool desktopBuilt = false;
 #endif
     const std::string err = (dir / "stderr").string();
-    for (const TExample& example : docs.m_arrExamples) {
+    for (const TExample& example : examples) {
         SCOPED_TRACE(example.m_strSource + ": " + example.m_strCommand);
         std::string command = example.m_strCommand;
         if (command.find("quintara-odds") == std::string::npos) {

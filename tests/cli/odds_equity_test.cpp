@@ -1,33 +1,41 @@
-// quintara-odds --equity and the card-disjoint showdown: the JSON read back,
-// the order of the holds, the texts of the table and of what is exact.
-#include "CardText.h"
+// quintara-odds --equity and the card-disjoint showdown: the JSON read back
+// against the engine's run, the order of the holds, the texts of the table
+// and of what is exact, the ranges and the price of a call.
+#include "BruteForce.h"
 #include "Cards.h"
 #include "OddsRun.h"
 #include "StringIds.h"
 #include "StringTable.h"
 #include "TableEquity.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
-const std::vector<std::string> kKings{"Kd", "Ks", "8s", "4h", "2c"};
+const std::string kKings = " Kd Ks 8s 4h 2c";
 const char kPlusMinus[] = "\xC2\xB1";
+
+size_t Occurrences(const std::string& text, const std::string& part)
+{
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
 
 // The run the command line should have made, set up here from the cards the
 // JSON names: the hand in its order, every other known card seen.
 TTableSetup SetupFromJson(const TJson& json, const TJson& equity)
 {
     TTableSetup setup;
-    const std::vector<int> hand = CardsOf(Member(json, "hand"));
+    const std::vector<int> hand = Cards(CardsOf(Member(json, "hand")));
     std::copy(hand.begin(), hand.end(), setup.m_anHand);
-    for (const int card : CardsOf(Member(json, "known")))
+    for (const int card : Cards(CardsOf(Member(json, "known"))))
         setup.m_abSeen[card] = std::find(hand.begin(), hand.end(), card) == hand.end();
     setup.m_bFinal = Member(json, "final").m_bValue;
     setup.m_nOpponents = static_cast<int>(Number(equity, "opponents"));
@@ -40,116 +48,73 @@ TTableSetup SetupFromJson(const TJson& json, const TJson& equity)
     return setup;
 }
 
-struct TEquityCase {
-    const char* m_pName;
-    std::vector<std::string> m_args;
-    const char* m_pModel;
-    std::vector<int> m_anDrew;  // kDrawUnseen for null
-};
-
-void PrintTo(const TEquityCase& c, std::ostream* os) { *os << c.m_pName; }
-
-const TEquityCase kEquityCases[] = {
-    {"UsualPlayAllHolds", With({"--equity", "--opponents", "3", "--trials", "20000"}, kKings), "usual play",
-     {kDrawUnseen, kDrawUnseen, kDrawUnseen}},
-    {"StandPatAllHolds", With({"--equity", "--pat", "--opponents", "2", "--trials", "20000"}, kKings), "stand pat",
-     {kDrawUnseen, kDrawUnseen}},
-    {"FinalHandSeenDraws",
-     With({"--equity", "--opponents", "3", "--drew", "1,?,3", "--discard", "8s,4h,2c", "--draw", "Ah,7c,7d", "--trials",
-           "20000", "--seed", "77"},
-          kKings),
-     "usual play", {1, kDrawUnseen, 3}},
-    {"FinalHandStandPatOne", With({"--equity", "--pat", "--discard", "2c", "--draw", "Kh"}, kKings), "stand pat",
-     {kDrawUnseen}},
-};
-
-class EquityJson : public testing::TestWithParam<TEquityCase> {};
-
 // The "equity" object as documented: its table, then every hold (or the
 // final hand, every card kept), its interval present exactly when it is
 // simulated. The figures, best first, are those of the engine's run for the
 // table the cards describe.
-TEST_P(EquityJson, IsTheTablesRunBestFirst)
+TEST(EquityJson, IsTheTablesRunBestFirst)
 {
-    const TEquityCase& c = GetParam();
-    const TJson json = JsonReport(c.m_args);
-    const std::vector<std::string> keys = Keys(json);
-    // The decision, of a dealt hand only, comes before its table.
-    const std::vector<std::string> tail = Member(json, "final").m_bValue
-                                              ? std::vector<std::string>{"showdown", "equity"}
-                                              : std::vector<std::string>{"showdown", "decision", "equity"};
-    ASSERT_GE(keys.size(), tail.size());
-    EXPECT_EQ(std::vector<std::string>(keys.end() - static_cast<long>(tail.size()), keys.end()), tail);
-    const TJson& equity = Member(json, "equity");
-    EXPECT_EQ(Keys(equity), (std::vector<std::string>{"model", "opponents", "drew", "ranges", "trials", "seed", "holds"}));
-    EXPECT_EQ(Member(equity, "model").m_strValue, c.m_pModel);
-    EXPECT_EQ(Number(equity, "opponents"), Number(json, "opponents"));
-    std::vector<int> drew;
-    for (const TJson& entry : Member(equity, "drew").m_arrItems)
-        drew.push_back(entry.m_nKind == TJson::jkNull ? kDrawUnseen : static_cast<int>(entry.m_dValue));
-    EXPECT_EQ(drew, c.m_anDrew);
+    const struct {
+        std::string m_strRequest;
+        const char* m_pModel;
+        const char* m_pDrew;  // the "drew" list as printed
+    } cases[] = {
+        {"--opponents 3 --trials 20000" + kKings, "usual play", "null null null"},
+        {"--pat --opponents 2 --trials 20000" + kKings, "stand pat", "null null"},
+        {"--opponents 3 --drew 1,?,3 --discard 8s,4h,2c --draw Ah,7c,7d --trials 20000 --seed 77" + kKings,
+         "usual play", "1 null 3"},
+        {"--pat --discard 2c --draw Kh" + kKings, "stand pat", "null"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_strRequest);
+        const TJson json = JsonReport("--equity " + c.m_strRequest);
+        const bool final = Member(json, "final").m_bValue;
+        // The decision, of a dealt hand only, comes before its table.
+        std::vector<std::string> keys = Keys(json);
+        keys.erase(keys.begin(), keys.end() - (final ? 2 : 3));
+        EXPECT_EQ(keys, (final ? std::vector<std::string>{"showdown", "equity"}
+                               : std::vector<std::string>{"showdown", "decision", "equity"}));
+        const TJson& equity = Member(json, "equity");
+        EXPECT_EQ(Member(equity, "model").m_strValue, c.m_pModel);
+        EXPECT_EQ(Number(equity, "opponents"), Number(json, "opponents"));
+        std::string drew;
+        for (const TJson& entry : Member(equity, "drew").m_arrItems)
+            drew += (drew.empty() ? "" : " ") +
+                    (entry.m_nKind == TJson::jkNull ? "null" : std::to_string(static_cast<int>(entry.m_dValue)));
+        EXPECT_EQ(drew, c.m_pDrew);
 
-    const bool final = Member(json, "final").m_bValue;
-    const std::vector<int> hand = CardsOf(Member(json, "hand"));
-    const std::vector<TJson>& holds = Member(equity, "holds").m_arrItems;
-    ASSERT_EQ(holds.size(), final ? 1u : 32u);
-    std::set<std::vector<int>> keeps;
-    bool anySimulated = false;
-    for (size_t i = 0; i < holds.size(); ++i) {
-        SCOPED_TRACE("hold " + std::to_string(i));
-        const TJson& hold = holds[i];
-        ASSERT_EQ(Keys(hold), (std::vector<std::string>{"keep", "discard", "win", "tie", "lose", "pot_share",
-                                                        "pot_share_error", "exact"}));
-        // Kept and thrown cards split the hand, each in hand order.
-        const std::vector<int> kept = CardsOf(Member(hold, "keep")), thrown = CardsOf(Member(hold, "discard"));
-        std::vector<int> merged;
-        std::merge(kept.begin(), kept.end(), thrown.begin(), thrown.end(), std::back_inserter(merged),
-                   [&hand](int a, int b) {
-                       return std::find(hand.begin(), hand.end(), a) < std::find(hand.begin(), hand.end(), b);
-                   });
-        EXPECT_EQ(merged, hand);
-        if (final) {
-            EXPECT_EQ(kept, hand);
-        }
-        keeps.insert(kept);
-
-        const bool exact = Member(hold, "exact").m_bValue;
-        anySimulated |= !exact;
-        if (exact) {
-            EXPECT_EQ(Number(hold, "pot_share_error"), 0.0);
-        } else {
-            EXPECT_GT(Number(hold, "pot_share_error"), 0.0);
-        }
-    }
-    EXPECT_EQ(keeps.size(), holds.size()) << "every hold once";
-    EXPECT_EQ(Number(equity, "trials") > 0, anySimulated);
-
-    // The engine's own run of the table the JSON describes.
-    TTableResult run = SimulateTable(SetupFromJson(json, equity));
-    if (!anySimulated) {
-        // Counted: the JSON's trials is 0, and any number asked for gives
-        // the same count.
+        // The engine's own run of the table the JSON describes; counted, the
+        // JSON's trials is 0, and any number asked for gives the same count.
         TTableSetup setup = SetupFromJson(json, equity);
-        setup.m_nTrials = 1;
-        run = SimulateTable(setup);
-    }
-    SortByPotShare(run.m_arrHolds);
-    ASSERT_EQ(run.m_arrHolds.size(), holds.size());
-    for (size_t i = 0; i < holds.size(); ++i) {
-        EXPECT_EQ(Number(holds[i], "pot_share"), run.m_arrHolds[i].m_dPotShare) << i;
-        EXPECT_EQ(Number(holds[i], "win"), run.m_arrHolds[i].m_dWin) << i;
-        EXPECT_EQ(Number(holds[i], "tie"), run.m_arrHolds[i].m_dTie) << i;
+        setup.m_nTrials = std::max<std::uint64_t>(setup.m_nTrials, 1);
+        TTableResult run = SimulateTable(setup);
+        SortByPotShare(run.m_arrHolds);
+        const std::vector<TJson>& holds = Member(equity, "holds").m_arrItems;
+        ASSERT_EQ(holds.size(), final ? 1u : 32u);
+        ASSERT_EQ(run.m_arrHolds.size(), holds.size());
+        bool anySimulated = false;
+        for (size_t i = 0; i < holds.size(); ++i) {
+            // Kept and thrown cards split the hand, each in hand order; the
+            // interval is there exactly when the figure is simulated.
+            const THoldEquity& hold = run.m_arrHolds[i];
+            EXPECT_EQ(CardsOf(Member(holds[i], "keep")), MaskCards(setup.m_anHand, hold.m_nKeepMask, true)) << i;
+            EXPECT_EQ(CardsOf(Member(holds[i], "discard")), MaskCards(setup.m_anHand, hold.m_nKeepMask, false)) << i;
+            EXPECT_EQ(Member(holds[i], "exact").m_bValue, hold.m_bExact) << i;
+            EXPECT_EQ(Number(holds[i], "pot_share_error") > 0.0, !hold.m_bExact) << i;
+            anySimulated |= !hold.m_bExact;
+            EXPECT_EQ(Number(holds[i], "pot_share"), hold.m_dPotShare) << i;
+            EXPECT_EQ(Number(holds[i], "win"), hold.m_dWin) << i;
+            EXPECT_EQ(Number(holds[i], "tie"), hold.m_dTie) << i;
+        }
+        EXPECT_EQ(Number(equity, "trials") > 0, anySimulated);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(QuintaraOdds, EquityJson, testing::ValuesIn(kEquityCases),
-                         [](const testing::TestParamInfo<TEquityCase>& info) { return info.param.m_pName; });
 
 // With the pot shares at hand, --holds lists the holds in their order and
 // its heading says so; without them, by the draw and says that.
 TEST(HoldsOrder, FollowsThePotShareAtTheTableWhenAskedFor)
 {
-    const TJson json = JsonReport(With({"--holds", "--equity", "--opponents", "3", "--trials", "20000"}, kKings));
+    const TJson json = JsonReport("--holds --equity --opponents 3 --trials 20000" + kKings);
     const std::vector<TJson>& holds = Member(json, "holds").m_arrItems;
     const std::vector<TJson>& equity = Member(Member(json, "equity"), "holds").m_arrItems;
     ASSERT_EQ(holds.size(), equity.size());
@@ -161,8 +126,8 @@ TEST(HoldsOrder, FollowsThePotShareAtTheTableWhenAskedFor)
     const std::string atTable = FormatString(LoadString(idHoldsByPotShareHeading).c_str(), kCardCount - kHandSize,
                                              DescribeTable(table).c_str());
     const std::string byDraw = FormatString(LoadString(idHoldsByDrawHeading).c_str(), kCardCount - kHandSize);
-    const std::string withEquity = Report(With({"--holds", "--equity", "--opponents", "3", "--trials", "2000"}, kKings));
-    const std::string without = Report(With({"--holds", "--no-equity", "--opponents", "3"}, kKings));
+    const std::string withEquity = Report("--holds --equity --opponents 3 --trials 2000" + kKings);
+    const std::string without = Report("--holds --no-equity --opponents 3" + kKings);
     EXPECT_NE(withEquity.find("\n" + atTable + "\n"), std::string::npos) << withEquity;
     EXPECT_EQ(withEquity.find(byDraw), std::string::npos);
     EXPECT_NE(without.find("\n" + byDraw + "\n"), std::string::npos) << without;
@@ -183,12 +148,11 @@ TEST(SeenDraws, EveryUsualCountIsTakenAndTheTableNamedInFull)
         std::string drew;
         for (size_t i = 0; i < t.m_anDrew.size(); ++i) {
             table.m_anDrew[i] = t.m_anDrew[i];
-            drew += (i ? "," : "") + (t.m_anDrew[i] == kDrawUnseen ? std::string("?") : std::to_string(t.m_anDrew[i]));
+            drew += (i ? "," : " --drew ") +
+                    (t.m_anDrew[i] == kDrawUnseen ? std::string("?") : std::to_string(t.m_anDrew[i]));
         }
-        std::vector<std::string> args = {"--equity", "--opponents", std::to_string(t.m_nOpponents), "--trials", "500"};
-        if (!drew.empty())
-            args.insert(args.end(), {"--drew", drew});
-        const TOddsRun run = RunOdds(With(args, kKings));
+        const std::string opponents = std::to_string(t.m_nOpponents);
+        const TOddsRun run = RunOdds("--equity --trials 500 --opponents " + opponents + drew + kKings);
         EXPECT_EQ(run.m_nStatus, 0) << drew << ": " << run.m_strErr;
         EXPECT_NE(run.m_strOut.find(DescribeTable(table)), std::string::npos) << run.m_strOut;
     }
@@ -197,11 +161,11 @@ TEST(SeenDraws, EveryUsualCountIsTakenAndTheTableNamedInFull)
 // One request always prints the same figures; the seed is what they hang on.
 TEST(EquitySeed, SameRequestSameFiguresOtherSeedOtherFigures)
 {
-    const std::vector<std::string> request = With({"--equity", "--opponents", "2", "--trials", "5000"}, kKings);
+    const std::string request = "--equity --opponents 2 --trials 5000" + kKings;
     const std::string first = Report(request);
     EXPECT_EQ(Report(request), first);
-    EXPECT_EQ(Report(With({"--seed", "1"}, request)), first) << "the default seed is fixed";
-    EXPECT_NE(Report(With({"--seed", "2"}, request)), first);
+    EXPECT_EQ(Report("--seed 1 " + request), first) << "the default seed is fixed";
+    EXPECT_NE(Report("--seed 2 " + request), first);
 }
 
 // The text says which figures are exact and gives every simulated one its
@@ -209,30 +173,74 @@ TEST(EquitySeed, SameRequestSameFiguresOtherSeedOtherFigures)
 // the deals; a counted hand shows none.
 TEST(EquityText, SaysWhichFiguresAreExact)
 {
-    const auto count = [](const std::string& text, const std::string& part) {
-        size_t n = 0;
-        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-            ++n;
-        return n;
-    };
     TTable table;
     table.m_nOpponents = 3;
     const std::string heading = FormatString(LoadString(idEquityHoldsHeading).c_str(), DescribeTable(table).c_str());
-    const std::vector<std::string> lines = Lines(Report(kEquityCases[0].m_args));
+    const std::vector<std::string> lines = Lines(Report("--equity --opponents 3 --trials 20000" + kKings));
     const auto at = std::find(lines.begin(), lines.end(), heading);
     ASSERT_NE(at, lines.end());
     ASSERT_GE(lines.end() - at, 35);
     for (auto row = at + 2; row != at + 34; ++row)
-        EXPECT_EQ(count(*row, kPlusMinus), 4u) << *row;
+        EXPECT_EQ(Occurrences(*row, kPlusMinus), 4u) << *row;
     TTableResult simulated;
     simulated.m_nTrials = 20000;
     simulated.m_bDone = true;
     simulated.m_arrHolds.resize(1);
     EXPECT_EQ(at[34], EquityNote(simulated));
 
-    const std::string counted = Report(kEquityCases[3].m_args);
-    EXPECT_EQ(count(counted, kPlusMinus), 0u) << counted;
+    const std::string counted = Report("--equity --pat --discard 2c --draw Kh" + kKings);
+    EXPECT_EQ(Occurrences(counted, kPlusMinus), 0u) << counted;
     EXPECT_NE(counted.find("\n" + LoadString(idEquityExact) + "\n"), std::string::npos) << counted;
+}
+
+const std::string kPriced =
+    "--equity --opponents 2 --drew 1,3 --range open --pot 60 --call 20 --trials 20000 Qs Qd 7c 7h Ac";
+
+// Each hold's expected gain from its own pot share, and the call object of
+// the best hold with the verdict its interval gives; without a price, no
+// call figures, and a seat without a range reads null.
+TEST(OddsRange, JsonGivesTheRangesAndEachHoldsPriceOfACall)
+{
+    const TJson json = JsonReport(kPriced);
+    const TJson& equity = Member(json, "equity");
+    const std::vector<TJson>& ranges = Member(equity, "ranges").m_arrItems;
+    ASSERT_EQ(ranges.size(), 2u);
+    EXPECT_EQ(ranges[0].m_strValue, "JJ+");
+    EXPECT_EQ(ranges[1].m_nKind, TJson::jkNull);
+    const std::vector<TJson>& holds = Member(equity, "holds").m_arrItems;
+    ASSERT_EQ(holds.size(), 32u);
+    for (const TJson& hold : holds) {
+        const double share = Number(hold, "pot_share");
+        EXPECT_NEAR(Number(hold, "call_ev"), share * 60 - (1 - share) * 20, 1e-9);
+        EXPECT_NEAR(Number(hold, "call_ev_error"), Number(hold, "pot_share_error") * 80, 1e-9);
+    }
+    const TJson& call = Member(equity, "call");
+    const double ev = Number(call, "ev"), error = Number(call, "ev_error");
+    EXPECT_EQ(ev, Number(holds.front(), "call_ev"));
+    EXPECT_NEAR(Number(call, "needed"), 0.25, 1e-12);
+    EXPECT_EQ(Member(call, "verdict").m_strValue, ev - error > 0 ? "call" : ev + error < 0 ? "fold" : "close");
+    // The decision names the same call for its best hold.
+    const TJson& decided = Member(Member(json, "decision"), "call");
+    EXPECT_EQ(Number(decided, "ev"), ev);
+    EXPECT_EQ(Member(decided, "verdict").m_strValue, Member(call, "verdict").m_strValue);
+
+    const TJson unpriced = Member(JsonReport("--equity --trials 4096 2c 4s 7d 9c Qh"), "equity");
+    EXPECT_EQ(unpriced.Find("call"), nullptr);
+    EXPECT_EQ(Member(unpriced, "holds").m_arrItems.front().Find("call_ev"), nullptr);
+    ASSERT_EQ(Member(unpriced, "ranges").m_arrItems.size(), 1u);
+    EXPECT_EQ(Member(unpriced, "ranges").m_arrItems[0].m_nKind, TJson::jkNull);
+}
+
+// The opener's range changes the figures the same request gives unranged.
+TEST(OddsRange, ARangeConditionsThePotShares)
+{
+    std::string unranged = kPriced;
+    unranged.erase(unranged.find("--range open "), 13);
+    const TJson ranged = JsonReport(kPriced), plain = JsonReport(unranged);
+    const TJson& a = Member(Member(ranged, "equity"), "holds").m_arrItems.front();
+    const TJson& b = Member(Member(plain, "equity"), "holds").m_arrItems.front();
+    EXPECT_GT(std::fabs(Number(a, "pot_share") - Number(b, "pot_share")),
+              Number(a, "pot_share_error") + Number(b, "pot_share_error"));
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
-// The text and JSON reports of quintara-odds.
-#include "CardText.h"
+// The text and JSON reports of quintara-odds. Hands dealt or after discards
+// and replacements: the discarded cards stay known, the hand analysed is the
+// kept cards plus the replacements, and both tables and the showdown counts
+// agree with a plain enumeration of every opponent hand.
+#include "BruteForce.h"
+#include "CardDistributionManager.h"
 #include "Cards.h"
 #include "ConfirmedHand.h"
-#include "JsonReader.h"
 #include "OddsReport.h"
 #include "OddsRun.h"
 #include "StringIds.h"
 #include "StringTable.h"
+#include "TableEquity.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +21,90 @@
 
 namespace {
 
+struct TFlow {
+    const char* m_pRequest;
+    const char* m_pszKnown;  // every card seen, discards included
+    const char* m_pszHand;   // the final hand
+    unsigned m_nOpponents;
+};
+
+const TFlow kFlows[] = {
+    {"--opponents 3 --discard 2c,4s --draw Kd,Ks 2c 4s 7d 9c Qh", "2c 4s 7d 9c Qh Kd Ks", "Kd Ks 7d 9c Qh", 3},
+    {"--opponents 5 --discard 2c,4s,7d,9c,Qh --draw Ad,Ac,Jd,Js,3h 2c 4s 7d 9c Qh", "2c 4s 7d 9c Qh Ad Ac Jd Js 3h",
+     "Ad Ac Jd Js 3h", 5},
+    {"Th Jh Qh Kh Ah", "Th Jh Qh Kh Ah", "Th Jh Qh Kh Ah", 1},  // nothing beats it
+    {"--opponents 3 Kd Ks 8s 4h 2c", "Kd Ks 8s 4h 2c", "Kd Ks 8s 4h 2c", 3},
+};
+
+TEST(DiscardAndDraw, TablesAndShowdownOfTheHandMatchTheEnumeration)
+{
+    for (const TFlow& flow : kFlows) {
+        SCOPED_TRACE(flow.m_pszHand);
+        const TJson json = JsonReport(flow.m_pRequest);
+        ASSERT_EQ(json.m_arrMembers.size(), 12u);
+        const bool final = std::string(flow.m_pRequest).find("--draw") != std::string::npos;
+        EXPECT_EQ(Member(json, "final").m_bValue, final);
+        EXPECT_EQ(Number(json, "known_count"), static_cast<double>(Cards(flow.m_pszKnown).size()));
+        const std::vector<int> hand = Cards(flow.m_pszHand);
+        const TBruteForceCounts counts = CountOpponentHands(Cards(flow.m_pszKnown), hand);
+        const auto expected = EnumeratedRows(counts, ClassifyPlain(hand.data()).m_nCategory);
+        const std::vector<TJson>& one = Member(json, "one_opponent").m_arrItems;
+        const std::vector<TJson>& atLeast = Member(json, "at_least_one").m_arrItems;
+        ASSERT_EQ(one.size(), expected.size());
+        ASSERT_EQ(atLeast.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const auto& [id, count] = expected[i];
+            EXPECT_EQ(Number(one[i], "id"), id) << i;
+            EXPECT_EQ(Number(atLeast[i], "id"), id) << i;
+            EXPECT_NEAR(Number(one[i], "probability"), count / counts.m_dTotal, 1e-12) << "row " << id;
+            EXPECT_NEAR(Number(atLeast[i], "probability"), AtLeastOneOf(count, counts.m_dTotal, flow.m_nOpponents),
+                        1e-9)
+                << "row " << id;
+            for (const TJson* row : {&one[i], &atLeast[i]})
+                EXPECT_EQ(Number(*row, "odds"), CCardDistributionManager::GetOdds(Number(*row, "probability")));
+        }
+
+        // The showdown: the counts of opponent hands by the full rules, its
+        // figures a split of the pot, and the text with the same counts.
+        const TJson& showdown = Member(json, "showdown");
+        const double n = Number(showdown, "hands"), b = Number(showdown, "beating"), l = Number(showdown, "losing");
+        EXPECT_EQ(n, counts.m_dTotal);
+        EXPECT_EQ(b, counts.m_dRulesAbove);
+        EXPECT_EQ(Number(showdown, "tying"), counts.m_dRulesLevel);
+        EXPECT_EQ(l, counts.m_dRulesBelow);
+        EXPECT_EQ(Number(showdown, "opponents"), flow.m_nOpponents);
+        EXPECT_NEAR(Number(showdown, "win") + Number(showdown, "tie") + Number(showdown, "lose"), 1.0, 1e-12);
+        if (flow.m_nOpponents == 1) {
+            EXPECT_NEAR(Number(showdown, "win"), l / n, 1e-15);
+            EXPECT_NEAR(Number(showdown, "lose"), b / n, 1e-15);
+        }
+        // The text names the same counts under a heading that says everyone
+        // stands pat, right above the outcome column.
+        const std::string text = Report(flow.m_pRequest);
+        TTable table;
+        table.m_nOpponents = static_cast<int>(flow.m_nOpponents);
+        table.m_eModel = ETableModel::StandPat;
+        const size_t column = text.find("\n" + LoadString(idShowdownOutcomeColumn) + " ");
+        ASSERT_NE(column, std::string::npos) << text;
+        const size_t heading = text.rfind('\n', column - 1);
+        EXPECT_NE(text.substr(heading, column - heading).find(DescribeTable(table)), std::string::npos) << text;
+        const auto whole = [](double count) { return static_cast<std::uint64_t>(count); };
+        const TShowdownCounts showdownCounts{whole(counts.m_dTotal), whole(counts.m_dRulesAbove),
+                                             whole(counts.m_dRulesLevel), whole(counts.m_dRulesBelow)};
+        EXPECT_NE(text.find(ShowdownHandsLine(showdownCounts)), std::string::npos) << text;
+    }
+}
+
 TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
 {
-    const TJson json = JsonReport({"--opponents", "2", "--discard", "4s,9c", "--draw", "Kd,Ks", "2c", "4s", "7d", "9c", "Qh"});
+    const TJson json = JsonReport("--opponents 2 --discard 4s,9c --draw Kd,Ks 2c 4s 7d 9c Qh");
     EXPECT_EQ(Keys(json), (std::vector<std::string>{"hand", "known", "final", "opponents", "known_count", "formation",
                                               "draw_code", "one_opponent", "at_least_one", "description", "advice",
                                               "showdown"}));
     // The final hand as players hold it; the dealt hand so too, then the
     // replacements.
-    EXPECT_EQ(Strings(Member(json, "hand")), (std::vector<std::string>{"Kd", "Ks", "Qh", "7d", "2c"}));
-    EXPECT_EQ(Strings(Member(json, "known")), (std::vector<std::string>{"Qh", "9c", "7d", "4s", "2c", "Kd", "Ks"}));
+    EXPECT_EQ(CardsOf(Member(json, "hand")), "Kd Ks Qh 7d 2c");
+    EXPECT_EQ(CardsOf(Member(json, "known")), "Qh 9c 7d 4s 2c Kd Ks");
     EXPECT_EQ(Member(json, "final").m_nKind, TJson::jkBool);
     EXPECT_EQ(Member(json, "opponents").m_dValue, 2);
     EXPECT_EQ(Member(json, "formation").m_dValue, fmOnePair);
@@ -56,7 +135,7 @@ TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
 // nothing beats a royal flush, and it cannot lose the showdown.
 TEST(TextReport, RowsAtZeroShowADashForTheirOdds)
 {
-    const std::vector<std::string> hand{"Th", "Jh", "Qh", "Kh", "Ah"};
+    const std::string hand = "Th Jh Qh Kh Ah";
     const std::vector<std::string> lines = Lines(Report(hand));
     const std::string dash = LoadString(idNoOdds);
     const TJson json = JsonReport(hand);
@@ -82,18 +161,16 @@ TEST(TextReport, RowsAtZeroShowADashForTheirOdds)
 // The texts come from the game's own description and advice, unchanged.
 TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
 {
-    const std::vector<std::string> hand{"Kc", "Kd", "Ah", "7s", "2c"};  // a draw code apart from the formation
+    const std::string hand = "Kc Kd Ah 7s 2c";  // a draw code apart from the formation
     CCardDistributionManager manager;
-    for (const std::string& card : hand)
-        manager.MarkKnown(ParseCard(card));
+    for (const int card : Cards(hand))
+        manager.MarkKnown(card);
     const TConfirmedHand confirmed = ConfirmHand(manager, 1, false);
     const std::string& description = confirmed.m_strDescription;
     const std::string& advice = confirmed.m_strAdvice;
     ASSERT_FALSE(advice.empty());
 
     const TJson json = JsonReport(hand);
-    std::vector<std::string> text = hand;
-    text.insert(text.begin(), "--no-equity");
     EXPECT_EQ(Member(json, "formation").m_dValue, confirmed.m_nFormation);
     EXPECT_EQ(Member(json, "draw_code").m_dValue, confirmed.m_nDrawCode);
     EXPECT_EQ(Member(json, "description").m_strValue, description);
@@ -104,14 +181,15 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
                         LoadString(idClassicHeading) + "\r\n" + advice + "\r\n";
     for (size_t at; (at = lines.find("\r\n")) != std::string::npos;)
         lines.replace(at, 2, "\n");
-    EXPECT_EQ(Report(text).rfind(lines, 0), 0u) << Report(text);
+    const std::string text = Report("--no-equity " + hand);
+    EXPECT_EQ(text.rfind(lines, 0), 0u) << text;
 }
 
 TEST(HandTexts, FinalHandHasNoAdvice)
 {
-    const std::vector<std::string> args{"--discard", "2c", "--draw", "Ac", "Qs", "Qh", "5d", "5c", "2c"};
-    EXPECT_EQ(Member(JsonReport(args), "advice").m_strValue, "");
-    const std::string text = Report(args);
+    const std::string request = "--discard 2c --draw Ac Qs Qh 5d 5c 2c";
+    EXPECT_EQ(Member(JsonReport(request), "advice").m_strValue, "");
+    const std::string text = Report(request);
     EXPECT_EQ(Lines(text)[0], "Your final hand: Qh Qs 5c 5d Ac (two pair)");
     EXPECT_EQ(text.find(LoadString(idClassicHeading)), std::string::npos);
 }

@@ -89,16 +89,6 @@ const TAdvisedHand kHands[] = {
     {"Th Jh Qh Kh Ah", 16, 0, Fill(117)},
 };
 
-TEST(DealtHandAdvice, GivesTheParagraphsOfTheHandsPattern)
-{
-    for (const TAdvisedHand& hand : kHands) {
-        CCardDistributionManager manager = AnalyzedHand(hand.m_pCards);
-        EXPECT_EQ(manager.m_nFormation, hand.m_nFormation) << hand.m_pCards;
-        EXPECT_EQ(manager.m_nDrawCode, hand.m_nDrawCode) << hand.m_pCards;
-        EXPECT_EQ(Shape(BuildAdvice(manager)), hand.m_strShape) << hand.m_pCards;
-    }
-}
-
 using THold = std::function<unsigned(const CAdviceHolds&)>;
 const THold kHighCard = &CAdviceHolds::HighCard, kPair = &CAdviceHolds::Pair,
             kThreeStraight = &CAdviceHolds::ThreeStraightCards, kFourStraight = &CAdviceHolds::FourStraightCards;
@@ -213,10 +203,16 @@ void CheckFigures(const std::vector<int>& hand)
             CheckParagraph(*it, holds, hand);
 }
 
-TEST(DealtHandAdvice, EveryFigureIsTheEnumeratedChanceOfTheHoldDescribed)
+// Each hand gets the paragraphs of its pattern, and every figure in them is
+// the enumerated chance of the hold described; so too for random hands.
+TEST(DealtHandAdvice, GivesThePatternsParagraphsWithTheEnumeratedChances)
 {
     for (const TAdvisedHand& hand : kHands) {
         SCOPED_TRACE(hand.m_pCards);
+        CCardDistributionManager manager = AnalyzedHand(hand.m_pCards);
+        EXPECT_EQ(manager.m_nFormation, hand.m_nFormation);
+        EXPECT_EQ(manager.m_nDrawCode, hand.m_nDrawCode);
+        EXPECT_EQ(Shape(BuildAdvice(manager)), hand.m_strShape);
         CheckFigures(Cards(hand.m_pCards));
     }
     std::mt19937 random(20240611);

@@ -9,44 +9,30 @@ namespace {
 
 const std::string kInvitation = "\r\n" + LoadString(196);
 
-// The view's order for a dealt hand: analysis, advice, then the sentence.
-std::string DescribeDealt(const char* cards)
-{
-    CCardDistributionManager manager = AnalyzedHand(cards);
-    BuildAdvice(manager);
-    return DescribeHand(manager, true);
-}
-
-TEST(InitialHandSentence, NamesTheHandAndInvitesToDiscard)
-{
-    const struct { const char* m_pCards; const char* m_pSentence; } kHands[] = {
-        {"2d 4c 7s 9s Qc", "You hold a high card."},
-        {"2c 7c 9c Jd Kh", "You hold three cards from a straight and three suited cards."},
-        {"4h 6h 7h 8c Qh", "You hold four cards from a straight and four suited cards."},
-        {"6d Tc Jc Qc Ac", "You hold four cards from a straight flush."},
-        {"Th Jh Qh Kh 3c", "You hold an open-ended straight flush."},
-        // Two four-card windows: the open-ended one names the hand, unless
-        // the gapped one is the straight-flush draw.
-        {"5c 6d 7h 8s Tc", "You hold an open-ended straight."},
-        {"5h 6h 7h 8h Tc", "You hold an open-ended straight flush."},
-        {"5c 6d 7d 8d Td", "You hold four cards from a straight flush."},
-        {"Kc Kd Ah 7s 2c", "You hold one pair and a high card."},
-        {"5s 5h Kd Qc 2h", "You hold one pair and two high cards."},
-        {"8d Ts Th Jh Qs", "You hold one pair and four cards from a straight."},
-        {"As Ah Jh Qh Kh", "You hold one pair and four cards from a straight flush."},
-        {"4h 5h 6h 7h 4s", "You hold one pair and an open-ended straight flush."},
-        {"2c 2s 2d 7d Kd", "You hold three of a kind and three suited cards."},
-        {"Th Jh Qh Kh Ah", "You hold royal flush."},
-    };
-    for (const auto& hand : kHands)
-        EXPECT_EQ(DescribeDealt(hand.m_pCards), hand.m_pSentence + kInvitation) << hand.m_pCards;
-}
-
-// A whole game: the final hand names its made formation only.
-TEST(FinalHandSentence, NamesTheMadeFormationOnlyWithoutInvitation)
+// The view's order: analysis, advice, then the sentence. A dealt hand is
+// named with its draws and an invitation to discard; after the draw, the
+// final hand names its made formation only.
+TEST(HandSentence, NamesTheDealtHandAndItsDrawsTheFinalHandItsFormationOnly)
 {
     const struct { const char* m_pDealt; const char* m_pDiscarded; const char* m_pDrawn; const char* m_pSentence; }
         kGames[] = {
+            {"2d 4c 7s 9s Qc", "", "", "You hold a high card."},
+            {"2c 7c 9c Jd Kh", "", "", "You hold three cards from a straight and three suited cards."},
+            {"4h 6h 7h 8c Qh", "", "", "You hold four cards from a straight and four suited cards."},
+            {"6d Tc Jc Qc Ac", "", "", "You hold four cards from a straight flush."},
+            {"Th Jh Qh Kh 3c", "", "", "You hold an open-ended straight flush."},
+            // Two four-card windows: the open-ended one names the hand, unless
+            // the gapped one is the straight-flush draw.
+            {"5c 6d 7h 8s Tc", "", "", "You hold an open-ended straight."},
+            {"5h 6h 7h 8h Tc", "", "", "You hold an open-ended straight flush."},
+            {"5c 6d 7d 8d Td", "", "", "You hold four cards from a straight flush."},
+            {"Kc Kd Ah 7s 2c", "", "", "You hold one pair and a high card."},
+            {"5s 5h Kd Qc 2h", "", "", "You hold one pair and two high cards."},
+            {"8d Ts Th Jh Qs", "", "", "You hold one pair and four cards from a straight."},
+            {"As Ah Jh Qh Kh", "", "", "You hold one pair and four cards from a straight flush."},
+            {"4h 5h 6h 7h 4s", "", "", "You hold one pair and an open-ended straight flush."},
+            {"2c 2s 2d 7d Kd", "", "", "You hold three of a kind and three suited cards."},
+            {"Th Jh Qh Kh Ah", "", "", "You hold royal flush."},
             {"3c 6s 9d Qc 5h", "5h", "Ah", "You hold no valuable formation."},
             {"As Ah Jh Qh Kh", "Kh", "Kc", "You hold one pair."},
             {"Qs Qh 5d 5c 9h", "9h", "Ac", "You hold two pair."},
@@ -56,8 +42,10 @@ TEST(FinalHandSentence, NamesTheMadeFormationOnlyWithoutInvitation)
     for (const auto& game : kGames) {
         CCardDistributionManager manager = AnalyzedHand(game.m_pDealt);
         BuildAdvice(manager);
-        PlayAndAnalyze(manager, TDrawState{{}, Cards(game.m_pDiscarded), Cards(game.m_pDrawn)});
-        EXPECT_EQ(DescribeHand(manager, false), game.m_pSentence) << game.m_pDealt;
+        const bool dealt = !*game.m_pDiscarded;
+        if (!dealt)
+            PlayAndAnalyze(manager, TDrawState{{}, Cards(game.m_pDiscarded), Cards(game.m_pDrawn)});
+        EXPECT_EQ(DescribeHand(manager, dealt), game.m_pSentence + (dealt ? kInvitation : "")) << game.m_pDealt;
     }
 }
 

@@ -112,50 +112,41 @@ TEST(DescribeTable, NamesEachRangeWithItsSeatAfterTheSeats)
     EXPECT_LT(tail.find(table.m_aRanges[1].Text()), tail.find(table.m_aRanges[2].Text())) << text;
 }
 
-// The leading number of a figure, and the one after its interval sign.
-double Lead(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
-double AfterSign(const std::string& text)
-{
-    const size_t at = text.find("\xC2\xB1");
-    return at == std::string::npos ? -1.0 : std::strtod(text.c_str() + at + 2, nullptr);
-}
-
+// Each figure in percent with its interval when simulated, none when exact;
+// the same labels, in the same order, as the showdown rows. A share never
+// dealt, or every deal lost, still has an interval: the sample has no spread.
 TEST(EquityRows, ShowEachFigureInPercentWithItsIntervalWhenSimulated)
 {
-    THoldEquity hold;
-    hold.m_dWin = 0.25;
-    hold.m_dTie = 0.0;
+    const auto lead = [](const std::string& text) { return std::strtod(text.c_str(), nullptr); };
+    const auto afterSign = [](const std::string& text) {
+        const size_t at = text.find("\xC2\xB1");
+        return at == std::string::npos ? -1.0 : std::strtod(text.c_str() + at + 2, nullptr);
+    };
+    THoldEquity hold, lost;
+    hold.m_dWin = hold.m_dPotShare = 0.25;
     hold.m_dLose = 0.75;
-    hold.m_dPotShare = 0.25;
     hold.m_dPotShareError = 0.004;
-
-    // Same labels, in the same order, as the showdown rows.
+    lost.m_dLose = 1.0;
     const auto labels = ShowdownRows(TShowdownOdds());
     const TEquityRows simulated = EquityRows(hold, 10000);
     ASSERT_EQ(simulated.size(), labels.size());
     for (size_t i = 0; i < labels.size(); ++i) {
-        EXPECT_EQ(simulated[i].m_nLabelId, labels[i].m_nFormationNameId);
-        EXPECT_FALSE(simulated[i].m_bExact);
-        EXPECT_GT(simulated[i].m_dHalfWidth, 0.0) << i << ": a share never dealt still has an interval";
-        EXPECT_NEAR(Lead(simulated[i].m_strFigure), 100 * simulated[i].m_dFraction, 5e-4) << simulated[i].m_strFigure;
-        EXPECT_NEAR(AfterSign(simulated[i].m_strFigure), 100 * simulated[i].m_dHalfWidth, 5e-4)
-            << simulated[i].m_strFigure;
+        const TEquityRow& row = simulated[i];
+        EXPECT_EQ(row.m_nLabelId, labels[i].m_nFormationNameId);
+        EXPECT_FALSE(row.m_bExact);
+        EXPECT_GT(row.m_dHalfWidth, 0.0) << i;
+        EXPECT_GT(EquityRows(lost, 10000)[i].m_dHalfWidth, 0.0) << i;
+        EXPECT_NEAR(lead(row.m_strFigure), 100 * row.m_dFraction, 5e-4) << row.m_strFigure;
+        EXPECT_NEAR(afterSign(row.m_strFigure), 100 * row.m_dHalfWidth, 5e-4) << row.m_strFigure;
     }
     EXPECT_EQ(simulated[3].m_dHalfWidth, hold.m_dPotShareError) << "the run's own interval";
     // Four times the deals, half the interval.
     EXPECT_NEAR(EquityRows(hold, 40000)[0].m_dHalfWidth, simulated[0].m_dHalfWidth / 2, 1e-12);
-
-    // Every deal lost: the sample has no spread, the figure still an interval.
-    THoldEquity lost;
-    lost.m_dLose = 1.0;
-    for (const TEquityRow& row : EquityRows(lost, 10000))
-        EXPECT_GT(row.m_dHalfWidth, 0.0) << row.m_strFigure;
-
     hold.m_bExact = true;
     for (const TEquityRow& row : EquityRows(hold, 0)) {
         EXPECT_EQ(row.m_dHalfWidth, 0.0);
-        EXPECT_EQ(AfterSign(row.m_strFigure), -1.0) << row.m_strFigure;
-        EXPECT_NEAR(Lead(row.m_strFigure), 100 * row.m_dFraction, 5e-4);
+        EXPECT_EQ(afterSign(row.m_strFigure), -1.0) << row.m_strFigure;
+        EXPECT_NEAR(lead(row.m_strFigure), 100 * row.m_dFraction, 5e-4);
     }
 }
 
