@@ -379,8 +379,7 @@ void CWebGame::RefreshEquity()
     // the command line prices it.
     const TTable& priced = m_doc.GetTable();
     const THoldEquity& first = run.m_arrHolds.front();
-    const TCallPrice price = PriceCall(priced.m_dPot, priced.m_dCall, first.m_dPotShare,
-                                       EquityRows(first, run.m_nTrials).back().m_dHalfWidth);
+    const TCallPrice price = PriceHoldCall(priced.m_dPot, priced.m_dCall, first, run.m_nTrials);
     if (price.m_bValid) {
         const TCallText call = DescribeCall(price);
         m_call = {call.m_strNeeded, call.m_strVerdict, call.m_strAssumption, CallVerdictKey(price.m_eVerdict)};
