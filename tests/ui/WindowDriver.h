@@ -202,6 +202,14 @@ public:
 
     void ClickPlace(int place) { ClickPage(View().PlayingScene().PlaceRect(place).center()); }
 
+    // Tab moves the keyboard focus on until it reaches `control`, if it can.
+    bool TabTo(QWidget* control)
+    {
+        for (int i = 0; i < 8 && QApplication::focusWidget() != control; ++i)
+            Press(Qt::Key_Tab);
+        return QApplication::focusWidget() == control;
+    }
+
     QPushButton* Ok() { return View().CardsScene().OkButton(); }
     QPushButton* DiscardButton() { return View().PlayingScene().DiscardButton(); }
 
