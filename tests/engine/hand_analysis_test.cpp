@@ -78,6 +78,8 @@ TEST(HandAnalysisAfterReset, IsThatOfAFreshManager)
     PlayAndAnalyze(reused, TDrawState{Cards("As Ah Jh Qh Kh"), Cards("As Ah"), Cards("2h 9h")});
     reused.CountStraightFlushDraws();
     reused.Reset();
+    PlayAndAnalyze(reused, Holding("3c 6s 9d Qc 2h"));
+    auto fresh = AnalyzedHand("3c 6s 9d Qc 2h");
     EXPECT_EQ(reused.m_nKnownCards, fresh.m_nKnownCards);
     EXPECT_EQ(reused.m_nFormation, fresh.m_nFormation);
     EXPECT_EQ(reused.m_nDrawCode, fresh.m_nDrawCode);
