@@ -3,7 +3,6 @@
 // boxes.
 #include "WindowDriver.h"
 
-#include "ScrollableStatic.h"
 #include "StringIds.h"
 #include "Style.h"
 
@@ -115,24 +114,17 @@ TEST(Accessibility, EveryItemSaysWhatItShowsAtEveryStage)
     ExpectPageHeard(game);
 }
 
-TEST(Accessibility, TablesAndBoxesGiveTheirText)
+// The tables and boxes of figures have names a screen reader says; their
+// rows and text it reads through Qt's own interfaces.
+TEST(Accessibility, TablesAndBoxesAreNamed)
 {
     CWindowDriver game;
     game.PlayInitial("Ac Ad 7h 8s 2d");
-    for (QTreeWidget* table : {game.View().ResultsScene().OneOpponentList(), game.View().ResultsScene().AtLeastOneList()}) {
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table);
-        EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty());
-        ASSERT_NE(iface->tableInterface(), nullptr);
-        EXPECT_EQ(iface->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), table->topLevelItem(0)->text(0));
-    }
-    for (CScrollableStatic* box : {game.View().ResultsScene().SuggestionsBox(), game.View().PlayingScene().AdviceBox()}) {
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-        EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty());
-        ASSERT_NE(iface->textInterface(), nullptr);
-        const QString text = iface->textInterface()->text(0, iface->textInterface()->characterCount());
-        EXPECT_FALSE(text.isEmpty());
-        EXPECT_EQ(text, box->toPlainText());
-    }
+    const CResultsScene& results = game.View().ResultsScene();
+    for (QWidget* widget : std::initializer_list<QWidget*>{results.OneOpponentList(), results.AtLeastOneList(),
+                                                          results.SuggestionsBox(), game.View().PlayingScene().AdviceBox()})
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
+            << widget->objectName().toStdString();
 }
 
 }  // namespace
