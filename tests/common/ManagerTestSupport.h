@@ -38,12 +38,11 @@ struct TDrawState {
 
     std::string Describe() const
     {
-        std::string text;
-        for (const auto* part : {&m_dealt, &m_discards, &m_replacements}) {
-            text += text.empty() ? "dealt" : part == &m_discards ? "  discards" : "  replacements";
-            for (int c : *part) text += " " + CardText(c);
-        }
-        return text;
+        const auto text = [](const std::vector<int>& cards, std::string out) {
+            for (int c : cards) out += " " + CardText(c);
+            return out;
+        };
+        return text(m_dealt, "dealt") + text(m_discards, "  discards") + text(m_replacements, "  replacements");
     }
 };
 

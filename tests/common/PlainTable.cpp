@@ -86,7 +86,7 @@ std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, co
     const int opponents = setup.m_nOpponents;
     std::mt19937_64 random(setup.m_nSeed);
 
-    std::vector<double> wins(masks.size()), ties(masks.size()), shares(masks.size()), squares(masks.size());
+    std::vector<double> shares(masks.size()), squares(masks.size());
     std::vector<int> deck = unseen;
     for (std::uint64_t t = 0; t < setup.m_nTrials; ++t) {
         // Deal from the top of a freshly shuffled deck, and deal again from
@@ -147,14 +147,7 @@ std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, co
                     ++atBest;
                 }
             }
-            double share = 0;
-            if (mine > best) {
-                wins[h] += 1;
-                share = 1;
-            } else if (mine == best) {
-                ties[h] += 1;
-                share = 1.0 / (atBest + 1);
-            }
+            const double share = mine > best ? 1 : mine == best ? 1.0 / (atBest + 1) : 0;
             shares[h] += share;
             squares[h] += share * share;
         }
@@ -165,8 +158,6 @@ std::vector<TPlainHoldFigures> PlainTableSimulation(const TTableSetup& setup, co
         TPlainHoldFigures f;
         f.m_nKeepMask = masks[h];
         f.m_nTrials = setup.m_nTrials;
-        f.m_dWin = wins[h] / n;
-        f.m_dTie = ties[h] / n;
         f.m_dPotShare = shares[h] / n;
         f.m_dVariance = n > 1 ? std::max(0.0, (squares[h] - shares[h] * shares[h] / n) / (n - 1)) : 0;
         figures.push_back(f);

@@ -17,7 +17,6 @@
 
 struct TPlainHoldFigures {
     unsigned m_nKeepMask = 0;
-    double m_dWin = 0, m_dTie = 0;
     double m_dPotShare = 0;
     double m_dVariance = 0;  // of one deal's pot share
     std::uint64_t m_nTrials = 0;

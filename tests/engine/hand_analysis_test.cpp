@@ -1,6 +1,6 @@
 // What hand analysis tells the discard advice: the formation, the draw beside
-// it, and the fixed chances of the straight and straight-flush draws. The
-// ranks behind the higher-formation rows are checked by the enumeration.
+// it, and the straight-flush draws. The ranks behind the higher-formation rows
+// are checked by the enumeration.
 
 #include "ManagerTestSupport.h"
 
@@ -15,69 +15,59 @@ struct TAnalysisCase {
     const char* m_pszHand;
     int m_nFormation;
     int m_nDrawCode;
-    double m_dStraightPercent;       // by the kind of the best straight window
     int m_nStraightFlushDraws;
-    double m_dStraightFlushPercent;
 };
 
 const TAnalysisCase kCases[] = {
     // Made hands and the draws beside them.
-    {"As Ah Ad Ac Ks", fmFourOfAKind, dcNone, 0, 0, 0},
-    {"Ks Kh Kd As Ah", fmFullHouse, dcNone, 0, 0, 0},
-    {"7s 7h 7d 8c 9c", fmThreeOfAKind, dcThreeStraight, 4.44, 0, 0},
-    {"7s 7h 7d 2d Qd", fmThreeOfAKind, dcThreeSuited, 0, 0, 0},
-    {"Qs Qh 5d 5c Ac", fmTwoPairs, dcHighCard, 0, 0, 0},
-    {"9s 9h 5d 5c 2c", fmTwoPairs, dcNone, 0, 0, 0},
-    {"Kc Kd Ah 7s 2c", fmOnePair, dcHighCard, 0, 0, 0},
-    {"5s 5h Kd Qc 2h", fmOnePair, dcTwoHighCards, 0, 0, 0},
-    {"5h 5s 8h Jh Kh", fmOnePair, dcFourSuited, 0, 0, 0},
-    {"4s 4h 5d 6c 7c", fmOnePair, dcOpenEndedStraight, 17.021, 0, 4.255},
-    {"5h 6h 7h 8h 8s", fmOnePair, dcOpenEndedStraight, 17.021, 1, 4.255},
+    {"As Ah Ad Ac Ks", fmFourOfAKind, dcNone, 0},
+    {"Ks Kh Kd As Ah", fmFullHouse, dcNone, 0},
+    {"7s 7h 7d 8c 9c", fmThreeOfAKind, dcThreeStraight, 0},
+    {"7s 7h 7d 2d Qd", fmThreeOfAKind, dcThreeSuited, 0},
+    {"Qs Qh 5d 5c Ac", fmTwoPairs, dcHighCard, 0},
+    {"9s 9h 5d 5c 2c", fmTwoPairs, dcNone, 0},
+    {"Kc Kd Ah 7s 2c", fmOnePair, dcHighCard, 0},
+    {"5s 5h Kd Qc 2h", fmOnePair, dcTwoHighCards, 0},
+    {"5h 5s 8h Jh Kh", fmOnePair, dcFourSuited, 0},
+    {"4s 4h 5d 6c 7c", fmOnePair, dcOpenEndedStraight, 0},
+    {"5h 6h 7h 8h 8s", fmOnePair, dcOpenEndedStraight, 1},
     // A run starting or ending at the Ace can only be filled inside.
-    {"As Ah 2d 3c 4c", fmOnePair, dcFourStraight, 8.51, 0, 2.127},
-    {"As Ah Jh Qh Kh", fmOnePair, dcFourStraight, 8.51, 1, 2.127},
-    {"2s 3h 4d 5c 6c", fmStraight, dcNone, 0, 0, 0},
-    {"As 2h 3d 4c 5c", fmStraight, dcNone, 0, 0, 0},
-    {"2h 5h 8h Jh Ah", fmFlush, dcNone, 0, 0, 0},
-    {"9h Th Jh Qh Kh", fmStraightFlush, dcNone, 0, 0, 0},
-    {"Th Jh Qh Kh Ah", fmRoyalFlush, dcNone, 0, 0, 0},
+    {"As Ah 2d 3c 4c", fmOnePair, dcFourStraight, 0},
+    {"As Ah Jh Qh Kh", fmOnePair, dcFourStraight, 1},
+    {"2s 3h 4d 5c 6c", fmStraight, dcNone, 0},
+    {"As 2h 3d 4c 5c", fmStraight, dcNone, 0},
+    {"2h 5h 8h Jh Ah", fmFlush, dcNone, 0},
+    {"9h Th Jh Qh Kh", fmStraightFlush, dcNone, 0},
+    {"Th Jh Qh Kh Ah", fmRoyalFlush, dcNone, 0},
     // No made formation: the best draw names the hand.
-    {"3c Js Qd Kc Ah", fmFourStraight, dcNone, 8.51, 0, 2.127},
-    {"Tc Js Qd Ac 5h", fmFourStraight, dcNone, 8.51, 0, 2.127},
-    {"2c 5s 6d 7c 8h", fmOpenEndedStraight, dcNone, 17.021, 0, 4.255},
-    {"5h 6h 7s 8h Kh", fmOpenEndedStraight, dcFourSuited, 17.021, 0, 4.255},
-    {"2c 6s 7d 8c Kh", fmThreeStraight, dcNone, 4.44, 0, 0},
-    {"2c 3s 4d 9c Kh", fmThreeStraight, dcNone, 2.96, 0, 4.255},
-    {"3c 6s 9d Qc Kh", fmThreeStraight, dcNone, 2.96, 0, 4.255},
-    {"3c 6s 9d Qc 2h", fmThreeStraight, dcNone, 2.96, 0, 4.255},
-    {"2c 7c 9c Jd Kh", fmThreeStraight, dcThreeSuited, 1.48, 0, 2.127},
-    {"2d 4d 7h 9d Qd", fmFourSuited, dcNone, 0, 0, 0},
-    {"2c 4c 7d 9c Qh", fmThreeSuited, dcNone, 0, 0, 0},
-    {"3c 6s 9d Qc Ah", fmTwoHighCards, dcNone, 0, 0, 0},
-    {"2c 5s 8d Tc Kh", fmTwoHighCards, dcNone, 0, 0, 0},
-    {"2c 4s 7d 9c Qh", fmHighCard, dcNone, 0, 0, 0},
-    // Three-card windows beside a pair, where the window is the only one:
-    // a gap of two ranks, one gap, two gaps, and windows touching the Ace.
-    {"5c 6s 9d 9h Ac", fmOnePair, dcThreeStraight, 4.44, 0, 0},
-    {"5c 8s 9d 9h Ac", fmOnePair, dcThreeStraight, 4.44, 0, 0},
-    {"2c 3s 6d 6h Jc", fmOnePair, dcThreeStraight, 2.96, 0, 4.255},
-    {"9c Qs Kd Kh 4c", fmOnePair, dcThreeStraight, 2.96, 0, 4.255},
-    {"5c 7s 8d 8h Kc", fmOnePair, dcThreeStraight, 2.96, 0, 4.255},
-    {"5c 7s 9d 9h Kc", fmOnePair, dcThreeStraight, 1.48, 0, 2.127},
-    {"Ac 3d 4h 9s 9c", fmOnePair, dcThreeStraight, 1.48, 0, 2.127},
-    {"Jc Kd Ah 4h 4s", fmOnePair, dcThreeStraight, 1.48, 0, 2.127},
+    {"3c Js Qd Kc Ah", fmFourStraight, dcNone, 0},
+    {"Tc Js Qd Ac 5h", fmFourStraight, dcNone, 0},
+    {"2c 5s 6d 7c 8h", fmOpenEndedStraight, dcNone, 0},
+    {"5h 6h 7s 8h Kh", fmOpenEndedStraight, dcFourSuited, 0},
+    {"2c 6s 7d 8c Kh", fmThreeStraight, dcNone, 0},
+    {"2c 3s 4d 9c Kh", fmThreeStraight, dcNone, 0},
+    {"3c 6s 9d Qc Kh", fmThreeStraight, dcNone, 0},
+    {"3c 6s 9d Qc 2h", fmThreeStraight, dcNone, 0},
+    {"2c 7c 9c Jd Kh", fmThreeStraight, dcThreeSuited, 0},
+    {"2d 4d 7h 9d Qd", fmFourSuited, dcNone, 0},
+    {"2c 4c 7d 9c Qh", fmThreeSuited, dcNone, 0},
+    {"3c 6s 9d Qc Ah", fmTwoHighCards, dcNone, 0},
+    {"2c 5s 8d Tc Kh", fmTwoHighCards, dcNone, 0},
+    {"2c 4s 7d 9c Qh", fmHighCard, dcNone, 0},
+    // A three-card window beside a pair: with gaps, and touching the Ace.
+    {"5c 6s 9d 9h Ac", fmOnePair, dcThreeStraight, 0},
+    {"2c 3s 6d 6h Jc", fmOnePair, dcThreeStraight, 0},
+    {"Ac 3d 4h 9s 9c", fmOnePair, dcThreeStraight, 0},
 };
 
-TEST(HandAnalysis, NamesTheFormationTheDrawAndItsChances)
+TEST(HandAnalysis, NamesTheFormationTheDrawAndTheStraightFlushDraws)
 {
     for (const TAnalysisCase& c : kCases) {
         SCOPED_TRACE(c.m_pszHand);
         auto m = AnalyzedHand(c.m_pszHand);
         EXPECT_EQ(m.m_nFormation, c.m_nFormation);
         EXPECT_EQ(m.m_nDrawCode, c.m_nDrawCode);
-        EXPECT_DOUBLE_EQ(m.GetStraightDrawPercent(), c.m_dStraightPercent);
         EXPECT_EQ(m.CountStraightFlushDraws(), c.m_nStraightFlushDraws);
-        EXPECT_DOUBLE_EQ(m.GetStraightFlushDrawPercent(), c.m_dStraightFlushPercent);
     }
 }
 
@@ -94,7 +84,6 @@ TEST(HandAnalysisAfterReset, IsThatOfAFreshManager)
     EXPECT_EQ(reused.m_nFormation, fresh.m_nFormation);
     EXPECT_EQ(reused.m_nDrawCode, fresh.m_nDrawCode);
     EXPECT_EQ(reused.CountStraightFlushDraws(), fresh.CountStraightFlushDraws());
-    EXPECT_EQ(reused.GetStraightFlushDrawPercent(), fresh.GetStraightFlushDrawPercent());
     CCardDistributionManager::TRows reusedRows, freshRows;
     reused.BuildOneOpponentTable(reusedRows);
     fresh.BuildOneOpponentTable(freshRows);

@@ -81,6 +81,8 @@ TEST(ShowdownCounts, EdgeKickersOfEveryFormationAndRandomHandsMatchTheEnumeratio
             }
         inputs.push_back(input);
     }
+    // Fewer than five unseen cards: no hands at all.
+    inputs.push_back({{deck.begin(), deck.begin() + 5}, {deck.begin(), deck.begin() + 48}});
     for (const TShowdownInput& input : inputs) {
         SCOPED_TRACE(testing::PrintToString(input.m_arrKnown));
         ExpectAgreesWithEnumeration(input);
@@ -89,18 +91,6 @@ TEST(ShowdownCounts, EdgeKickersOfEveryFormationAndRandomHandsMatchTheEnumeratio
     TShowdownCounts fromNull;
     ASSERT_TRUE(CountShowdown(inputs[1].m_arrHand.data(), nullptr, fromNull));
     EXPECT_EQ(fromNull.m_nTying, Count(inputs[1]).m_nTying);
-}
-
-TEST(ShowdownCounts, FewerThanFiveUnseenCardsLeaveNoHands)
-{
-    bool known[52];
-    std::fill(known, known + 52, true);
-    known[51] = known[50] = known[49] = known[48] = false;
-    const int hand[5] = {0, 1, 2, 3, 4};
-    TShowdownCounts counts;
-    ASSERT_TRUE(CountShowdown(hand, known, counts));
-    EXPECT_EQ(counts.m_nHands + counts.m_nBeating + counts.m_nTying + counts.m_nLosing, 0u);
-    EXPECT_EQ(ShowdownOdds(counts, 1).m_dPotShare, 0.0);
 }
 
 // ---- Odds against n opponents ----
@@ -176,6 +166,7 @@ TEST(ShowdownOdds, ImpossibleRequestsGiveNoOdds)
     } cases[] = {{real, 0}, {real, kMaxShowdownOpponents + 1}, {real, -1},
                  {{10, 5, 5, 5}, 1},                // parts beyond the whole
                  {{3, 1, 1, 1}, 4},                 // more opponents than hands
+                 {{0, 0, 0, 0}, 1},                 // no hands at all
                  {{~0ull, 0, 0, ~0ull}, 1},         // more hands than a deck holds
                  {{10, ~0ull, 1, 10}, 1}};          // parts that wrap around
     for (const auto& c : cases) {

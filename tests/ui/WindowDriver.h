@@ -202,6 +202,17 @@ public:
 
     void ClickPlace(int place) { ClickPage(View().PlayingScene().PlaceRect(place).center()); }
 
+    // Tab moves the keyboard focus on until it reaches `control`, if it can;
+    // the window takes the keyboard back from any other first.
+    bool TabTo(QWidget* control)
+    {
+        Frame().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+        for (int i = 0; i < 8 && QApplication::focusWidget() != control; ++i)
+            Press(Qt::Key_Tab);
+        return QApplication::focusWidget() == control;
+    }
+
     QPushButton* Ok() { return View().CardsScene().OkButton(); }
     QPushButton* DiscardButton() { return View().PlayingScene().DiscardButton(); }
 

@@ -1,5 +1,6 @@
-// One whole game through the window's own hit-testing, with the mouse and
-// with the keyboard, checking what the player sees at every stage.
+// One whole game through the window's own hit-testing, checking what the
+// player sees and what a screen reader finds at every step: the painted cards
+// as named, checkable, pressable children of the view.
 #include "WindowDriver.h"
 
 #include "Decision.h"
@@ -8,21 +9,87 @@
 #include "StringTable.h"
 #include "Style.h"
 
-#include <QDir>
+#include <QAccessible>
 #include <QLabel>
 #include <QTreeWidget>
 
 namespace {
 
+constexpr int kFirstPlace = CWindowDriver::kFirstPlace;
+constexpr int kFirstSeat = CWindowDriver::kFirstSeat;
+
+// The card a name speaks of, from the rank and suit words it holds as whole
+// words; -1 unless exactly one of each.
+int CardNamed(const QString& name)
+{
+    const QStringList words = name.split(QLatin1Char(' '));
+    int rank = -1;
+    int suit = -1;
+    for (int r = 0; r < 13; ++r)
+        if (words.contains(Text(idRankAce + r)))
+            rank = rank < 0 ? r : 99;
+    for (int s = 0; s < 4; ++s)
+        if (words.contains(Text(idSuitClubs + s)))
+            suit = suit < 0 ? s : 99;
+    return rank < 13 && suit < 4 && rank >= 0 && suit >= 0 ? 13 * suit + rank : -1;
+}
+
+// What a screen reader finds in the 57 items, derived from the game: a
+// picker card is named, shown and available while it is unseen and being
+// picked from, checked while picked; a place is named by its card or as the
+// card back, always shown, available while the hand may be marked (cards
+// marked or not), checked while marked. Each shown item is found where it shows,
+// from its top edge down. A seat is shown while someone sits there, takes a
+// press once his draw can be seen, and gives the count as its value.
+void ExpectPageHeard(CWindowDriver& game)
+{
+    const CPokerDoc& doc = game.Doc();
+    const EStage stage = doc.GetStage();
+    const bool picking = stage == EStage::PickInitialHand || stage == EStage::PickReplacements;
+    const bool marking = stage == EStage::InitialHand || stage == EStage::CardsMarked;
+    QAccessibleInterface* page = game.Page();
+    ASSERT_GE(page->childCount(), kFirstSeat + kMaxTableOpponents);
+    for (int seat = 0; seat < kMaxTableOpponents; ++seat) {
+        SCOPED_TRACE(testing::Message() << "stage " << static_cast<int>(stage) << ", seat " << seat);
+        QAccessibleInterface* child = page->child(kFirstSeat + seat);
+        const bool shown = seat < doc.GetOpponents();
+        EXPECT_EQ(child->state().invisible, !shown);
+        EXPECT_EQ(child->state().disabled, !(shown && doc.CanSetSeenDraws()));
+        EXPECT_FALSE(child->state().checkable);
+        const int drew = doc.GetSeenDraw(seat);
+        const QString value = child->text(QAccessible::Value);
+        EXPECT_FALSE(value.isEmpty());
+        if (drew != kDrawUnseen) {
+            EXPECT_TRUE(value.contains(QString::number(drew))) << value.toStdString();
+        }
+    }
+    for (int item = 0; item < kFirstPlace + CPokerDoc::kPlaces; ++item) {
+        SCOPED_TRACE(testing::Message() << "stage " << static_cast<int>(stage) << ", item " << item);
+        QAccessibleInterface* child = page->child(item);
+        const int place = item - kFirstPlace;
+        const int card = place >= 0 ? doc.GetHandCard(place) : item;
+        const bool shown = place >= 0 || (picking && !doc.GetManager().IsKnown(card));
+        const bool available = place >= 0 ? marking : shown;
+        const QString name = child->text(QAccessible::Name);
+        EXPECT_TRUE(card < 0 ? name == Text(idCardBack) : CardNamed(name) == card) << name.toStdString();
+        EXPECT_EQ(child->state().invisible, !shown);
+        EXPECT_EQ(child->state().disabled, !available);
+        EXPECT_EQ(child->state().checked, place >= 0 ? doc.IsMarked(place) : doc.IsPicked(card));
+        EXPECT_EQ(child->actionInterface()->actionNames().isEmpty(), !available);
+        EXPECT_EQ(page->indexOfChild(child), item);
+        EXPECT_EQ(child->parent(), page);
+        const QRect onScreen = child->rect();
+        for (const QPoint& p : {onScreen.center(), onScreen.topLeft() + QPoint(1, 1)}) {
+            if (shown) {
+                EXPECT_EQ(page->childAt(p.x(), p.y()), child);
+            }
+        }
+    }
+}
+
 QString AsShown(const std::string& text)
 {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-void SaveScreenshot(CWindowDriver& game, const char* name)
-{
-    QDir().mkpath(QStringLiteral(QUINTARA_SCREENSHOT_DIR));
-    game.Frame().grab().save(QStringLiteral(QUINTARA_SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
 }
 
 // Each row of a list shows the label and the probability of the figures the
@@ -83,6 +150,7 @@ void PlaySteps(CWindowDriver& game, const TSteps& steps)
         SCOPED_TRACE(testing::Message() << "step " << i);
         steps[i].first();
         ExpectStageShown(game, steps[i].second);
+        ExpectPageHeard(game);
         // F1 opens the stage's topic.
         game.Frame().m_helpAction->trigger();
         const auto* help = game.View().findChild<CHelpWindow*>();
@@ -101,33 +169,41 @@ TEST(GameFlow, WholeGameWithTheMouse)
     const auto place = [&game](int p) { return [&game, p] { game.ClickPlace(p); }; };
     const auto press = [&game](QPushButton* button) { return [&game, button] { game.ClickControl(button); }; };
     const auto command = [](QAction* action) { return [action] { action->trigger(); }; };
-    const auto shot = [&game](const char* name) { return [&game, name] { SaveScreenshot(game, name); }; };
+    // The screen reader's press action on one of the page's items.
+    const auto reader = [&game](int item) {
+        return [&game, item] {
+            game.Page()->child(item)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            game.Settle();
+        };
+    };
     const EStage pickHand = EStage::PickInitialHand, hand = EStage::InitialHand, marked = EStage::CardsMarked;
     CMainFrame& frame = game.Frame();
 
-    PlaySteps(game, {{shot("stage3_pick_hand"), pickHand}, {place(0), pickHand}, {press(game.Ok()), pickHand},
+    PlaySteps(game, {{place(0), pickHand}, {press(game.Ok()), pickHand},
                      {command(frame.m_undoAction), pickHand}});
     // OK comes alive at the fifth card; a sixth is refused.
-    game.Pick("Qh 2c 9c 4s");
+    game.Pick("Qh 2c 9c");
+    PlaySteps(game, {{reader(ParseCard("4s")), pickHand}});
+    EXPECT_TRUE(game.Doc().IsPicked(ParseCard("4s")));
     EXPECT_FALSE(game.Ok()->isEnabled());
     game.Pick("7d");
     EXPECT_TRUE(game.Ok()->isEnabled());
     game.Pick("Ah");
     EXPECT_FALSE(game.Doc().IsPicked(ParseCard("Ah")));
-    PlaySteps(game, {{press(game.Ok()), hand}});
-    const std::vector<int> dealt = Cards("Qh 9c 7d 4s 2c");  // as players hold them, highest first
-    for (int place = 0; place < CPokerDoc::kPlaces; ++place)
-        EXPECT_EQ(game.Doc().GetHandCard(place), dealt[static_cast<size_t>(place)]);
+    // Tab reaches OK and Discard while they are enabled, and Space presses OK.
+    PlaySteps(game, {{[&game] { ASSERT_TRUE(game.TabTo(game.Ok())); game.Press(Qt::Key_Space); }, hand}});
     ExpectResultsShown(game);
 
     // Mark two, unmark both: back at the initial hand. Discard is pressed in
     // the middle of its face, where the table note's rectangle also lies.
-    PlaySteps(game, {{shot("stage4_initial_hand"), hand}, {[&game] { game.Pick("Ac"); }, hand},
+    PlaySteps(game, {{[&game] { game.Pick("Ac"); }, hand},
                      {press(game.DiscardButton()), hand}, {place(0), marked}, {place(3), marked}, {place(0), marked},
-                     {place(3), hand}, {place(0), marked}, {shot("stage5_marked"), marked},
+                     {reader(kFirstPlace + 3), hand}, {place(0), marked},
                      {command(frame.m_undoAction), hand}, {command(frame.m_redoAction), marked},
-                     {press(game.DiscardButton()), EStage::PickReplacements}, {place(1), EStage::PickReplacements},
-                     {shot("stage6_pick_replacements"), EStage::PickReplacements}});
+                     {[&game] { ASSERT_TRUE(game.TabTo(game.DiscardButton())); game.ClickControl(game.DiscardButton()); },
+                      EStage::PickReplacements},
+                     {place(1), EStage::PickReplacements}, {reader(kFirstSeat + 1), EStage::PickReplacements}});
+    EXPECT_EQ(game.Doc().GetSeenDraw(1), 0);
 
     EXPECT_FALSE(game.Doc().IsOffered(ParseCard("Qh")));  // thrown away
     // A click on a seat's hand steps his seen draw on from unseen.
@@ -145,13 +221,12 @@ TEST(GameFlow, WholeGameWithTheMouse)
     for (int click = 0; click < 2; ++click)
         game.ClickPage(game.View().PlayingScene().SeatCountRect(2).center());
     EXPECT_EQ(game.Doc().GetSeenDraw(2), 1);
-    EXPECT_EQ(game.Doc().GetSeenDraw(1), kDrawUnseen);
+    EXPECT_EQ(game.Doc().GetSeenDraw(1), 0);
     for (const int drew : {0, kDrawUnseen}) {
         game.Frame().m_undoAction->trigger();
         EXPECT_EQ(game.Doc().GetSeenDraw(2), drew);
     }
-    EXPECT_EQ(game.Doc().GetHandCard(0), ten);
-    EXPECT_EQ(game.Doc().GetHandCard(1), ParseCard("9c"));  // T♣ 9♣ 7♦ 4♠ 2♣, highest first
+    EXPECT_EQ(game.Doc().GetHandCard(0), ten);  // highest first
     ExpectResultsShown(game);
     // Escape leaves the game as it is; another table keeps the cards, and
     // New clears them, each a step that undo takes back.
@@ -161,7 +236,7 @@ TEST(GameFlow, WholeGameWithTheMouse)
             frame.m_changeOpponentsAction->trigger();
         };
     };
-    PlaySteps(game, {{shot("stage7_final_hand"), EStage::FinalHand}, {place(1), EStage::FinalHand},
+    PlaySteps(game, {{place(1), EStage::FinalHand},
                      {command(frame.m_undoAction), EStage::PickReplacements},
                      {command(frame.m_redoAction), EStage::FinalHand}, {opponents(-1), EStage::FinalHand},
                      {command(frame.m_newAction), pickHand}, {command(frame.m_undoAction), EStage::FinalHand},
@@ -239,26 +314,17 @@ TEST(GameFlow, FinalShowdownFillsInWhileTheWindowAnswers)
     EXPECT_FALSE(game.View().PlayingScene().ShowdownBlock()->isVisible());
 }
 
-// Tab brings the focus to OK and to Discard while they are enabled; Space
-// presses them.
-TEST(GameFlow, KeyboardReachesOkAndDiscard)
+// The tables and boxes of figures have names a screen reader says; their
+// rows and text it reads through Qt's own interfaces.
+TEST(Accessibility, TablesAndBoxesAreNamed)
 {
     CWindowDriver game;
-    auto tabTo = [&](QWidget* button) {
-        for (int i = 0; i < 8 && QApplication::focusWidget() != button; ++i)
-            game.Press(Qt::Key_Tab);
-        return QApplication::focusWidget() == button;
-    };
-
-    game.Pick("Kh Kd 5c 8s 3h");
-    ASSERT_TRUE(tabTo(game.Ok()));
-    game.Press(Qt::Key_Space);
-    ASSERT_EQ(game.Doc().GetStage(), EStage::InitialHand);
-
-    game.ClickPlace(2);
-    ASSERT_TRUE(tabTo(game.DiscardButton()));
-    game.Press(Qt::Key_Space);
-    EXPECT_EQ(game.Doc().GetStage(), EStage::PickReplacements);
+    game.PlayInitial("Ac Ad 7h 8s 2d");
+    const CResultsScene& results = game.View().ResultsScene();
+    for (QWidget* widget : std::initializer_list<QWidget*>{results.OneOpponentList(), results.AtLeastOneList(),
+                                                          results.SuggestionsBox(), game.View().PlayingScene().AdviceBox()})
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
+            << widget->objectName().toStdString();
 }
 
 }  // namespace

@@ -32,7 +32,6 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
         step();
         shown.push_back(Shown(game));
     }
-    EXPECT_EQ(std::get<1>(shown[6]), Cards("Ac Th"));
     ASSERT_EQ(game.Doc().GetStage(), EStage::FinalHand);
     EXPECT_EQ(game.Doc().GetSeenDraw(2), 1) << "Ctrl+3 steps the third seat from unseen to 0, then 1";
     // The hand shows Q♥ 9♣ 7♦ 4♠ 2♣: 1 and 5 marked the queen and the two,
@@ -44,10 +43,6 @@ TEST(Keyboard, WholeGameThenUndoAndRedoEveryStep)
     for (int place = 0; place < CPokerDoc::kPlaces; ++place)
         finalHand.push_back(game.Doc().GetHandCard(place));
     EXPECT_EQ(finalHand, Cards("Ac Th 9c 7d 4s"));
-    const TConfirmedHand& result = game.Doc().GetResult();
-    EXPECT_EQ(std::get<QStringList>(shown.back()).size(),
-              3 * static_cast<int>(result.m_arrOneOpponent.size() + result.m_arrAtLeastOne.size()));
-    game.ExpectControlsReachable();
 
     for (size_t i = shown.size() - 1; i-- > 0;) {
         game.Press(Qt::Key_Z, Qt::ControlModifier);
