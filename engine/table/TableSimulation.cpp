@@ -388,9 +388,12 @@ void AddBatch(const std::vector<THoldPlan>& plans, const std::vector<std::uint64
 }
 
 // Plays `trials` deals of one block into `tallies` (one per plan) and
-// `pairs`. False when the seen opponents could not be dealt.
-bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::vector<THoldPlan>& plans,
-               std::uint64_t block, std::uint64_t trials, std::vector<TTally>& tallies, TPairTally& pairs)
+// `pairs`. False when the seen opponents could not be dealt. `kGrouped`:
+// the dealer reuses seen hands, and the squares are the groups' (a template
+// so that the common case pays nothing in its innermost loop).
+template <bool kGrouped>
+bool PlayBlockOf(const TTableSetup& setup, const CTableDealer& dealer, const std::vector<THoldPlan>& plans,
+                 std::uint64_t block, std::uint64_t trials, std::vector<TTally>& tallies, TPairTally& pairs)
 {
     std::vector<std::uint64_t> batchStart(plans.size(), 0);
     std::vector<std::uint64_t> batchSums(plans.size(), 0);
@@ -401,7 +404,7 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
     // Deals on the same conditioned hands form a group; its sums' squares
     // give the intervals.
     const std::uint64_t reuse = static_cast<std::uint64_t>(dealer.Reuse());
-    std::vector<std::uint64_t> groupSums(reuse > 1 ? plans.size() : 0, 0);
+    std::vector<std::uint64_t> groupSums(kGrouped ? plans.size() : 0, 0);
     const CHandEvaluator& evaluator = CHandEvaluator::Instance();
     CTableRandom random(setup.m_nSeed, block);
     TTableDeal deal;
@@ -438,17 +441,17 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
                                                     plan.m_nSuits & prefixSuits[plan.m_nDraw]);
             const size_t outcome = Outcome(player, bestByDraw[plan.m_nDraw]);
             ++outcomes[h * kOutcomes + outcome];
-            if (reuse > 1)
+            if (kGrouped)
                 groupSums[h] += kShareOfOutcome[outcome];
         }
-        if (reuse > 1 && ((t + 1) % reuse == 0 || t + 1 == trials))
+        if (kGrouped && ((t + 1) % reuse == 0 || t + 1 == trials))
             for (size_t h = 0; h < plans.size(); ++h) {
                 tallies[h].m_nShareSq += groupSums[h] * groupSums[h];
                 groupSums[h] = 0;
             }
         if (++batchDeals == kBatchTrials || t + 1 == trials) {
             for (size_t h = 0; h < plans.size(); ++h)
-                AddOutcomes(tallies[h], &outcomes[h * kOutcomes], reuse == 1);
+                AddOutcomes(tallies[h], &outcomes[h * kOutcomes], !kGrouped);
             std::fill(outcomes.begin(), outcomes.end(), 0u);
             for (size_t h = 0; h < plans.size(); ++h) {
                 batchSums[h] = tallies[h].m_nShare - batchStart[h];
@@ -459,6 +462,13 @@ bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::
         }
     }
     return true;
+}
+
+bool PlayBlock(const TTableSetup& setup, const CTableDealer& dealer, const std::vector<THoldPlan>& plans,
+               std::uint64_t block, std::uint64_t trials, std::vector<TTally>& tallies, TPairTally& pairs)
+{
+    return dealer.Reuse() > 1 ? PlayBlockOf<true>(setup, dealer, plans, block, trials, tallies, pairs)
+                              : PlayBlockOf<false>(setup, dealer, plans, block, trials, tallies, pairs);
 }
 
 // `reuse`: the deals of a group (m_nShareSq's unit).
