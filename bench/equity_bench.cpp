@@ -38,9 +38,9 @@ double WidestPoints(const TTableResult& result)
     return 100 * widest;
 }
 
-void BM_EquityDeals(benchmark::State& state)
+// Runs `setup` to the end each iteration and reports its deals a second.
+void CountDeals(benchmark::State& state, const TTableSetup& setup)
 {
-    const TTableSetup setup = Setup(static_cast<int>(state.range(0)), 1u << 20);
     std::uint64_t deals = 0;
     for (auto _ : state) {
         const TTableResult result = SimulateTable(setup);
@@ -48,6 +48,12 @@ void BM_EquityDeals(benchmark::State& state)
         benchmark::DoNotOptimize(result);
     }
     state.counters["deals_per_s"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);
+}
+
+void BM_EquityDeals(benchmark::State& state)
+{
+    const TTableSetup setup = Setup(static_cast<int>(state.range(0)), 1u << 20);
+    CountDeals(state, setup);
 }
 BENCHMARK(BM_EquityDeals)->Arg(1)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -85,13 +91,7 @@ void BM_EquitySeenDeals(benchmark::State& state)
     TTableSetup setup = Setup(kMaxTableOpponents, 1u << 19);
     for (int o = 0; o < kMaxTableOpponents; ++o)
         setup.m_anDrew[o] = static_cast<int>(state.range(0));
-    std::uint64_t deals = 0;
-    for (auto _ : state) {
-        const TTableResult result = SimulateTable(setup);
-        deals += result.m_nTrials;
-        benchmark::DoNotOptimize(result);
-    }
-    state.counters["deals_per_s"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);
+    CountDeals(state, setup);
 }
 BENCHMARK(BM_EquitySeenDeals)->Arg(3)->Arg(1)->Arg(5)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -129,13 +129,7 @@ void BM_EquityRangedDeals(benchmark::State& state)
         setup.m_anDrew[0] = 1;
     if (variant == 2)
         setup.m_anDrew[1] = 3;
-    std::uint64_t deals = 0;
-    for (auto _ : state) {
-        const TTableResult result = SimulateTable(setup);
-        deals += result.m_nTrials;
-        benchmark::DoNotOptimize(result);
-    }
-    state.counters["deals_per_s"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);
+    CountDeals(state, setup);
 }
 BENCHMARK(BM_EquityRangedDeals)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
