@@ -6,7 +6,7 @@
 #   compiler (scripts/web.sh); --web-test: the browser its test drives.
 set -euo pipefail
 native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-        qt6-base-dev fonts-liberation2 fontconfig xvfb xdotool imagemagick
+        nlohmann-json3-dev qt6-base-dev fonts-liberation2 fontconfig xvfb xdotool imagemagick
         lintian desktop-file-utils appstream dpkg-dev file groff-base)
 # Debian's emscripten runs its optimizer under node with the acorn parser.
 web_build=(cmake ninja-build emscripten node-acorn)

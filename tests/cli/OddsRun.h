@@ -4,11 +4,11 @@
 // as main() does and keeps both streams apart; and the reading of its JSON.
 
 #include "CardText.h"
-#include "JsonReader.h"
 #include "OddsBatch.h"
 #include "OddsCommand.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sstream>
 #include <string>
@@ -68,6 +68,16 @@ inline std::string Report(const std::string& request)
     return run.m_strOut;
 }
 
+// The JSON is read by a parser of its own, members kept in their order.
+using TJson = nlohmann::ordered_json;
+
+// True when `text` is exactly one JSON value: any syntax error rejects it.
+inline bool ParseJson(const std::string& text, TJson& value)
+{
+    value = TJson::parse(text, nullptr, false);
+    return !value.is_discarded();
+}
+
 inline TJson JsonReport(const std::string& request)
 {
     TJson json;
@@ -76,26 +86,27 @@ inline TJson JsonReport(const std::string& request)
 }
 
 // The member `key` of a JSON object; a missing one fails the test (and
-// gives an empty value).
+// gives null).
 inline const TJson& Member(const TJson& object, const char* key)
 {
     static const TJson kMissing;
-    const TJson* member = object.Find(key);
-    EXPECT_NE(member, nullptr) << key;
-    return member ? *member : kMissing;
+    const bool found = object.is_object() && object.contains(key);
+    EXPECT_TRUE(found) << key;
+    return found ? object.at(key) : kMissing;
 }
 
 inline double Number(const TJson& object, const char* key)
 {
-    return Member(object, key).m_dValue;
+    const TJson& member = Member(object, key);
+    return member.is_number() ? member.get<double>() : 0;
 }
 
 // The member names of a JSON object, in order.
 inline std::vector<std::string> Keys(const TJson& object)
 {
     std::vector<std::string> keys;
-    for (const auto& member : object.m_arrMembers)
-        keys.push_back(member.first);
+    for (const auto& member : object.items())
+        keys.push_back(member.key());
     return keys;
 }
 
@@ -103,8 +114,8 @@ inline std::vector<std::string> Keys(const TJson& object)
 inline std::string CardsOf(const TJson& list)
 {
     std::string cards;
-    for (const TJson& card : list.m_arrItems)
-        cards += (cards.empty() ? "" : " ") + CardText(ParseCard(card.m_strValue));
+    for (const TJson& card : list)
+        cards += (cards.empty() ? "" : " ") + CardText(ParseCard(card.get<std::string>()));
     return cards;
 }
 

@@ -72,16 +72,15 @@ TEST(OddsBatch, AnswersEachLineInOrderAsTheCommandLineWould)
         const std::string& got = out[answer++];
         TJson object;
         ASSERT_TRUE(ParseJson(got, object));
-        ASSERT_FALSE(object.m_arrMembers.empty());
-        EXPECT_EQ(object.m_arrMembers.front().first, "line");
-        EXPECT_EQ(object.m_arrMembers.front().second.m_dValue, static_cast<double>(i + 1));
-        const TJson* error = object.Find("error");
+        ASSERT_FALSE(object.empty());
+        EXPECT_EQ(Keys(object).front(), "line");
+        EXPECT_EQ(Number(object, "line"), static_cast<double>(i + 1));
         if (bad) {
-            ASSERT_TRUE(error != nullptr);
-            EXPECT_EQ(object.m_arrMembers.size(), 2u);
-            EXPECT_NE(error->m_strValue, "");
+            const std::string error = Member(object, "error").get<std::string>();
+            EXPECT_EQ(object.size(), 2u);
+            EXPECT_NE(error, "");
             if (kLines[i].m_nExpect == exSameAsCommandLine) {
-                EXPECT_EQ("quintara-odds: " + error->m_strValue + "\n", alone.m_strErr);
+                EXPECT_EQ("quintara-odds: " + error + "\n", alone.m_strErr);
             }
             continue;
         }
@@ -96,7 +95,7 @@ TEST(OddsBatch, LinesUpToTheLimitAreAnswered)
 {
     TJson refusal;
     ASSERT_TRUE(ParseJson(RunOdds("--batch", std::string(100000, 'x') + "\n").m_strOut, refusal));
-    const std::string error = refusal.Find("error")->m_strValue;
+    const std::string error = Member(refusal, "error").get<std::string>();
     const size_t limit = std::stoul(error.substr(error.find_first_of("0123456789")));
     const std::string request = "2c 4s 7d 9c Qh";
     for (const size_t length : {limit, limit + 1}) {

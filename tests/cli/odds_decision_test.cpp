@@ -94,7 +94,7 @@ TEST(OddsDecision, IsTheEnginesAndComesFirst)
         // The margin's interval is the paired one, sharper than the sum of the
         // two holds' half-widths.
         EXPECT_LT(error, expected.m_best.m_dPotShareError + expected.m_runnerUp.m_dPotShareError);
-        const bool close = Member(decision, "close").m_bValue;
+        const bool close = Member(decision, "close").get<bool>();
         EXPECT_EQ(close, margin - error <= 0);
         EXPECT_TRUE(c.m_nClose < 0 || close == (c.m_nClose == 1));
 
@@ -152,7 +152,7 @@ TEST(OddsHandOrder, IsThePlayersWhateverTheOrderGiven)
 // splitting the hand as players hold it into kept and thrown cards.
 TEST(HoldsJson, AreTheEnginesHoldsBestFirst)
 {
-    EXPECT_EQ(JsonReport("8c 8d Kh 5s 2c").Find("holds"), nullptr) << "only when asked for";
+    EXPECT_FALSE(JsonReport("8c 8d Kh 5s 2c").contains("holds")) << "only when asked for";
     for (const char* hand : {"8c 8d Kh 5s 2c", "5c 6d 7h 8s 9c"}) {
         std::vector<int> cards = Cards(hand);
         SortAsPlayersHold(cards.data(), kHandSize);
@@ -160,14 +160,14 @@ TEST(HoldsJson, AreTheEnginesHoldsBestFirst)
         SortHoldsBestFirst(expected);
         const TJson json = JsonReport(std::string("--holds ") + hand);
         EXPECT_EQ(Keys(json).back(), "holds");
-        const std::vector<TJson>& holds = Member(json, "holds").m_arrItems;
+        const TJson& holds = Member(json, "holds");
         ASSERT_EQ(holds.size(), expected.size());
         for (size_t i = 0; i < holds.size(); ++i) {
             SCOPED_TRACE(std::string(hand) + ", position " + std::to_string(i));
             EXPECT_EQ(CardsOf(Member(holds[i], "keep")), MaskCards(cards.data(), expected[i].m_nKeepMask, true));
             EXPECT_EQ(CardsOf(Member(holds[i], "discard")), MaskCards(cards.data(), expected[i].m_nKeepMask, false));
             const TJson& chances = Member(holds[i], "probabilities");
-            ASSERT_EQ(chances.m_arrMembers.size(), static_cast<size_t>(hcCategoryCount));
+            ASSERT_EQ(chances.size(), static_cast<size_t>(hcCategoryCount));
             for (int c = 0; c < hcCategoryCount; ++c)
                 EXPECT_EQ(Number(chances, HandCategoryKey(c)), expected[i].m_adProbability[c]);
             EXPECT_EQ(Number(holds[i], "improve"), expected[i].m_dImprove);
@@ -191,9 +191,9 @@ TEST(OddsDecision, IsGivenUnaskedOnlyToOneRequestAsText)
               std::string::npos);
 
     const TJson plain = JsonReport(hand), asked = JsonReport("--equity " + hand);
-    EXPECT_EQ(plain.Find("decision"), nullptr);
-    EXPECT_EQ(plain.Find("equity"), nullptr);
-    EXPECT_NE(asked.Find("decision"), nullptr);
+    EXPECT_FALSE(plain.contains("decision"));
+    EXPECT_FALSE(plain.contains("equity"));
+    EXPECT_TRUE(asked.contains("decision"));
     EXPECT_EQ(Number(Member(asked, "equity"), "trials"), kTableTrials);
     EXPECT_EQ(Number(Member(asked, "equity"), "seed"), kTableSeed);
 
@@ -219,7 +219,7 @@ TEST(OddsDecision, FinalHandShowsTheDrawingFigureFirst)
     ASSERT_NE(standing, std::string::npos) << text;
     EXPECT_LT(drawing, standing);
     EXPECT_EQ(Lines(text).at(0).rfind(LoadString(idFinalHandCaption), 0), 0u);
-    EXPECT_EQ(JsonReport("--equity " + request).Find("decision"), nullptr);
+    EXPECT_FALSE(JsonReport("--equity " + request).contains("decision"));
 }
 
 }  // namespace

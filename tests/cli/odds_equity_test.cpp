@@ -37,12 +37,12 @@ TTableSetup SetupFromJson(const TJson& json, const TJson& equity)
     std::copy(hand.begin(), hand.end(), setup.m_anHand);
     for (const int card : Cards(CardsOf(Member(json, "known"))))
         setup.m_abSeen[card] = std::find(hand.begin(), hand.end(), card) == hand.end();
-    setup.m_bFinal = Member(json, "final").m_bValue;
+    setup.m_bFinal = Member(json, "final").get<bool>();
     setup.m_nOpponents = static_cast<int>(Number(equity, "opponents"));
-    setup.m_eModel = Member(equity, "model").m_strValue == "stand pat" ? ETableModel::StandPat : ETableModel::UsualPlay;
-    const std::vector<TJson>& drew = Member(equity, "drew").m_arrItems;
+    setup.m_eModel = Member(equity, "model").get<std::string>() == "stand pat" ? ETableModel::StandPat : ETableModel::UsualPlay;
+    const TJson& drew = Member(equity, "drew");
     for (size_t i = 0; i < drew.size() && i < static_cast<size_t>(kMaxTableOpponents); ++i)
-        setup.m_anDrew[i] = drew[i].m_nKind == TJson::jkNull ? kDrawUnseen : static_cast<int>(drew[i].m_dValue);
+        setup.m_anDrew[i] = drew[i].is_null() ? kDrawUnseen : static_cast<int>(drew[i].get<double>());
     setup.m_nTrials = static_cast<std::uint64_t>(Number(equity, "trials"));
     setup.m_nSeed = static_cast<std::uint64_t>(Number(equity, "seed"));
     return setup;
@@ -68,19 +68,19 @@ TEST(EquityJson, IsTheTablesRunBestFirst)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.m_strRequest);
         const TJson json = JsonReport("--equity " + c.m_strRequest);
-        const bool final = Member(json, "final").m_bValue;
+        const bool final = Member(json, "final").get<bool>();
         // The decision, of a dealt hand only, comes before its table.
         std::vector<std::string> keys = Keys(json);
         keys.erase(keys.begin(), keys.end() - (final ? 2 : 3));
         EXPECT_EQ(keys, (final ? std::vector<std::string>{"showdown", "equity"}
                                : std::vector<std::string>{"showdown", "decision", "equity"}));
         const TJson& equity = Member(json, "equity");
-        EXPECT_EQ(Member(equity, "model").m_strValue, c.m_pModel);
+        EXPECT_EQ(Member(equity, "model").get<std::string>(), c.m_pModel);
         EXPECT_EQ(Number(equity, "opponents"), Number(json, "opponents"));
         std::string drew;
-        for (const TJson& entry : Member(equity, "drew").m_arrItems)
+        for (const TJson& entry : Member(equity, "drew"))
             drew += (drew.empty() ? "" : " ") +
-                    (entry.m_nKind == TJson::jkNull ? "null" : std::to_string(static_cast<int>(entry.m_dValue)));
+                    (entry.is_null() ? "null" : std::to_string(static_cast<int>(entry.get<double>())));
         EXPECT_EQ(drew, c.m_pDrew);
 
         // The engine's own run of the table the JSON describes; counted, the
@@ -89,7 +89,7 @@ TEST(EquityJson, IsTheTablesRunBestFirst)
         setup.m_nTrials = std::max<std::uint64_t>(setup.m_nTrials, 1);
         TTableResult run = SimulateTable(setup);
         SortByPotShare(run.m_arrHolds);
-        const std::vector<TJson>& holds = Member(equity, "holds").m_arrItems;
+        const TJson& holds = Member(equity, "holds");
         ASSERT_EQ(holds.size(), final ? 1u : 32u);
         ASSERT_EQ(run.m_arrHolds.size(), holds.size());
         bool anySimulated = false;
@@ -99,7 +99,7 @@ TEST(EquityJson, IsTheTablesRunBestFirst)
             const THoldEquity& hold = run.m_arrHolds[i];
             EXPECT_EQ(CardsOf(Member(holds[i], "keep")), MaskCards(setup.m_anHand, hold.m_nKeepMask, true)) << i;
             EXPECT_EQ(CardsOf(Member(holds[i], "discard")), MaskCards(setup.m_anHand, hold.m_nKeepMask, false)) << i;
-            EXPECT_EQ(Member(holds[i], "exact").m_bValue, hold.m_bExact) << i;
+            EXPECT_EQ(Member(holds[i], "exact").get<bool>(), hold.m_bExact) << i;
             EXPECT_EQ(Number(holds[i], "pot_share_error") > 0.0, !hold.m_bExact) << i;
             anySimulated |= !hold.m_bExact;
             EXPECT_EQ(Number(holds[i], "pot_share"), hold.m_dPotShare) << i;
@@ -115,8 +115,8 @@ TEST(EquityJson, IsTheTablesRunBestFirst)
 TEST(HoldsOrder, FollowsThePotShareAtTheTableWhenAskedFor)
 {
     const TJson json = JsonReport("--holds --equity --opponents 3 --trials 20000" + kKings);
-    const std::vector<TJson>& holds = Member(json, "holds").m_arrItems;
-    const std::vector<TJson>& equity = Member(Member(json, "equity"), "holds").m_arrItems;
+    const TJson& holds = Member(json, "holds");
+    const TJson& equity = Member(Member(json, "equity"), "holds");
     ASSERT_EQ(holds.size(), equity.size());
     for (size_t i = 0; i < holds.size(); ++i)
         EXPECT_EQ(CardsOf(Member(holds[i], "keep")), CardsOf(Member(equity[i], "keep"))) << i;
@@ -203,11 +203,11 @@ TEST(OddsRange, JsonGivesTheRangesAndEachHoldsPriceOfACall)
 {
     const TJson json = JsonReport(kPriced);
     const TJson& equity = Member(json, "equity");
-    const std::vector<TJson>& ranges = Member(equity, "ranges").m_arrItems;
+    const TJson& ranges = Member(equity, "ranges");
     ASSERT_EQ(ranges.size(), 2u);
-    EXPECT_EQ(ranges[0].m_strValue, "JJ+");
-    EXPECT_EQ(ranges[1].m_nKind, TJson::jkNull);
-    const std::vector<TJson>& holds = Member(equity, "holds").m_arrItems;
+    EXPECT_EQ(ranges[0].get<std::string>(), "JJ+");
+    EXPECT_TRUE(ranges[1].is_null());
+    const TJson& holds = Member(equity, "holds");
     ASSERT_EQ(holds.size(), 32u);
     for (const TJson& hold : holds) {
         const double share = Number(hold, "pot_share");
@@ -218,17 +218,17 @@ TEST(OddsRange, JsonGivesTheRangesAndEachHoldsPriceOfACall)
     const double ev = Number(call, "ev"), error = Number(call, "ev_error");
     EXPECT_EQ(ev, Number(holds.front(), "call_ev"));
     EXPECT_NEAR(Number(call, "needed"), 0.25, 1e-12);
-    EXPECT_EQ(Member(call, "verdict").m_strValue, ev - error > 0 ? "call" : ev + error < 0 ? "fold" : "close");
+    EXPECT_EQ(Member(call, "verdict").get<std::string>(), ev - error > 0 ? "call" : ev + error < 0 ? "fold" : "close");
     // The decision names the same call for its best hold.
     const TJson& decided = Member(Member(json, "decision"), "call");
     EXPECT_EQ(Number(decided, "ev"), ev);
-    EXPECT_EQ(Member(decided, "verdict").m_strValue, Member(call, "verdict").m_strValue);
+    EXPECT_EQ(Member(decided, "verdict").get<std::string>(), Member(call, "verdict").get<std::string>());
 
     const TJson unpriced = Member(JsonReport("--equity --trials 4096 2c 4s 7d 9c Qh"), "equity");
-    EXPECT_EQ(unpriced.Find("call"), nullptr);
-    EXPECT_EQ(Member(unpriced, "holds").m_arrItems.front().Find("call_ev"), nullptr);
-    ASSERT_EQ(Member(unpriced, "ranges").m_arrItems.size(), 1u);
-    EXPECT_EQ(Member(unpriced, "ranges").m_arrItems[0].m_nKind, TJson::jkNull);
+    EXPECT_FALSE(unpriced.contains("call"));
+    EXPECT_FALSE(Member(unpriced, "holds").front().contains("call_ev"));
+    ASSERT_EQ(Member(unpriced, "ranges").size(), 1u);
+    EXPECT_TRUE(Member(unpriced, "ranges")[0].is_null());
 }
 
 // The opener's range changes the figures the same request gives unranged.
@@ -237,8 +237,8 @@ TEST(OddsRange, ARangeConditionsThePotShares)
     std::string unranged = kPriced;
     unranged.erase(unranged.find("--range open "), 13);
     const TJson ranged = JsonReport(kPriced), plain = JsonReport(unranged);
-    const TJson& a = Member(Member(ranged, "equity"), "holds").m_arrItems.front();
-    const TJson& b = Member(Member(plain, "equity"), "holds").m_arrItems.front();
+    const TJson& a = Member(Member(ranged, "equity"), "holds").front();
+    const TJson& b = Member(Member(plain, "equity"), "holds").front();
     EXPECT_GT(std::fabs(Number(a, "pot_share") - Number(b, "pot_share")),
               Number(a, "pot_share_error") + Number(b, "pot_share_error"));
 }

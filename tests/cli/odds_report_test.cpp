@@ -41,15 +41,15 @@ TEST(DiscardAndDraw, TablesAndShowdownOfTheHandMatchTheEnumeration)
     for (const TFlow& flow : kFlows) {
         SCOPED_TRACE(flow.m_pszHand);
         const TJson json = JsonReport(flow.m_pRequest);
-        ASSERT_EQ(json.m_arrMembers.size(), 12u);
+        ASSERT_EQ(json.size(), 12u);
         const bool final = std::string(flow.m_pRequest).find("--draw") != std::string::npos;
-        EXPECT_EQ(Member(json, "final").m_bValue, final);
+        EXPECT_EQ(Member(json, "final").get<bool>(), final);
         EXPECT_EQ(Number(json, "known_count"), static_cast<double>(Cards(flow.m_pszKnown).size()));
         const std::vector<int> hand = Cards(flow.m_pszHand);
         const TBruteForceCounts counts = CountOpponentHands(Cards(flow.m_pszKnown), hand);
         const auto expected = EnumeratedRows(counts, ClassifyPlain(hand.data()).m_nCategory);
-        const std::vector<TJson>& one = Member(json, "one_opponent").m_arrItems;
-        const std::vector<TJson>& atLeast = Member(json, "at_least_one").m_arrItems;
+        const TJson& one = Member(json, "one_opponent");
+        const TJson& atLeast = Member(json, "at_least_one");
         ASSERT_EQ(one.size(), expected.size());
         ASSERT_EQ(atLeast.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
@@ -105,15 +105,14 @@ TEST(JsonReport, HoldsExactlyTheListedMembersInOrder)
     // replacements.
     EXPECT_EQ(CardsOf(Member(json, "hand")), "Kd Ks Qh 7d 2c");
     EXPECT_EQ(CardsOf(Member(json, "known")), "Qh 9c 7d 4s 2c Kd Ks");
-    EXPECT_EQ(Member(json, "final").m_nKind, TJson::jkBool);
-    EXPECT_EQ(Member(json, "opponents").m_dValue, 2);
-    EXPECT_EQ(Member(json, "formation").m_dValue, fmOnePair);
-    EXPECT_EQ(Member(json, "draw_code").m_nKind, TJson::jkNumber);
+    EXPECT_TRUE(Member(json, "final").is_boolean());
+    EXPECT_EQ(Member(json, "opponents").get<double>(), 2);
+    EXPECT_EQ(Member(json, "formation").get<double>(), fmOnePair);
+    EXPECT_TRUE(Member(json, "draw_code").is_number());
     for (const char* table : {"one_opponent", "at_least_one"})
-        for (const TJson& row : Member(json, table).m_arrItems) {
+        for (const TJson& row : Member(json, table)) {
             ASSERT_EQ(Keys(row), (std::vector<std::string>{"id", "label", "probability", "odds"})) << table;
-            EXPECT_EQ(row.m_arrMembers[1].second.m_strValue,
-                      LoadString(static_cast<unsigned>(row.m_arrMembers[0].second.m_dValue)));
+            EXPECT_EQ(Member(row, "label"), LoadString(static_cast<unsigned>(Number(row, "id"))));
         }
 }
 
@@ -122,10 +121,10 @@ TEST(JsonEncoding, StringsAndNumbersReadBackUnchanged)
     const std::string text = "say \"hi\"\\ now\r\n\ttab\x01\x1f end \xE2\x99\xA0/";
     TJson json;
     ASSERT_TRUE(ParseJson(JsonString(text), json)) << JsonString(text);
-    EXPECT_EQ(json.m_strValue, text);
+    EXPECT_EQ(json.get<std::string>(), text);
     for (const double value : {0.1, 1.0 / 3.0, 4.9e-324, 1.7976931348623157e308, -1.0, 0.0}) {
         ASSERT_TRUE(ParseJson(JsonNumber(value), json)) << JsonNumber(value);
-        EXPECT_EQ(json.m_dValue, value) << JsonNumber(value);
+        EXPECT_EQ(json.get<double>(), value) << JsonNumber(value);
     }
     EXPECT_EQ(JsonNumber(std::numeric_limits<double>::quiet_NaN()), "null");
     EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
@@ -141,9 +140,9 @@ TEST(TextReport, RowsAtZeroShowADashForTheirOdds)
     const TJson json = JsonReport(hand);
     std::vector<std::string> labels;
     for (const char* table : {"one_opponent", "at_least_one"})
-        for (const TJson& row : Member(json, table).m_arrItems) {
-            ASSERT_EQ(row.Find("probability")->m_dValue, 0.0);
-            labels.push_back(row.Find("label")->m_strValue);
+        for (const TJson& row : Member(json, table)) {
+            ASSERT_EQ(Number(row, "probability"), 0.0);
+            labels.push_back(Member(row, "label").get<std::string>());
         }
     labels.push_back(LoadString(idShowdownLose));
     for (const std::string& label : labels) {
@@ -171,10 +170,10 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
     ASSERT_FALSE(advice.empty());
 
     const TJson json = JsonReport(hand);
-    EXPECT_EQ(Member(json, "formation").m_dValue, confirmed.m_nFormation);
-    EXPECT_EQ(Member(json, "draw_code").m_dValue, confirmed.m_nDrawCode);
-    EXPECT_EQ(Member(json, "description").m_strValue, description);
-    EXPECT_EQ(Member(json, "advice").m_strValue, advice);
+    EXPECT_EQ(Member(json, "formation").get<double>(), confirmed.m_nFormation);
+    EXPECT_EQ(Member(json, "draw_code").get<double>(), confirmed.m_nDrawCode);
+    EXPECT_EQ(Member(json, "description").get<std::string>(), description);
+    EXPECT_EQ(Member(json, "advice").get<std::string>(), advice);
 
     // The text report breaks lines for the terminal.
     std::string lines = "Your initial hand: Kc Kd Ah 7s 2c (one pair)\r\n" + description + "\r\n\r\n" +
@@ -188,7 +187,7 @@ TEST(HandTexts, InitialHandCarriesDescriptionAndAdvice)
 TEST(HandTexts, FinalHandHasNoAdvice)
 {
     const std::string request = "--discard 2c --draw Ac Qs Qh 5d 5c 2c";
-    EXPECT_EQ(Member(JsonReport(request), "advice").m_strValue, "");
+    EXPECT_EQ(Member(JsonReport(request), "advice").get<std::string>(), "");
     const std::string text = Report(request);
     EXPECT_EQ(Lines(text)[0], "Your final hand: Qh Qs 5c 5d Ac (two pair)");
     EXPECT_EQ(text.find(LoadString(idClassicHeading)), std::string::npos);
