@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <random>
 #include <string>
@@ -125,36 +124,6 @@ TEST(ShowdownOdds, EveryGroupOfOpponentHandsOfASmallDeckAgrees)
             EXPECT_NEAR(odds.m_dTie, tie / groups, 1e-15);
             EXPECT_NEAR(odds.m_dPotShare, share / groups, 1e-15);
         }
-}
-
-TEST(ShowdownOdds, FullDecksKeepTwelveSignificantDigits)
-{
-    // The hand picks as ratios of falling products in long double, against
-    // the exact binomials; the rarest events show any lost digits first.
-    for (const char* hand : {"Ad 2d 3d 4d 5d", "9c 9d 9h 9s Ac", "Ah Kd 9c 7s 3h", "7c 5d 4h 3s 2c"}) {
-        const TShowdownCounts c = Count(Input(hand));
-        for (int n = 2; n <= kMaxShowdownOpponents; ++n) {
-            SCOPED_TRACE(testing::Message() << hand << ", " << n << " opponents");
-            auto allFrom = [&](std::uint64_t pool) {
-                long double p = 1;
-                for (int i = 0; i < n; ++i)
-                    p *= static_cast<long double>(pool - i) / static_cast<long double>(c.m_nHands - i);
-                return p;
-            };
-            const long double noneAbove = allFrom(c.m_nHands - c.m_nBeating);
-            const long double allBelow = allFrom(c.m_nLosing);
-            const TShowdownOdds odds = ShowdownOdds(c, n);
-            auto expectClose = [](double actual, long double expected) {
-                EXPECT_LE(std::fabs(static_cast<long double>(actual) - expected), 1e-12L * expected) << expected;
-            };
-            expectClose(odds.m_dLose, 1 - noneAbove);
-            expectClose(odds.m_dWin, allBelow);
-            expectClose(odds.m_dTie, noneAbove - allBelow);
-            EXPECT_NEAR(odds.m_dLose + odds.m_dWin + odds.m_dTie, 1.0, 1e-15);
-            EXPECT_GE(odds.m_dPotShare, odds.m_dWin);
-            EXPECT_LE(odds.m_dPotShare, odds.m_dWin + odds.m_dTie);
-        }
-    }
 }
 
 TEST(ShowdownOdds, ImpossibleRequestsGiveNoOdds)

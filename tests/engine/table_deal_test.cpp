@@ -209,31 +209,6 @@ TEST(TableSetupCheck, NamesWhatIsWrong)
     }
 }
 
-// The check names the first opponent at fault, in table order.
-TEST(TableSetupCheck, NamesTheOpponentWhoseRangeCannotBeDealt)
-{
-    const struct {
-        std::vector<const char*> m_arrRanges;
-        std::vector<int> m_arrDrew;
-        ETableError m_eExpected;
-        int m_nOpponent;
-    } cases[] = {
-        {{"?", "?", "AA"}, {}, ETableError::EmptyRange, 2},
-        {{"?", "4K", "AA"}, {}, ETableError::EmptyRange, 1},
-        {{"KK", "?", "?"}, {0, U, 3}, ETableError::RangeNeverDraws, 0},
-        {{"2P", "?", "4K"}, {1}, ETableError::EmptyRange, 2},
-        {{"2P", "OE", "4F"}, {1, 1, 1}, ETableError::None, -1},
-    };
-    for (const auto& c : cases) {
-        // One ace left, and a rank of every four seen.
-        const TTableSetup setup =
-            TableSetupOf("Kd Ks 8s 4h 2c", 3, c.m_arrDrew, "Ad Ah As 3c 5c 6c 7c 9c Tc Jc Qc", c.m_arrRanges);
-        int opponent = 99;
-        EXPECT_EQ(CheckTableSetup(setup, opponent), c.m_eExpected) << c.m_nOpponent;
-        EXPECT_EQ(opponent, c.m_nOpponent);
-    }
-}
-
 // Conditions each possible alone but never together stop the run, whole or
 // in blocks, with no figures: two opponents who can each hold a pair of aces
 // but never both at once, and two seen to draw two where one rank has three

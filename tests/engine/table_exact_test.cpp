@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -132,33 +131,6 @@ TEST(TableExact, TwoOpponentsStandingPatCountEveryDisjointPair)
         EXPECT_NEAR(all.m_dWin, share(2, 2), 1e-14) << deck[0];
         EXPECT_NEAR(all.m_dTie, share(1, 1) + share(1, 2) + share(2, 1), 1e-14) << deck[0];
         EXPECT_NEAR(all.m_dPotShare, share(2, 2) + share(1, 1) / 3 + (share(1, 2) + share(2, 1)) / 2, 1e-14) << deck[0];
-    }
-}
-
-// On a whole deck, where no plain enumeration reaches: each first hand of
-// a class meets every hand of the cards left, so the rows add up to the
-// one-opponent count times the hands of the other 42.
-TEST(TableExact, TwoOpponentsStandingPatRowsMatchTheOneOpponentCount)
-{
-    for (const char* text : {"Kd Ks 8s 4h 2c", "As Ks Qs Js 9s", "7c 7d 7h 2s 2c", "5h 4h 3h 2h Ah", "Qc Jd 9h 6s 3c"}) {
-        const std::vector<int> hand = Cards(text);
-        bool unseen[52];
-        std::fill(unseen, unseen + 52, true);
-        for (int c : hand)
-            unseen[c] = false;
-        TPairShowdownCounts counts;
-        ASSERT_TRUE(CountPairShowdown(hand.data(), unseen, counts)) << text;
-        TShowdownCounts one;
-        ASSERT_TRUE(CountShowdown(hand.data(), nullptr, one)) << text;
-        ASSERT_GT(one.m_nHands, 0u);
-        const std::uint64_t others = counts.m_nPairs / one.m_nHands;
-        const std::uint64_t byClass[3] = {one.m_nBeating, one.m_nTying, one.m_nLosing};
-        for (int a = 0; a < 3; ++a) {
-            EXPECT_EQ(counts.m_anPairs[a][0] + counts.m_anPairs[a][1] + counts.m_anPairs[a][2], byClass[a] * others)
-                << text << " " << a;
-            EXPECT_EQ(counts.m_anPairs[0][a] + counts.m_anPairs[1][a] + counts.m_anPairs[2][a], byClass[a] * others)
-                << text << " " << a;
-        }
     }
 }
 

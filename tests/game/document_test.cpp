@@ -108,19 +108,6 @@ TEST(DocumentGame, FinalFiguresAreThoseOfTheCardsHeld)
     EXPECT_EQ(static_cast<double>(counts.m_nTying), plain.m_dRulesLevel);
 }
 
-// The hand shows as players hold it, whatever order it was picked in:
-// groups first (the larger first), then highest rank first, the Ace high.
-TEST(DocumentGame, ShowsTheHandAsPlayersHoldIt)
-{
-    const std::pair<const char*, const char*> hands[] = {
-        {"2c 8s Kd 4h Ks", "Kd Ks 8s 4h 2c"}, {"3c 3d Ah 9s 9c", "9c 9s 3c 3d Ah"},
-        {"5h Ac 4d 2s 3c", "Ac 5h 4d 3c 2s"}, {"2c 2d 7h 2s 7c", "2c 2d 2s 7c 7h"},
-        {"Td Jd Qd Kd 9d", "Kd Qd Jd Td 9d"},
-    };
-    for (const auto& [picked, shown] : hands)
-        EXPECT_EQ(HandShown(Played(picked)), Cards(shown)) << picked;
-}
-
 // A new table keeps the cards at every stage with results, and its figures
 // are those of a game dealt at that table; undo brings the old table back.
 TEST(DocumentGame, ANewTableKeepsTheHandAndRecomputesItsFigures)
