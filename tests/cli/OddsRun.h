@@ -68,7 +68,8 @@ inline std::string Report(const std::string& request)
     return run.m_strOut;
 }
 
-// The JSON is read by a parser of its own, members kept in their order.
+// The JSON is read by Debian's JSON library, not by code of ours; objects
+// keep their members in order.
 using TJson = nlohmann::ordered_json;
 
 // True when `text` is exactly one JSON value: any syntax error rejects it.
